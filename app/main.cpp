@@ -1,0 +1,10 @@
+#include "app/mirvalen_app.h"
+
+#include <windows.h>
+
+static CMirvalenApp theApp;
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    return RunApplication();
+}

@@ -1,0 +1,92 @@
+#include "framework/app.h"
+
+#include "framework/window.h"
+
+#include <commctrl.h>
+
+namespace {
+CWinApp* g_app = nullptr;
+const UINT kAppTitleString = 0xE000;
+}
+
+CWinApp::CWinApp()
+{
+    g_app = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (g_app == this)
+        g_app = nullptr;
+}
+
+const std::string& CWinApp::Title() const
+{
+    if (m_title.empty()) {
+        char text[256] = "";
+        if (LoadStringA(AppInstance(), kAppTitleString, text, sizeof text) > 0) {
+            m_title = text;
+        } else {
+            GetModuleFileNameA(nullptr, text, sizeof text);
+            std::string path = text;
+            std::string name = path.substr(path.find_last_of("\\/") + 1);
+            m_title = name.substr(0, name.rfind('.'));
+        }
+    }
+    return m_title;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_app;
+}
+
+int CWinApp::GetProfileInt(const char* section, const char* key, int defaultValue) const
+{
+    return static_cast<int>(GetPrivateProfileIntA(section, key, defaultValue, m_profileName.c_str()));
+}
+
+std::string CWinApp::GetProfileString(const char* section, const char* key, const std::string& defaultValue) const
+{
+    // Grow until the value fits: GetPrivateProfileString returns size - 1 when it cut.
+    for (DWORD size = 1024;; size *= 4) {
+        std::string buffer(size, '\0');
+        DWORD got = GetPrivateProfileStringA(section, key, defaultValue.c_str(), buffer.data(), size,
+                                             m_profileName.c_str());
+        if (got < size - 1 || size >= (1u << 20)) {
+            buffer.resize(got);
+            return buffer;
+        }
+    }
+}
+
+bool CWinApp::WriteProfileInt(const char* section, const char* key, int value) const
+{
+    return WriteProfileString(section, key, std::to_string(value));
+}
+
+bool CWinApp::WriteProfileString(const char* section, const char* key, const std::string& value) const
+{
+    return WritePrivateProfileStringA(section, key, value.c_str(), m_profileName.c_str()) != FALSE;
+}
+
+int AppMessageBox(const std::string& text, UINT type, HWND owner)
+{
+    CWinApp* app = AfxGetApp();
+    if (!owner && app && app->m_mainWnd)
+        owner = app->m_mainWnd->m_hWnd;
+    const char* title = app ? app->Title().c_str() : "";
+    return MessageBoxA(owner, text.c_str(), title, type);
+}
+
+int RunApplication()
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    CWinApp* app = AfxGetApp();
+    if (!app)
+        return 1;
+    if (app->InitInstance())
+        return 0;  // This program has no message loop of its own: its window is a modal dialog.
+    return app->ExitInstance();
+}

@@ -1,0 +1,77 @@
+#include "framework/data_exchange.h"
+
+#include "framework/app.h"
+#include "framework/window.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+
+void DataExchange::Fail(int controlId, const char* message)
+{
+    failed = true;
+    AppMessageBox(message, MB_OK | MB_ICONEXCLAMATION, dialog);
+    HWND control = GetDlgItem(dialog, controlId);
+    SetFocus(control);
+    SendMessageA(control, EM_SETSEL, 0, -1);
+}
+
+void DdxCheck(DataExchange& dx, int id, int& value)
+{
+    if (dx.failed)
+        return;
+    if (dx.saving)
+        value = SendDlgItemMessageA(dx.dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    else
+        SendDlgItemMessageA(dx.dialog, id, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void DdxIntRange(DataExchange& dx, int id, int& value, int minimum, int maximum)
+{
+    if (dx.failed)
+        return;
+    if (!dx.saving) {
+        SetDlgItemTextA(dx.dialog, id, std::to_string(value).c_str());
+        return;
+    }
+    std::string text = CWnd::TextOf(GetDlgItem(dx.dialog, id));
+    const char* begin = text.c_str();
+    while (*begin == ' ' || *begin == '\t')
+        ++begin;
+    char* end = nullptr;
+    errno = 0;
+    long parsed = std::strtol(begin, &end, 10);
+    while (end && (*end == ' ' || *end == '\t'))
+        ++end;
+    if (end == begin || *end != '\0' || errno == ERANGE) {
+        dx.Fail(id, "整数を入力してください。");
+        return;
+    }
+    if (parsed < minimum || parsed > maximum) {
+        char message[128];
+        std::snprintf(message, sizeof message, "%d から %d までの整数を入力してください。", minimum, maximum);
+        dx.Fail(id, message);
+        return;
+    }
+    value = static_cast<int>(parsed);
+}
+
+void DdxTextMax(DataExchange& dx, int id, std::string& value, int maxChars)
+{
+    if (dx.failed)
+        return;
+    HWND edit = GetDlgItem(dx.dialog, id);
+    if (!dx.saving) {
+        SendMessageA(edit, EM_LIMITTEXT, maxChars, 0);
+        SetWindowTextA(edit, value.c_str());
+        return;
+    }
+    std::string text = CWnd::TextOf(edit);
+    if (static_cast<int>(text.size()) > maxChars) {
+        char message[128];
+        std::snprintf(message, sizeof message, "%d 文字以内で入力してください。", maxChars);
+        dx.Fail(id, message);
+        return;
+    }
+    value = text;
+}

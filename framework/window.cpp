@@ -1,0 +1,113 @@
+#include "framework/window.h"
+
+namespace {
+const char* const kThisProperty = "Mirvalen.CWnd";
+}
+
+HINSTANCE AppInstance()
+{
+    return GetModuleHandleA(nullptr);
+}
+
+CWnd::~CWnd()
+{
+    if (m_originalProc)
+        UnsubclassWindow();
+}
+
+std::string CWnd::TextOf(HWND hwnd)
+{
+    int length = GetWindowTextLengthA(hwnd);
+    std::string text(length + 1, '\0');
+    int got = ::GetWindowTextA(hwnd, text.data(), length + 1);
+    text.resize(got > 0 ? got : 0);
+    return text;
+}
+
+std::string CWnd::GetWindowText() const
+{
+    return TextOf(m_hWnd);
+}
+
+std::string CWnd::GetDlgItemText(int id) const
+{
+    return TextOf(GetDlgItem(id));
+}
+
+void CWnd::CenterWindow(HWND alternateOwner) const
+{
+    HWND owner = alternateOwner ? alternateOwner : GetWindow(m_hWnd, GW_OWNER);
+    RECT area;
+    if (owner && IsWindowVisible(owner) && !IsIconic(owner))
+        GetWindowRect(owner, &area);
+    else
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    RECT self;
+    GetWindowRect(m_hWnd, &self);
+    int width = self.right - self.left, height = self.bottom - self.top;
+    int x = area.left + (area.right - area.left - width) / 2;
+    int y = area.top + (area.bottom - area.top - height) / 2;
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CWnd::ProcessWindowMessage(UINT, WPARAM, LPARAM, LRESULT&)
+{
+    return false;
+}
+
+bool CWnd::RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
+{
+    UINT outerMessage = m_currentMessage;
+    bool outerHandled = m_msgHandled;
+    m_currentMessage = msg;
+    bool handled = ProcessWindowMessage(msg, wp, lp, result);
+    m_currentMessage = outerMessage;
+    m_msgHandled = outerHandled;
+    return handled;
+}
+
+bool CWnd::SubclassWindow(HWND hwnd)
+{
+    if (m_originalProc || !hwnd)
+        return false;
+    m_hWnd = hwnd;
+    SetPropA(hwnd, kThisProperty, this);
+    m_originalProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    return m_originalProc != nullptr;
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    HWND hwnd = m_hWnd;
+    if (m_originalProc && hwnd) {
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_originalProc));
+        RemovePropA(hwnd, kThisProperty);
+    }
+    m_originalProc = nullptr;
+    m_hWnd = nullptr;
+    return hwnd;
+}
+
+LRESULT CWnd::DefaultProcessing(UINT msg, WPARAM wp, LPARAM lp)
+{
+    return CallWindowProcA(m_originalProc, m_hWnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    auto* self = static_cast<CWnd*>(GetPropA(hwnd, kThisProperty));
+    if (!self)
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    LRESULT result = 0;
+    if (msg != WM_NCDESTROY && self->RouteMessage(msg, wp, lp, result))
+        return result;
+    WNDPROC original = self->m_originalProc;
+    if (msg == WM_NCDESTROY) {
+        self->UnsubclassWindow();
+        LRESULT r = CallWindowProcA(original, hwnd, msg, wp, lp);
+        self->OnFinalMessage();
+        return r;
+    }
+    return CallWindowProcA(original, hwnd, msg, wp, lp);
+}

@@ -1,0 +1,61 @@
+// CWnd: a window handle with a message map. It never owns the window it names
+// (the window owns itself), and cannot be copied.
+#pragma once
+#include <windows.h>
+#include <string>
+
+class CWnd {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    virtual ~CWnd();
+
+    HWND m_hWnd = nullptr;
+
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    std::string GetDlgItemText(int id) const;
+    void SetDlgItemText(int id, const std::string& text) const { ::SetDlgItemTextA(m_hWnd, id, text.c_str()); }
+    std::string GetWindowText() const;
+    void SetWindowText(const std::string& text) const { ::SetWindowTextA(m_hWnd, text.c_str()); }
+    LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::SendMessageA(m_hWnd, msg, wp, lp); }
+    LRESULT SendDlgItemMessage(int id, UINT msg, WPARAM wp = 0, LPARAM lp = 0) const
+    {
+        return ::SendDlgItemMessageA(m_hWnd, id, msg, wp, lp);
+    }
+    bool IsChecked(int id) const { return SendDlgItemMessage(id, BM_GETCHECK) == BST_CHECKED; }
+    void SetCheck(int id, int state) const { SendDlgItemMessage(id, BM_SETCHECK, state); }
+    void CenterWindow(HWND alternateOwner = nullptr) const;
+
+    // Takes over an existing window's procedure: its messages go through this
+    // object's message map first, then to the original procedure.
+    bool SubclassWindow(HWND hwnd);
+    HWND UnsubclassWindow();
+
+    // Text and rectangle of a window, for the common case of an HWND not wrapped.
+    static std::string TextOf(HWND hwnd);
+
+    // A handler that wants the default processing after all calls SetMsgHandled(false).
+    void SetMsgHandled(bool handled) { m_msgHandled = handled; }
+    bool IsMsgHandled() const { return m_msgHandled; }
+
+protected:
+    // Returns true when the message map handled the message; result is then its answer.
+    virtual bool ProcessWindowMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    // Called once the window is gone (WM_NCDESTROY), the object no longer attached.
+    virtual void OnFinalMessage() {}
+
+    // The message being handled, for handlers that serve several messages.
+    UINT CurrentMessage() const { return m_currentMessage; }
+
+    bool RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
+    LRESULT DefaultProcessing(UINT msg, WPARAM wp, LPARAM lp);
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    WNDPROC m_originalProc = nullptr;
+    bool m_msgHandled = true;
+    UINT m_currentMessage = 0;
+};
+
+HINSTANCE AppInstance();

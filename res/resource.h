@@ -1,0 +1,66 @@
+/* Resource ids of Mirvalen. Plain #defines only: windres reads this file too. */
+#ifndef MIRVALEN_RESOURCE_H
+#define MIRVALEN_RESOURCE_H
+
+#ifndef IDC_STATIC
+#define IDC_STATIC                  (-1)
+#endif
+
+/* Icon, bitmap, menu, strings */
+#define IDB_FOLDER                  129
+#define IDR_MAINMENU                130
+#define IDI_MIRVALEN                142
+#define IDS_ABOUTBOX                101
+#define IDS_APP_TITLE               0xE000
+
+/* About box */
+#define IDD_ABOUTBOX                100
+
+/* Main dialog */
+#define IDD_MIRVALEN_DIALOG         102
+#define IDC_FAV_NAME                1000
+#define IDC_BASE_FOLDER             1001
+#define IDC_TARGET_FOLDER           1002
+#define IDC_BROWSE_BASE             1003
+#define IDC_BROWSE_TARGET           1004
+#define IDC_NEW_FAVORITE            1005
+#define IDC_REGISTER_FAVORITE       1006
+#define IDC_DIR_DOWN                1007
+#define IDC_DIR_UP                  1008
+#define IDC_DIR_BOTH                1009
+#define IDC_FAV_DOWN                1010
+#define IDC_FAV_UP                  1011
+#define IDC_FAV_DELETE              1012
+#define IDC_FAV_LIST                1013
+#define IDC_MAKE_LIST               1014
+#define IDC_RUN_SYNC                1015
+#define IDC_RESULT_LIST             1016
+#define IDC_TWO_SECOND              1017
+
+/* Statics created at run time (favourites label, summary cells, progress text) */
+#define IDC_RUNTIME_STATIC          3000
+
+/* Options dialog */
+#define IDD_OPTIONS                 131
+#define IDC_OPT_DISPTIME            1000
+#define IDC_OPT_FAVPATH             1001
+#define IDC_OPT_BROWSE              1005
+#define IDC_OPT_SUBFOLDER           1017
+#define IDC_OPT_ROOTFILE            1018
+#define IDC_OPT_SAMEHIDE            1019
+
+/* Folder-not-found notice */
+#define IDD_NOTICE                  132
+#define IDC_NOTICE_TEXT             1020
+
+/* Progress popup (its controls are made at run time) */
+#define IDD_PROGRESS                136
+
+/* Commands */
+#define IDM_ABOUTBOX                0x0010
+#define ID_FILE_EXIT                32771
+#define ID_OPTIONS_SETTINGS         32772
+#define ID_HELP_CONTENTS            32773
+#define ID_HELP_ABOUT               32776
+
+#endif /* MIRVALEN_RESOURCE_H */

@@ -1,0 +1,180 @@
+#include "gui_harness.h"
+
+#include <algorithm>
+
+namespace gui {
+
+namespace {
+std::vector<DialogAnswerer*> g_answerers;
+}
+
+void SetText(HWND dialog, int id, const std::string& text)
+{
+    SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+std::string Text(HWND window)
+{
+    int length = GetWindowTextLengthA(window);
+    std::string text(length + 1, '\0');
+    int got = GetWindowTextA(window, text.data(), length + 1);
+    text.resize(std::max(got, 0));
+    return text;
+}
+
+std::string Text(HWND dialog, int id)
+{
+    return Text(GetDlgItem(dialog, id));
+}
+
+void Click(HWND dialog, int id)
+{
+    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+bool Checked(HWND dialog, int id)
+{
+    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Pump(DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (milliseconds)
+            Sleep(1);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+RECT DialogRect(HWND dialog, int x, int y, int width, int height)
+{
+    RECT rect{x, y, x + width, y + height};
+    MapDialogRect(dialog, &rect);
+    return rect;
+}
+
+RECT ChildRect(HWND child)
+{
+    RECT rect;
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+HWND FindThreadWindow(const std::string& caption, const char* className)
+{
+    struct Search {
+        const std::string* caption;
+        const char* className;
+        HWND found;
+    } search{&caption, className, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            char cls[64] = "";
+            GetClassNameA(hwnd, cls, sizeof cls);
+            if (IsWindowVisible(hwnd) && (!s->className || lstrcmpiA(cls, s->className) == 0)
+                && Text(hwnd) == *s->caption) {
+                s->found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+DialogAnswerer::DialogAnswerer(std::string caption, int buttonId) : m_caption(std::move(caption)), m_buttonId(buttonId)
+{
+    g_answerers.push_back(this);
+    m_timer = SetTimer(nullptr, 0, 20, &DialogAnswerer::OnTimer);
+}
+
+DialogAnswerer::~DialogAnswerer()
+{
+    KillTimer(nullptr, m_timer);
+    g_answerers.erase(std::remove(g_answerers.begin(), g_answerers.end(), this), g_answerers.end());
+}
+
+void CALLBACK DialogAnswerer::OnTimer(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    for (DialogAnswerer* answerer : g_answerers)
+        if (answerer->m_timer == timer)
+            answerer->Poll();
+}
+
+void DialogAnswerer::Poll()
+{
+    if (m_answered)
+        return;
+    HWND dialog = FindThreadWindow(m_caption);
+    if (!dialog)
+        return;
+    m_answered = true;
+    m_messageText = Text(GetDlgItem(dialog, 0xFFFF));
+    if (m_inspect)
+        m_inspect(dialog, m_context);
+    HWND button = GetDlgItem(dialog, m_buttonId);
+    if (button)
+        PostMessageA(button, BM_CLICK, 0, 0);
+    else
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(m_buttonId, BN_CLICKED), 0);
+}
+
+Capture::Capture(HWND window, bool clientOnly)
+{
+    RECT rect;
+    if (clientOnly)
+        GetClientRect(window, &rect);
+    else
+        GetWindowRect(window, &rect);
+    m_width = rect.right - rect.left;
+    m_height = rect.bottom - rect.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = m_width;
+    info.bmiHeader.biHeight = -m_height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    PrintWindow(window, memory, clientOnly ? PW_CLIENTONLY : 0);
+    GdiFlush();
+    m_pixels.resize(static_cast<size_t>(m_width) * m_height);
+    const auto* source = static_cast<const DWORD*>(bits);
+    for (size_t i = 0; i < m_pixels.size(); ++i) {
+        DWORD bgra = source[i];
+        m_pixels[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+COLORREF Capture::Pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return CLR_INVALID;
+    return m_pixels[static_cast<size_t>(y) * m_width + x];
+}
+
+int Capture::Count(COLORREF color, const RECT& area) const
+{
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += Pixel(x, y) == color;
+    return count;
+}
+
+} // namespace gui

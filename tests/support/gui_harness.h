@@ -1,0 +1,72 @@
+// Driving real windows from a test, in-process: set and read texts, click,
+// answer a modal dialog or message box, capture a window's pixels.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+namespace gui {
+
+void SetText(HWND dialog, int id, const std::string& text);
+std::string Text(HWND dialog, int id);
+std::string Text(HWND window);
+// BM_CLICK, sent: returns when the click's handler (and any modal loop it runs) has returned.
+void Click(HWND dialog, int id);
+bool Checked(HWND dialog, int id);
+// Lets the thread's queued messages through for the given time (at least once).
+void Pump(DWORD milliseconds = 0);
+// Template rectangle (x, y, width, height in dialog units) as client pixels of the dialog.
+RECT DialogRect(HWND dialog, int x, int y, int width, int height);
+// Rectangle of a child window in its parent's client pixels.
+RECT ChildRect(HWND child);
+// A visible top-level window of this thread with the given caption and class.
+HWND FindThreadWindow(const std::string& caption, const char* className = "#32770");
+
+// Answers the next dialog or message box of this thread whose caption is `caption`
+// by pressing the button `buttonId`, from a timer that runs inside its modal loop.
+// Records the box's message text (static 65535 of a message box).
+class DialogAnswerer {
+public:
+    DialogAnswerer(std::string caption, int buttonId);
+    ~DialogAnswerer();
+    DialogAnswerer(const DialogAnswerer&) = delete;
+    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+
+    bool Answered() const { return m_answered; }
+    const std::string& MessageText() const { return m_messageText; }
+    // Runs before the button is pressed, with the dialog's window (to read or set its controls).
+    void Before(void (*inspect)(HWND dialog, void* context), void* context)
+    {
+        m_inspect = inspect;
+        m_context = context;
+    }
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    void Poll();
+
+    std::string m_caption;
+    int m_buttonId;
+    bool m_answered = false;
+    std::string m_messageText;
+    UINT_PTR m_timer = 0;
+    void (*m_inspect)(HWND, void*) = nullptr;
+    void* m_context = nullptr;
+};
+
+// The client area of a window as drawn by the window itself (PrintWindow).
+class Capture {
+public:
+    explicit Capture(HWND window, bool clientOnly = true);
+    COLORREF Pixel(int x, int y) const;
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    // Number of pixels of the given colour inside a rectangle.
+    int Count(COLORREF color, const RECT& area) const;
+
+private:
+    int m_width = 0, m_height = 0;
+    std::vector<COLORREF> m_pixels;
+};
+
+} // namespace gui

@@ -1,0 +1,38 @@
+// A temporary folder tree for tests: files with exact sizes, contents and
+// last-write times (given as local time, as the list shows them). The whole
+// tree is removed when the object goes.
+#pragma once
+#include <windows.h>
+#include <cstdint>
+#include <string>
+
+// A local calendar time as a file time (UTC), the inverse of what the scanner shows.
+FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int second);
+
+class TempTree {
+public:
+    TempTree();
+    ~TempTree();
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
+
+    // The tree's folder, ending with "\".
+    const std::string& Root() const { return m_root; }
+    std::string Path(const std::string& relative) const { return m_root + relative; }
+
+    void MakeDir(const std::string& relative) const;
+    // Writes a file (creating its folders) with the given content and last-write time.
+    void Write(const std::string& relative, const std::string& content, const FILETIME& lastWrite) const;
+    void Write(const std::string& relative, const std::string& content) const;
+    void SetLastWrite(const std::string& relative, const FILETIME& lastWrite) const;
+    void SetAttributes(const std::string& relative, DWORD attributes) const;
+
+    bool Exists(const std::string& relative) const;
+    std::string Read(const std::string& relative) const;
+    FILETIME LastWrite(const std::string& relative) const;
+
+private:
+    std::string m_root;
+};
+
+void RemoveTree(const std::string& folder);
