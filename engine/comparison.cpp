@@ -1,0 +1,61 @@
+#include "engine/comparison.h"
+
+#include "engine/matching.h"
+
+namespace {
+
+ScanLayout LayoutOf(const ComparisonInputs& inputs)
+{
+    return {inputs.SubFolder(), inputs.RootFile()};
+}
+
+} // namespace
+
+void Comparison::Clear()
+{
+    m_base = {};
+    m_target = {};
+    m_both = {};
+}
+
+void Comparison::ScanBase(const ComparisonInputs& inputs, EngineHost& host)
+{
+    m_base = ScanFolder(inputs.BaseFolder(), LayoutOf(inputs), host);
+}
+
+void Comparison::ScanTarget(const ComparisonInputs& inputs, EngineHost& host)
+{
+    m_target = ScanFolder(inputs.TargetFolder(), LayoutOf(inputs), host);
+}
+
+void Comparison::MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host)
+{
+    SyncDirection direction = inputs.GetDirection();
+    if (direction == Down || direction == Both)
+        MatchBase(m_base.entries, m_target.entries, inputs.TwoSecondSame(), host);
+}
+
+void Comparison::MatchTargetToBase(const ComparisonInputs& inputs, EngineHost& host)
+{
+    SyncDirection direction = inputs.GetDirection();
+    if (direction == Up || direction == Both)
+        MatchTarget(m_base.entries, m_target.entries, inputs.TwoSecondSame(), host);
+}
+
+void Comparison::BuildBothList(const ComparisonInputs& inputs, EngineHost& host)
+{
+    if (inputs.GetDirection() == Both)
+        m_both = BuildBoth(m_base.entries, m_target.entries, inputs.RootFile(), inputs.SubFolder(), host);
+}
+
+std::span<const FileEntry> Comparison::List(SyncDirection direction) const
+{
+    switch (direction) {
+    case Down:
+        return m_base.entries;
+    case Up:
+        return m_target.entries;
+    default:
+        return m_both.entries;
+    }
+}

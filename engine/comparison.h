@@ -1,0 +1,45 @@
+// The three tables of one comparison (base, target, two-way list) with their
+// counts, from one list build to the next clearing.
+#pragma once
+#include "engine/both_list.h"
+#include "engine/comparison_inputs.h"
+#include "engine/engine_host.h"
+#include "engine/file_entry.h"
+#include "engine/folder_scanner.h"
+
+#include <span>
+#include <vector>
+
+class Comparison {
+public:
+    // Drops every table and count (the tables part of ClearResults).
+    void Clear();
+
+    void ScanBase(const ComparisonInputs& inputs, EngineHost& host);
+    void ScanTarget(const ComparisonInputs& inputs, EngineHost& host);
+    // Pass 1 works for Down and Both only, pass 2 for Up and Both only.
+    void MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host);
+    void MatchTargetToBase(const ComparisonInputs& inputs, EngineHost& host);
+    // Works for Both only.
+    void BuildBothList(const ComparisonInputs& inputs, EngineHost& host);
+
+    // The comparison list of a direction: base table, target table or two-way list.
+    std::span<const FileEntry> List(SyncDirection direction) const;
+    const std::vector<FileEntry>& BaseEntries() const { return m_base.entries; }
+    const std::vector<FileEntry>& TargetEntries() const { return m_target.entries; }
+    const std::vector<FileEntry>& BothEntries() const { return m_both.entries; }
+
+    int BaseCount() const { return static_cast<int>(m_base.entries.size()); }
+    int TargetCount() const { return static_cast<int>(m_target.entries.size()); }
+    int BothCount() const { return static_cast<int>(m_both.entries.size()); }
+    int BothFirstCount() const { return m_both.firstCount; }
+    int BothSecondCount() const { return m_both.secondCount; }
+    int BaseRootFileCount() const { return m_base.rootFileCount; }
+    int BaseSubfolderFileCount() const { return m_base.subfolderFileCount; }
+    int TargetRootFileCount() const { return m_target.rootFileCount; }
+    int TargetSubfolderFileCount() const { return m_target.subfolderFileCount; }
+
+private:
+    ScanResult m_base, m_target;
+    BothList m_both;
+};

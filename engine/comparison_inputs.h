@@ -1,0 +1,35 @@
+// What the comparison reads from its surroundings, asked for at the moment of use:
+// the window answers from its controls and options, the command-line tool and the
+// tests from plain values. Nothing here is copied by the engine.
+#pragma once
+#include "engine/sync_direction.h"
+
+#include <string>
+
+class ComparisonInputs {
+public:
+    virtual ~ComparisonInputs() = default;
+    virtual std::string BaseFolder() const = 0;   // text of the base folder field
+    virtual std::string TargetFolder() const = 0; // text of the target folder field
+    virtual SyncDirection GetDirection() const = 0;
+    virtual int TwoSecondSame() const = 0; // m_twoSecondSame: times within two seconds count as the same
+    virtual int SubFolder() const = 0;     // SUBFOLDER: leave subfolder files out
+    virtual int RootFile() const = 0;      // ROOTFILE: root files before subfolder files
+    virtual int SameHide() const = 0;      // SAMEHIDE: identical files get no row
+};
+
+// Inputs held as plain values (command-line tool, tests).
+class FixedInputs : public ComparisonInputs {
+public:
+    std::string base, target;
+    SyncDirection direction = Both;
+    int twoSecondSame = 0, subFolder = 0, rootFile = 0, sameHide = 0;
+
+    std::string BaseFolder() const override { return base; }
+    std::string TargetFolder() const override { return target; }
+    SyncDirection GetDirection() const override { return direction; }
+    int TwoSecondSame() const override { return twoSecondSame; }
+    int SubFolder() const override { return subFolder; }
+    int RootFile() const override { return rootFile; }
+    int SameHide() const override { return sameHide; }
+};

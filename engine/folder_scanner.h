@@ -1,0 +1,27 @@
+// Walks one folder tree into a table of FileEntry records, in the layout the
+// list shows: each group (root files, subfolder files) sorted by the bytes of
+// its relative paths, the groups never interleaved.
+#pragma once
+#include "engine/engine_host.h"
+#include "engine/file_entry.h"
+
+#include <string>
+#include <vector>
+
+struct ScanLayout {
+    int subFolder = 0; // SUBFOLDER: subfolder files are left out of the table
+    int rootFile = 0;  // ROOTFILE: root files come before subfolder files
+};
+
+struct ScanResult {
+    std::vector<FileEntry> entries;
+    int rootFileCount = 0;      // files directly in the folder
+    int subfolderFileCount = 0; // files in its subfolders (walked even when left out)
+};
+
+// folderText is the folder field's text; a text without a final "\" is taken as
+// if it had one. A folder that cannot be listed gives an empty table.
+ScanResult ScanFolder(const std::string& folderText, const ScanLayout& layout, EngineHost& host);
+
+// Byte order of relative paths (unsigned bytes; "B" before "a", "sub2\x" before "sub\x").
+bool PathBytesLess(const FileEntry& a, const FileEntry& b);

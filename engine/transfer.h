@@ -1,0 +1,18 @@
+// Which way a row of the comparison list is copied. The list's marks and the
+// copy engine both decide by this one rule, so the rows marked "↓" or "↑" are
+// exactly the files a sync copies.
+#pragma once
+#include "engine/file_entry.h"
+#include "engine/sync_direction.h"
+
+enum class Transfer { None, Down, Up }; // "=", "↓", "↑"
+
+inline Transfer TransferOf(SyncDirection direction, EntryStatus status)
+{
+    // A pair newer on the side that is not sent shows as "=".
+    if ((status == BaseNewer || status == BaseOnly) && direction != Up)
+        return Transfer::Down;
+    if ((status == TargetNewer || status == TargetOnly) && direction != Down)
+        return Transfer::Up;
+    return Transfer::None;
+}
