@@ -1,0 +1,65 @@
+#include "cli/cli_options.h"
+
+#include <cstring>
+
+namespace {
+
+// Each flag sets one field of the options.
+struct Flag {
+    const char* name;
+    void (*apply)(CompareOptions&);
+};
+
+const Flag kFlags[] = {
+    {"--down", [](CompareOptions& o) { o.inputs.direction = Down; }},
+    {"--up", [](CompareOptions& o) { o.inputs.direction = Up; }},
+    {"--both", [](CompareOptions& o) { o.inputs.direction = Both; }},
+    {"--two-second", [](CompareOptions& o) { o.inputs.twoSecondSame = 1; }},
+    {"--no-subfolders", [](CompareOptions& o) { o.inputs.subFolder = 1; }},
+    {"--root-first", [](CompareOptions& o) { o.inputs.rootFile = 1; }},
+    {"--hide-same", [](CompareOptions& o) { o.inputs.sameHide = 1; }},
+    {"--utf8", [](CompareOptions& o) { o.utf8 = true; }},
+    {"--timings", [](CompareOptions& o) { o.timings = true; }},
+};
+
+} // namespace
+
+bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& options, std::string& error)
+{
+    std::vector<std::string> folders;
+    for (const std::string& arg : args) {
+        if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+            const Flag* found = nullptr;
+            for (const Flag& flag : kFlags)
+                if (arg == flag.name)
+                    found = &flag;
+            if (!found) {
+                error = "unknown option: " + arg;
+                return false;
+            }
+            found->apply(options);
+        } else {
+            folders.push_back(arg);
+        }
+    }
+    if (folders.size() != 2) {
+        error = "expected two folders (BASE TARGET), got " + std::to_string(folders.size());
+        return false;
+    }
+    options.inputs.base = folders[0];
+    options.inputs.target = folders[1];
+    return true;
+}
+
+const char* CompareFlagsHelp()
+{
+    return "  --down           copy base to target (default: both ways)\n"
+           "  --up             copy target to base\n"
+           "  --both           copy both ways\n"
+           "  --two-second     times within two seconds count as the same\n"
+           "  --no-subfolders  leave files in subfolders out\n"
+           "  --root-first     list root files before subfolder files\n"
+           "  --hide-same      leave identical files out of the rows\n"
+           "  --utf8           write UTF-8 (default: the console's code page)\n"
+           "  --timings        print the time of each step and peak memory to stderr\n";
+}

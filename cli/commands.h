@@ -1,0 +1,16 @@
+// The tool's commands. Each takes the arguments after its name and returns the
+// process exit code; a new command is one more file and one more table row.
+#pragma once
+#include <string>
+#include <vector>
+
+using Arguments = std::vector<std::string>;
+
+int ListCommand(const Arguments& args);
+int SyncCommand(const Arguments& args);
+
+// Exit codes.
+constexpr int kExitOk = 0;
+constexpr int kExitBadArguments = 2;
+constexpr int kExitMissingFolder = 3;
+constexpr int kExitCancelled = 4;

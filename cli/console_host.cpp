@@ -1,0 +1,118 @@
+#include "cli/console_host.h"
+
+#include <windows.h>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<bool> g_interrupted{false};
+
+BOOL WINAPI OnConsoleControl(DWORD)
+{
+    // The running command stops at its next cancel test, as when the window closes.
+    g_interrupted = true;
+    return TRUE;
+}
+
+// Progress is drawn only once a run has lasted this long, and at most this often.
+constexpr double kQuietStart = 1.0;
+constexpr double kLineInterval = 0.25;
+
+double Now()
+{
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The steps of a list build, in the order the host hears of their ends.
+const char* const kStepNames[] = {"scan base", "scan target", "match base to target", "match target to base",
+                                  "two-way list", "rows", "summary"};
+
+} // namespace
+
+ConsoleHost::ConsoleHost(const Comparison& comparison, const ComparisonInputs& inputs, const Output& output)
+    : m_comparison(comparison), m_inputs(inputs), m_output(output)
+{
+    SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+    m_started = m_lastLine = m_stepStarted = Now();
+}
+
+void ConsoleHost::PumpOneMessage()
+{
+    // Called once per directory entry: look at the clock only now and then.
+    if ((++m_pumps & 0x3FF) == 0)
+        ShowProgressLine();
+}
+
+bool ConsoleHost::Cancelled() const
+{
+    return g_interrupted;
+}
+
+void ConsoleHost::ReportConversionFailure()
+{
+    EndProgressLine();
+    m_output.ErrorLine("変換失敗");
+}
+
+void ConsoleHost::SetProgress(int percent)
+{
+    m_percent = percent;
+    if (m_label == "リスト作成中です" && m_steps.size() < std::size(kStepNames)) {
+        double now = Now();
+        m_steps.emplace_back(kStepNames[m_steps.size()], now - m_stepStarted);
+        m_stepStarted = now;
+    }
+    ShowProgressLine();
+}
+
+void ConsoleHost::FillResultList()
+{
+    m_rows = ResultRows(m_comparison, m_inputs.GetDirection(), m_inputs.SameHide());
+}
+
+void ConsoleHost::UpdateSummary()
+{
+    TableCounts counts{m_comparison.BaseCount(), m_comparison.TargetCount(), m_comparison.BothCount()};
+    m_summary = ComputeSummary(m_rows.Counters(), counts, m_inputs.GetDirection());
+}
+
+void ConsoleHost::OpenSyncProgress()
+{
+    m_label = "同期中です";
+    m_percent = 0;
+}
+
+void ConsoleHost::CloseProgress()
+{
+    EndProgressLine();
+    m_label = "リスト作成中です";
+}
+
+void ConsoleHost::StartList()
+{
+    m_steps.clear();
+    m_label = "リスト作成中です";
+    m_stepStarted = Now();
+}
+
+void ConsoleHost::ShowProgressLine()
+{
+    double now = Now();
+    if (now - m_started < kQuietStart || now - m_lastLine < kLineInterval)
+        return;
+    m_lastLine = now;
+    m_lineShown = true;
+    m_output.Write(stderr, "\r" + m_label + " " + std::to_string(m_percent) + "% " + std::to_string(m_pumps)
+                               + " 件   ");
+}
+
+void ConsoleHost::EndProgressLine()
+{
+    if (m_lineShown)
+        m_output.Write(stderr, "\n");
+    m_lineShown = false;
+}
