@@ -6,7 +6,7 @@
 #include "engine/comparison_inputs.h"
 #include "engine/engine_host.h"
 
-class MakeListHost : public EngineHost {
+class MakeListHost : public virtual EngineHost {
 public:
     virtual void FillResultList() = 0; // rows of the result list from the comparison list
     virtual void UpdateSummary() = 0;  // the summary panel and the run-sync button

@@ -5,7 +5,7 @@
 #include "engine/comparison_inputs.h"
 #include "engine/engine_host.h"
 
-class SyncHost : public EngineHost {
+class SyncHost : public virtual EngineHost {
 public:
     virtual void OpenSyncProgress() = 0; // popup "同期中です"
     virtual void CloseProgress() = 0;

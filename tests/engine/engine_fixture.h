@@ -1,0 +1,58 @@
+// Two temporary trees and the inputs that name them, for tests that build a
+// comparison from real files.
+#pragma once
+#include "engine/comparison.h"
+#include "engine/comparison_inputs.h"
+#include "tests/engine/recording_host.h"
+#include "tests/support/temp_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+class EngineFixture : public ::testing::Test {
+protected:
+    EngineFixture()
+    {
+        inputs.base = base.Root();
+        inputs.target = target.Root();
+    }
+
+    // Scans both trees and runs both matching passes and the two-way list.
+    void Compare(SyncDirection direction)
+    {
+        inputs.direction = direction;
+        comparison.Clear();
+        comparison.ScanBase(inputs, host);
+        comparison.ScanTarget(inputs, host);
+        comparison.MatchBaseToTarget(inputs, host);
+        comparison.MatchTargetToBase(inputs, host);
+        comparison.BuildBothList(inputs, host);
+    }
+
+    static std::vector<std::string> Paths(std::span<const FileEntry> entries)
+    {
+        std::vector<std::string> paths;
+        for (const FileEntry& e : entries)
+            paths.push_back(e.relativePath);
+        return paths;
+    }
+
+    const FileEntry& BaseEntry(const std::string& path) const { return Find(comparison.BaseEntries(), path); }
+    const FileEntry& TargetEntry(const std::string& path) const { return Find(comparison.TargetEntries(), path); }
+
+    static const FileEntry& Find(const std::vector<FileEntry>& table, const std::string& path)
+    {
+        for (const FileEntry& e : table)
+            if (e.relativePath == path)
+                return e;
+        throw std::runtime_error("no entry " + path);
+    }
+
+    TempTree base, target;
+    FixedInputs inputs;
+    RecordingHost host;
+    Comparison comparison;
+    const FILETIME t0 = LocalFileTime(2010, 3, 5, 14, 7, 9);
+};
