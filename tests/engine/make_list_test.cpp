@@ -1,6 +1,8 @@
 #include "engine/make_list.h"
 #include "tests/engine/engine_fixture.h"
 
+#include <algorithm>
+
 namespace {
 
 class MakeList : public EngineFixture {};

@@ -1,0 +1,161 @@
+#include "engine/make_list.h"
+#include "sync/sync_files.h"
+#include "tests/engine/engine_fixture.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+
+class SyncFilesTest : public EngineFixture {
+protected:
+    // Builds the list, copies, and builds it again as run-sync does.
+    void MakeList(SyncDirection direction) { Compare(direction); }
+    void Sync() { SyncFiles(comparison, inputs, host); }
+    bool AllSame(SyncDirection direction)
+    {
+        Compare(direction);
+        for (const FileEntry& e : comparison.List(direction))
+            if (e.status != Same)
+                return false;
+        return true;
+    }
+    static std::vector<std::string> Names(const TempTree& tree, const std::string& folder)
+    {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA data;
+        HANDLE find = FindFirstFileA(tree.Path(folder + "*").c_str(), &data);
+        if (find == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            std::string name = data.cFileName;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+        return names;
+    }
+};
+
+TEST_F(SyncFilesTest, BothWaysCopiesKeepTheirTimesSoTheRebuiltListIsSame)
+{
+    base.Write("only-base.txt", "b", t0);
+    target.Write("only-target.txt", "t", LocalFileTime(2012, 6, 1, 1, 2, 3));
+    base.Write("newer.txt", "new!", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    target.Write("newer.txt", "old", t0);
+    MakeList(Both);
+    Sync();
+    EXPECT_EQ("b", target.Read("only-base.txt"));
+    EXPECT_EQ("t", base.Read("only-target.txt"));
+    EXPECT_EQ("new!", target.Read("newer.txt"));
+    EXPECT_TRUE(AllSame(Both));
+    EXPECT_EQ("open", host.steps.front());
+    EXPECT_EQ("close", host.steps.back());
+    EXPECT_EQ(100, host.progress.back());
+}
+
+TEST_F(SyncFilesTest, DownLeavesANewerTargetAlone)
+{
+    base.Write("a.txt", "old", t0);
+    target.Write("a.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    MakeList(Down);
+    Sync();
+    EXPECT_EQ("new", target.Read("a.txt"));
+}
+
+TEST_F(SyncFilesTest, MissingDoubleByteFolderChainIsCreatedOnceWithoutStrayFolders)
+{
+    base.Write("表示\\sub\\a.txt", "a", t0);
+    base.Write("表示\\sub\\b.txt", "b", t0);
+    MakeList(Down);
+    Sync();
+    EXPECT_EQ("a", target.Read("表示\\sub\\a.txt"));
+    EXPECT_EQ("b", target.Read("表示\\sub\\b.txt"));
+    // A split at the 0x5C second byte of 表 would leave a folder "表" beside "表示".
+    EXPECT_EQ((std::vector<std::string>{"表示"}), Names(target, ""));
+}
+
+TEST_F(SyncFilesTest, ReadOnlyDestinationFailsSilentlyAndShowsAgain)
+{
+    base.Write("a.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    base.Write("b.txt", "b", t0);
+    target.Write("a.txt", "old", t0);
+    target.SetAttributes("a.txt", FILE_ATTRIBUTE_READONLY);
+    MakeList(Down);
+    Sync();
+    EXPECT_EQ("old", target.Read("a.txt"));
+    EXPECT_EQ("b", target.Read("b.txt")); // the run went on
+    Compare(Down);
+    EXPECT_EQ(BaseNewer, BaseEntry("a.txt").status);
+    EXPECT_EQ((std::vector<std::string>{"a.txt", "b.txt"}), Names(target, "")); // no temporary file left
+}
+
+TEST_F(SyncFilesTest, UndecidedPairIsNotCopiedBothWays)
+{
+    base.Write("a.txt", "base version", t0);
+    target.Write("a.txt", "target version!", t0);
+    MakeList(Both);
+    ASSERT_EQ(2, comparison.BothCount());
+    Sync();
+    EXPECT_EQ("base version", base.Read("a.txt"));
+    EXPECT_EQ("target version!", target.Read("a.txt"));
+    Compare(Both);
+    EXPECT_EQ(2, comparison.BothCount()); // still shown, for the user to decide
+    EXPECT_EQ((std::vector<std::string>{"a.txt"}), Names(target, ""));
+}
+
+TEST_F(SyncFilesTest, FolderTextsAreReadAtCopyTimeAndNeedNoTrailingBackslash)
+{
+    base.Write("a.txt", "a", t0);
+    MakeList(Down);
+    TempTree other;
+    std::string otherRoot = other.Root();
+    inputs.target = otherRoot.substr(0, otherRoot.size() - 1); // typed without its "\"
+    Sync();
+    EXPECT_EQ("a", other.Read("a.txt"));
+    EXPECT_FALSE(target.Exists("a.txt"));
+    EXPECT_EQ(1u, Names(other, "").size());
+}
+
+TEST_F(SyncFilesTest, CloseRequestStopsAfterTheFileInHand)
+{
+    base.Write("a.txt", "a", t0);
+    base.Write("b.txt", "b", t0);
+    MakeList(Down);
+    host.cancelAfterProgress = 1;
+    Sync();
+    EXPECT_TRUE(target.Exists("a.txt"));
+    EXPECT_FALSE(target.Exists("b.txt"));
+    // The popup is left to the closing window.
+    EXPECT_EQ(0, std::count(host.steps.begin(), host.steps.end(), "close"));
+}
+
+TEST_F(SyncFilesTest, ChangesAfterTheListNeverLoseTheDestination)
+{
+    base.Write("vanished.txt", "v", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    target.Write("vanished.txt", "keep me", t0);
+    base.Write("edited.txt", "base", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    target.Write("edited.txt", "old", t0);
+    MakeList(Down);
+    DeleteFileA(base.Path("vanished.txt").c_str());
+    target.Write("edited.txt", "edited after the list", LocalFileTime(2012, 1, 1, 0, 0, 0));
+    Sync();
+    EXPECT_EQ("keep me", target.Read("vanished.txt"));
+    EXPECT_EQ("edited after the list", target.Read("edited.txt"));
+    EXPECT_EQ((std::vector<std::string>{"edited.txt", "vanished.txt"}), Names(target, ""));
+}
+
+TEST_F(SyncFilesTest, ProgressIsThePositionInTheWholeList)
+{
+    for (int i = 0; i < 4; ++i)
+        base.Write("f" + std::to_string(i) + ".txt", "x", t0);
+    target.Write("f0.txt", "x", t0);
+    target.Write("f1.txt", "x", t0);
+    MakeList(Down);
+    Sync();
+    // f2 at 2 of 4, f3 at 3 of 4, then 100.
+    EXPECT_EQ((std::vector<int>{50, 75, 100}), host.progress);
+}
+
+} // namespace
