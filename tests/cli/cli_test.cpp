@@ -1,0 +1,133 @@
+// Runs mirvalen-cli.exe as a child process, as a script would.
+#include "tests/support/temp_tree.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+struct CliRun {
+    DWORD exitCode = 0;
+    std::string out, err;
+};
+
+std::string CliPath()
+{
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path = self;
+    path.erase(path.find_last_of('\\'));          // tests\cli
+    path.erase(path.find_last_of('\\'));          // tests
+    path.erase(path.find_last_of('\\') + 1);      // build folder
+    return path + "cli\\mirvalen-cli.exe";
+}
+
+std::string ReadAll(HANDLE pipe)
+{
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        text.append(buffer, got);
+    return text;
+}
+
+CliRun RunCli(const std::string& arguments)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE outRead, outWrite, errRead, errWrite;
+    CreatePipe(&outRead, &outWrite, &inherit, 0);
+    CreatePipe(&errRead, &errWrite, &inherit, 0);
+    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = outWrite;
+    startup.hStdError = errWrite;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION process{};
+    std::string command = "\"" + CliPath() + "\" " + arguments;
+    CliRun run;
+    EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process));
+    CloseHandle(outWrite);
+    CloseHandle(errWrite);
+    run.out = ReadAll(outRead); // the outputs are small: stdout first, then stderr
+    run.err = ReadAll(errRead);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    CloseHandle(outRead);
+    CloseHandle(errRead);
+    return run;
+}
+
+// A "\" right before the closing quote would escape it: double it, as the
+// command-line rules of the C runtime ask.
+std::string Quoted(const std::string& folder)
+{
+    std::string text = folder;
+    if (!text.empty() && text.back() == '\\')
+        text += '\\';
+    return "\"" + text + "\"";
+}
+
+TEST(Cli, ListPrintsTabSeparatedRowsAndTheThreePanels)
+{
+    TempTree base, target;
+    base.Write("表.txt", "12345", LocalFileTime(2010, 3, 5, 14, 7, 9));
+    target.Write("b.txt", "b", LocalFileTime(2010, 3, 5, 14, 7, 9));
+    CliRun run = RunCli("list " + Quoted(base.Root()) + " " + Quoted(target.Root()));
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    // Byte order: "b" (62) before 表 (95 5C).
+    EXPECT_NE(std::string::npos, run.out.find("1\t↑\t×\t\t2010/03/05 14:07:09\t\t1\tb.txt"));
+    EXPECT_NE(std::string::npos, run.out.find("2\t↓\t×\t2010/03/05 14:07:09\t\t5\t\t表.txt"));
+    EXPECT_NE(std::string::npos, run.out.find("[転送]\tOK"));
+    EXPECT_NE(std::string::npos, run.out.find("[基本フォルダ]\tOK"));
+    EXPECT_NE(std::string::npos, run.out.find("[対象フォルダ]\tOK"));
+}
+
+TEST(Cli, Utf8FlagAndDirectionFlags)
+{
+    TempTree base, target;
+    base.Write("表.txt", "x", LocalFileTime(2010, 3, 5, 14, 7, 9));
+    CliRun run = RunCli("list --utf8 --up " + Quoted(base.Root()) + " " + Quoted(target.Root()));
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ(std::string::npos, run.out.find("表.txt")); // Up lists the (empty) target table
+    EXPECT_NE(std::string::npos, run.out.find("[\xe8\xbb\xa2\xe9\x80\x81]\tOK")); // [転送] in UTF-8
+    CliRun down = RunCli("list --utf8 --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
+    EXPECT_NE(std::string::npos, down.out.find("\xe8\xa1\xa8.txt")); // 表 in UTF-8
+}
+
+TEST(Cli, SyncCopiesAndPrintsTheRebuiltList)
+{
+    TempTree base, target;
+    base.Write("sub\\a.txt", "a", LocalFileTime(2010, 3, 5, 14, 7, 9));
+    CliRun run = RunCli("sync --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
+    EXPECT_EQ(0u, run.exitCode);
+    EXPECT_EQ("a", target.Read("sub\\a.txt"));
+    std::size_t synced = run.out.find("SyncStart");
+    ASSERT_NE(std::string::npos, synced);
+    EXPECT_NE(std::string::npos, run.out.find("1\t=\t\t2010/03/05 14:07:09\t2010/03/05 14:07:09", synced));
+}
+
+TEST(Cli, BadArgumentsAndMissingFoldersExitWithAMessage)
+{
+    TempTree base;
+    CliRun missing = RunCli("list " + Quoted(base.Root()) + " " + Quoted(base.Path("nowhere\\")));
+    EXPECT_EQ(3u, missing.exitCode);
+    EXPECT_NE(std::string::npos, missing.err.find("folder not found"));
+    EXPECT_TRUE(missing.out.empty());
+
+    EXPECT_EQ(2u, RunCli("list " + Quoted(base.Root())).exitCode);
+    EXPECT_EQ(2u, RunCli("list --sideways a b").exitCode);
+    EXPECT_EQ(2u, RunCli("frobnicate").exitCode);
+    CliRun help = RunCli("--help");
+    EXPECT_EQ(0u, help.exitCode);
+    EXPECT_NE(std::string::npos, help.out.find("--two-second"));
+}
+
+} // namespace
