@@ -2,19 +2,6 @@
 
 #include <windows.h>
 
-std::string EnsureTrailingBackslash(const std::string& text)
-{
-    if (text.empty())
-        return text;
-    // Walk character by character in the system code page to find where the last one starts.
-    const char* last = text.c_str();
-    for (const char* p = last; *p; p = CharNextA(p))
-        last = p;
-    if (std::string(last) == "\\")
-        return text;
-    return text + "\\";
-}
-
 bool FolderExists(const std::string& path)
 {
     if (path.empty())

@@ -3,11 +3,6 @@
 #pragma once
 #include <string>
 
-// The text with a "\" appended unless empty or already ending with one. The
-// last character is looked at, not the last byte: 表 (95 5C) ends in a byte
-// that is a backslash but is no separator.
-std::string EnsureTrailingBackslash(const std::string& text);
-
 // True when the path names an existing folder; an empty path exists not.
 bool FolderExists(const std::string& path);
 

@@ -27,6 +27,19 @@ public:
     void SetCheck(int id, int state) const { SendDlgItemMessage(id, BM_SETCHECK, state); }
     void CenterWindow(HWND alternateOwner = nullptr) const;
 
+    // The member names above are also Win32 function names (the A macros map both),
+    // and a member hides a global of its name: these keep the plain Win32 calls
+    // working unqualified inside every window class.
+    static LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return ::SendMessageA(hwnd, msg, wp, lp); }
+    static LRESULT SendDlgItemMessage(HWND hwnd, int id, UINT msg, WPARAM wp, LPARAM lp)
+    {
+        return ::SendDlgItemMessageA(hwnd, id, msg, wp, lp);
+    }
+    static UINT GetDlgItemText(HWND hwnd, int id, char* text, int size) { return ::GetDlgItemTextA(hwnd, id, text, size); }
+    static BOOL SetDlgItemText(HWND hwnd, int id, const char* text) { return ::SetDlgItemTextA(hwnd, id, text); }
+    static int GetWindowText(HWND hwnd, char* text, int size) { return ::GetWindowTextA(hwnd, text, size); }
+    static BOOL SetWindowText(HWND hwnd, const char* text) { return ::SetWindowTextA(hwnd, text); }
+
     // Takes over an existing window's procedure: its messages go through this
     // object's message map first, then to the original procedure.
     bool SubclassWindow(HWND hwnd);

@@ -1,10 +1,58 @@
 #include "ui/main_dialog.h"
 
+#include "framework/app.h"
+#include "framework/controls.h"
+#include "sync/progress_window.h"
+#include "ui/about_dialog.h"
+#include "ui/help.h"
+
+#include <commctrl.h>
+
+namespace {
+const COLORREF kGray = RGB(128, 128, 128);
+const COLORREF kBlack = RGB(0, 0, 0);
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kLightOrange = RGB(255, 224, 192);
+const COLORREF kLightBlue = RGB(192, 192, 255);
+const COLORREF kLightRed = RGB(255, 192, 192);
+} // namespace
+
 std::span<const MessageEntry<CMirvalenDlg>> CMirvalenDlg::MessageMap()
 {
-    static const MessageEntry<CMirvalenDlg> map[] = {
-        OnMessage(WM_CLOSE, &CMirvalenDlg::OnClose),
-        OnCommand(ID_FILE_EXIT, 0, &CMirvalenDlg::OnExit),
+    using D = CMirvalenDlg;
+    static const MessageEntry<D> map[] = {
+        OnMessage(WM_SYSCOMMAND, &D::OnSysCommand),
+        OnMessage(WM_PAINT, &D::OnPaint),
+        OnMessage(WM_QUERYDRAGICON, &D::OnQueryDragIcon),
+        OnMessage(WM_CTLCOLOREDIT, &D::OnCtlColor),
+        OnMessage(WM_CTLCOLORLISTBOX, &D::OnCtlColor),
+        OnMessage(WM_CTLCOLORSTATIC, &D::OnCtlColor),
+        OnCommand(IDC_FAV_DOWN, BN_CLICKED, &D::OnFavoriteDown),
+        OnCommand(IDC_BROWSE_BASE, BN_CLICKED, &D::OnBrowseBase),
+        OnCommand(IDC_BROWSE_TARGET, BN_CLICKED, &D::OnBrowseTarget),
+        OnCommand(IDC_DIR_DOWN, BN_CLICKED, &D::OnDirectionDown),
+        OnCommand(IDC_DIR_UP, BN_CLICKED, &D::OnDirectionUp),
+        OnCommand(IDC_DIR_BOTH, BN_CLICKED, &D::OnDirectionBoth),
+        OnCommand(IDC_NEW_FAVORITE, BN_CLICKED, &D::OnNewFavorite),
+        OnCommand(ID_OPTIONS_SETTINGS, 0, &D::OnOptions),
+        OnCommand(IDC_REGISTER_FAVORITE, BN_CLICKED, &D::OnRegisterFavorite),
+        OnCommand(IDC_FAV_LIST, LBN_SELCHANGE, &D::OnSelectFavorite),
+        OnCommand(IDC_MAKE_LIST, BN_CLICKED, &D::OnMakeList),
+        OnCommand(IDC_RUN_SYNC, BN_CLICKED, &D::OnRunSync),
+        OnCommand(IDC_FAV_NAME, EN_SETFOCUS, &D::OnEditSetFocus),
+        OnCommand(IDC_BASE_FOLDER, EN_SETFOCUS, &D::OnEditSetFocus),
+        OnCommand(IDC_TARGET_FOLDER, EN_SETFOCUS, &D::OnEditSetFocus),
+        OnMessage(WM_TIMER, &D::OnTimer),
+        OnCommand(IDC_FAV_UP, BN_CLICKED, &D::OnFavoriteUp),
+        OnCommand(IDC_FAV_DELETE, BN_CLICKED, &D::OnDeleteFavorite),
+        OnMessage(WM_CLOSE, &D::OnClose),
+        OnCommand(ID_FILE_EXIT, 0, &D::OnExit),
+        OnCommand(ID_HELP_ABOUT, 0, &D::OnAbout),
+        OnCommand(ID_HELP_CONTENTS, 0, &D::OnHelpContents),
+        OnCommand(IDC_TWO_SECOND, BN_CLICKED, &D::OnTwoSecondToggle),
+        OnMessage(WM_SETCURSOR, &D::OnSetCursor),
+        OnNotify(IDC_RESULT_LIST, NM_CUSTOMDRAW, &D::OnResultListCustomDraw),
+        OnNotify(IDC_RESULT_LIST, LVN_GETDISPINFOA, &D::OnResultListGetDispInfo),
     };
     return map;
 }
@@ -13,10 +61,203 @@ CMirvalenDlg::CMirvalenDlg() : CDialogImpl(IDD)
 {
 }
 
+CMirvalenDlg::~CMirvalenDlg() = default;
+
 BOOL CMirvalenDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+
+    HMENU systemMenu = GetSystemMenu(m_hWnd, FALSE);
+    char aboutText[256] = "";
+    if (systemMenu && LoadStringA(AppInstance(), IDS_ABOUTBOX, aboutText, sizeof aboutText) > 0) {
+        AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
+    }
+    m_hIcon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_MIRVALEN));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    HICON smallIcon = static_cast<HICON>(LoadImageA(AppInstance(), MAKEINTRESOURCEA(IDI_MIRVALEN), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+
+    InitMembers();
+    InitDecorations();
+    CreateSummaryPanels();
+    InitData();
     return TRUE;
+}
+
+void CMirvalenDlg::InitMembers()
+{
+    m_resultList.Attach(Item(IDC_RESULT_LIST));
+    m_grayBrush.Reset(CreateSolidBrush(kGray));
+    m_lightOrangeBrush.Reset(CreateSolidBrush(kLightOrange));
+    m_lightBlueBrush.Reset(CreateSolidBrush(kLightBlue));
+    m_lightRedBrush.Reset(CreateSolidBrush(kLightRed));
+    m_blackBrush.Reset(CreateSolidBrush(kBlack));
+    m_comparison.Clear();
+    m_favorites = FavoritesTable();
+    m_notice = nullptr;
+}
+
+void CMirvalenDlg::InitDecorations()
+{
+    m_folderBitmap.Reset(LoadBitmapA(AppInstance(), MAKEINTRESOURCEA(IDB_FOLDER)));
+    SendDlgItemMessage(IDC_BROWSE_BASE, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_folderBitmap.Get()));
+    SendDlgItemMessage(IDC_BROWSE_TARGET, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_folderBitmap.Get()));
+
+    BaseUnits units = BaseUnits::Of(m_hWnd);
+    m_favListLabel = CreateStatic(m_hWnd, {"お気に入りリスト", SS_CENTER, units.Rect(551, 18, 803, 30), IDC_RUNTIME_STATIC});
+    RECT label;
+    GetWindowRect(m_favListLabel, &label);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&label), 2);
+    m_favListFrame = CreateStatic(m_hWnd, {"", SS_BLACKFRAME, {label.left - 1, label.top - 1, label.right + 1,
+                                                                label.bottom + 1}, IDC_RUNTIME_STATIC});
+
+    auto font = [](int weight) {
+        return CreateFontA(12, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, "ＭＳ Ｐゴシック");
+    };
+    m_normalFont.Reset(font(FW_NORMAL));
+    m_boldFont.Reset(font(FW_BOLD));
+    ::SendMessageA(m_favListLabel, WM_SETFONT, reinterpret_cast<WPARAM>(m_normalFont.Get()), TRUE);
+    SetDirectionChecks(Both);
+}
+
+void CMirvalenDlg::CreateSummaryPanels()
+{
+    BaseUnits units = BaseUnits::Of(m_hWnd);
+    m_transferPanel.Create(m_hWnd, units, PanelKind::Transfer, 12, m_normalFont, m_boldFont);
+    m_basePanel.Create(m_hWnd, units, PanelKind::Base, 180, m_normalFont, m_boldFont);
+    m_targetPanel.Create(m_hWnd, units, PanelKind::Target, 348, m_normalFont, m_boldFont);
+}
+
+void CMirvalenDlg::InitData()
+{
+    ClearResults();
+    LoadSettings();
+    LoadFavorites();
+    FillFavoritesList();
+    m_resultList.InitColumns();
+}
+
+// Enter in a field does nothing: no button is the default, and ending the
+// program by accident would lose what the close path saves.
+void CMirvalenDlg::OnOK()
+{
+}
+
+// Escape closes the window the same way as its close box.
+void CMirvalenDlg::OnCancel()
+{
+    SendMessage(WM_CLOSE);
+}
+
+LRESULT CMirvalenDlg::OnSysCommand(WPARAM wp, LPARAM)
+{
+    if ((wp & 0xFFF0) == IDM_ABOUTBOX)
+        OnAbout();
+    else
+        SetMsgHandled(false);
+    return 0;
+}
+
+LRESULT CMirvalenDlg::OnPaint(WPARAM, LPARAM)
+{
+    if (!IsIconic(m_hWnd)) {
+        SetMsgHandled(false);
+        return 0;
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(m_hWnd, &paint);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    RECT client;
+    GetClientRect(m_hWnd, &client);
+    int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, m_hIcon);
+    EndPaint(m_hWnd, &paint);
+    return 0;
+}
+
+LRESULT CMirvalenDlg::OnQueryDragIcon(WPARAM, LPARAM)
+{
+    return reinterpret_cast<LRESULT>(m_hIcon);
+}
+
+LRESULT CMirvalenDlg::OnCtlColor(WPARAM wp, LPARAM lp)
+{
+    HDC dc = reinterpret_cast<HDC>(wp);
+    HWND control = reinterpret_cast<HWND>(lp);
+    COLORREF background = 0, text = kBlack;
+    HBRUSH brush = nullptr;
+
+    CellColor cell = CellColor::Default;
+    HBRUSH statusBrush = nullptr;
+    const SummaryPanel* panels[] = {&m_transferPanel, &m_basePanel, &m_targetPanel};
+    const SummaryPanel* owner = nullptr;
+    if (CurrentMessage() == WM_CTLCOLORSTATIC) {
+        for (const SummaryPanel* panel : panels)
+            if (panel->ColorOf(control, cell, statusBrush)) {
+                owner = panel;
+                break;
+            }
+    }
+    int id = GetDlgCtrlID(control);
+    if (CurrentMessage() == WM_CTLCOLORSTATIC && control == m_favListLabel) {
+        background = kGray, text = kWhite, brush = m_grayBrush;
+    } else if (owner && cell == CellColor::Header) {
+        background = kBlack, text = kWhite, brush = m_blackBrush;
+    } else if (owner && cell == CellColor::Status) {
+        background = owner->StatusColor(), brush = statusBrush;
+    } else if (owner && cell == CellColor::LightBlue) {
+        background = kLightBlue, brush = m_lightBlueBrush;
+    } else if (owner && cell == CellColor::LightRed) {
+        background = kLightRed, brush = m_lightRedBrush;
+    } else if ((id == IDC_FAV_NAME && CurrentMessage() != WM_CTLCOLORLISTBOX) || id == IDC_FAV_LIST) {
+        background = kLightOrange, brush = m_lightOrangeBrush;
+    } else if (id == IDC_BASE_FOLDER && CurrentMessage() != WM_CTLCOLORLISTBOX) {
+        background = kLightBlue, brush = m_lightBlueBrush;
+    } else if (id == IDC_TARGET_FOLDER && CurrentMessage() != WM_CTLCOLORLISTBOX) {
+        background = kLightRed, brush = m_lightRedBrush;
+    } else {
+        SetMsgHandled(false);
+        return 0;
+    }
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, background);
+    SetTextColor(dc, text);
+    return reinterpret_cast<LRESULT>(brush);
+}
+
+void CMirvalenDlg::OnEditSetFocus()
+{
+    // Posted, so that the whole text is selected once the click that gave the
+    // focus has placed its caret.
+    PostMessageA(GetFocus(), EM_SETSEL, 0, -1);
+}
+
+LRESULT CMirvalenDlg::OnTimer(WPARAM wp, LPARAM)
+{
+    if (wp == 1) {
+        if (m_notice) {
+            CNoticeDlg* notice = m_notice;
+            m_notice = nullptr;
+            ShowWindow(notice->m_hWnd, SW_HIDE);
+            DestroyWindow(notice->m_hWnd);
+        }
+        KillTimer(m_hWnd, 1);
+    }
+    SetMsgHandled(false);
+    return 0;
+}
+
+LRESULT CMirvalenDlg::OnSetCursor(WPARAM, LPARAM)
+{
+    if (m_busy == 1 || m_syncing == 1) {
+        SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+        return TRUE;
+    }
+    SetMsgHandled(false);
+    return 0;
 }
 
 void CMirvalenDlg::OnExit()
@@ -24,8 +265,19 @@ void CMirvalenDlg::OnExit()
     PostMessageA(m_hWnd, WM_CLOSE, 0, 0);
 }
 
-LRESULT CMirvalenDlg::OnClose(WPARAM, LPARAM)
+void CMirvalenDlg::OnAbout()
 {
-    EndDialog(IDCANCEL);
-    return 0;
+    CAboutDlg about;
+    about.DoModal();
+}
+
+void CMirvalenDlg::OnHelpContents()
+{
+    ShowHelpContents(m_hWnd);
+}
+
+void CMirvalenDlg::ForgetNotice(HWND notice)
+{
+    if (m_notice && m_notice->m_hWnd == notice)
+        m_notice = nullptr;
 }

@@ -1,20 +1,153 @@
-// The main window: favourites editing above, the comparison list below, the
-// summary panels between them. It owns all of the program's state.
+// The main window: favourites editing above, the summary panels in the middle,
+// the comparison list below. It owns all of the program's state: the options,
+// the favourites, the comparison tables and every control, brush and font.
 #pragma once
+#include "app/settings.h"
+#include "engine/comparison.h"
+#include "favorites/favorites_table.h"
 #include "framework/dialog.h"
+#include "framework/gdi.h"
 #include "res/resource.h"
+#include "ui/engine_link.h"
+#include "ui/notice_dialog.h"
+#include "ui/option_dialog.h"
+#include "ui/result_list.h"
+#include "ui/summary_panels.h"
+#include "view/summary.h"
 
-class CMirvalenDlg : public CDialogImpl<CMirvalenDlg> {
+#include <memory>
+
+class CProgressWnd;
+
+class CMirvalenDlg : public CDialogImpl<CMirvalenDlg>, public NoticeOwner {
 public:
     enum { IDD = IDD_MIRVALEN_DIALOG };
     CMirvalenDlg();
+    ~CMirvalenDlg() override;
 
     static std::span<const MessageEntry<CMirvalenDlg>> MessageMap();
 
+    // The engine's view of the window (ui/engine_link.cpp).
+    void PumpOneMessage();
+    bool Cancelled() const { return m_cancel != 0; }
+    void SetProgress(int percent);
+    void OpenSyncProgress();
+    void CloseProgress();
+    SyncDirection GetDirection() const;
+    const Settings& Options() const { return m_optionDlg.m_settings; }
+    int TwoSecondSame() const { return m_twoSecondSame; }
+    void FillResultList();
+    void UpdateSummary();
+
+    void ForgetNotice(HWND notice) override;
+
+    // For the window's own tests: the panels, and a shorter pause at the end of a build.
+    const SummaryPanel& TransferPanel() const { return m_transferPanel; }
+    const SummaryPanel& BasePanel() const { return m_basePanel; }
+    const SummaryPanel& TargetPanel() const { return m_targetPanel; }
+    HWND FavoritesLabel() const { return m_favListLabel; }
+    void SetListDonePause(DWORD milliseconds) { m_listDonePauseMs = milliseconds; }
+
 protected:
     BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
 
 private:
+    // Start-up (main_dialog.cpp)
+    void InitMembers();
+    void InitDecorations();
+    void CreateSummaryPanels();
+    void InitData();
+
+    // Window messages (main_dialog.cpp)
+    LRESULT OnSysCommand(WPARAM, LPARAM);
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+    LRESULT OnCtlColor(WPARAM, LPARAM);
+    LRESULT OnTimer(WPARAM, LPARAM);
+    LRESULT OnSetCursor(WPARAM, LPARAM);
+    void OnEditSetFocus();
+    LRESULT OnResultListCustomDraw(NMHDR* header) { return m_resultList.OnCustomDraw(header); }
+    LRESULT OnResultListGetDispInfo(NMHDR* header) { return m_resultList.OnGetDispInfo(header); }
     void OnExit();
+    void OnAbout();
+    void OnHelpContents();
+
+    // Settings and the close path (main_settings.cpp)
+    void LoadSettings();
+    void SaveSettings();
+    void SaveOneSecSame();
     LRESULT OnClose(WPARAM, LPARAM);
+
+    // Making the list and syncing (main_make_list.cpp)
+    void OnMakeList();
+    void MakeList();
+    void OnRunSync();
+    void ClearResults();
+    bool HasEmptyFolder() const;
+    void OpenProgress(const char* message);
+    void OpenListProgress();
+    void ResetSummary();
+    void ShowSummary(const SummaryContents& contents);
+    bool RefuseWhileBusy();
+
+    // Direction and the two-second toggle (main_direction.cpp)
+    void OnDirectionDown();
+    void OnDirectionUp();
+    void OnDirectionBoth();
+    void OnTwoSecondToggle();
+    void SetDirectionChecks(SyncDirection direction);
+
+    // Favourites (main_favorites.cpp)
+    void LoadFavorites();
+    std::string SaveFavorites();  // empty, or the message of a failed write
+    void FillFavoritesList();
+    void OnNewFavorite();
+    void OnRegisterFavorite();
+    void OnSelectFavorite();
+    void OnFavoriteDown();
+    void OnFavoriteUp();
+    void OnDeleteFavorite();
+    bool CheckFolders(int fieldId);
+    void ShowFolderNotice(const std::string& text);
+
+    // Options and the folder pickers (main_options.cpp)
+    void OnOptions();
+    void OnBrowseBase();
+    void OnBrowseTarget();
+    void BrowseField(int fieldId, const char* title);
+
+    HWND Item(int id) const { return GetDlgItem(id); }
+
+    int m_cancel = 0;
+    int m_syncing = 0;
+    int m_busy = 0;
+    std::unique_ptr<CProgressWnd> m_progress;
+    int m_twoSecondSame = 0;
+
+    Comparison m_comparison;
+    ResultList m_resultList;
+    WindowInputs m_inputs{*this};
+    ListBuildHost m_listHost{*this};
+    SyncRunHost m_syncHost{*this};
+    DWORD m_lastPeek = 0;
+    DWORD m_listDonePauseMs = 1000;
+
+    // What a refused command puts back while a list is built or files are copied.
+    SyncDirection m_runDirection = Both;
+    int m_runFavoriteSelection = -1;
+
+    CNoticeDlg* m_notice = nullptr;
+    COptionDlg m_optionDlg;
+
+    Bitmap m_folderBitmap;
+    Brush m_grayBrush, m_blackBrush, m_lightOrangeBrush, m_lightBlueBrush, m_lightRedBrush;
+    Font m_normalFont, m_boldFont;
+    HWND m_favListLabel = nullptr;
+    HWND m_favListFrame = nullptr;
+    SummaryPanel m_transferPanel, m_basePanel, m_targetPanel;
+
+    FavoritesTable m_favorites;
+    HICON m_hIcon = nullptr;
 };

@@ -1,3 +1,4 @@
+#include "engine/path_text.h"
 #include "favorites/folder_check.h"
 #include "tests/support/temp_tree.h"
 
@@ -5,11 +6,11 @@
 
 TEST(FolderCheck, TrailingBackslashLooksAtTheLastCharacter)
 {
-    EXPECT_EQ("C:\\表\\", EnsureTrailingBackslash("C:\\表"));  // 表 ends in byte 5C
-    EXPECT_EQ("C:\\表\\", EnsureTrailingBackslash("C:\\表\\"));
-    EXPECT_EQ("D:\\x\\", EnsureTrailingBackslash("D:\\x"));
-    EXPECT_EQ("D:\\x\\", EnsureTrailingBackslash("D:\\x\\"));
-    EXPECT_EQ("", EnsureTrailingBackslash(""));
+    EXPECT_EQ("C:\\表\\", WithTrailingBackslash("C:\\表"));  // 表 ends in byte 5C
+    EXPECT_EQ("C:\\表\\", WithTrailingBackslash("C:\\表\\"));
+    EXPECT_EQ("D:\\x\\", WithTrailingBackslash("D:\\x"));
+    EXPECT_EQ("D:\\x\\", WithTrailingBackslash("D:\\x\\"));
+    EXPECT_EQ("", WithTrailingBackslash(""));
 }
 
 TEST(FolderCheck, FolderExistsOnlyForFolders)

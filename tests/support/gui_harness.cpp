@@ -53,9 +53,10 @@ void Pump(DWORD milliseconds)
 
 RECT DialogRect(HWND dialog, int x, int y, int width, int height)
 {
-    RECT rect{x, y, x + width, y + height};
+    // The dialog manager maps position and size separately, as here.
+    RECT rect{x, y, width, height};
     MapDialogRect(dialog, &rect);
-    return rect;
+    return {rect.left, rect.top, rect.left + rect.right, rect.top + rect.bottom};
 }
 
 RECT ChildRect(HWND child)
@@ -147,7 +148,11 @@ Capture::Capture(HWND window, bool clientOnly)
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
-    PrintWindow(window, memory, clientOnly ? PW_CLIENTONLY : 0);
+    // What the window and its children have painted, read back from its surface.
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    HDC windowDc = clientOnly ? GetDC(window) : GetWindowDC(window);
+    BitBlt(memory, 0, 0, m_width, m_height, windowDc, 0, 0, SRCCOPY);
+    ReleaseDC(window, windowDc);
     GdiFlush();
     m_pixels.resize(static_cast<size_t>(m_width) * m_height);
     const auto* source = static_cast<const DWORD*>(bits);

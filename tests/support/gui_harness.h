@@ -54,7 +54,7 @@ private:
     void* m_context = nullptr;
 };
 
-// The client area of a window as drawn by the window itself (PrintWindow).
+// The client area (or the whole window) as the window and its children painted it.
 class Capture {
 public:
     explicit Capture(HWND window, bool clientOnly = true);

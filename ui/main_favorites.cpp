@@ -1,0 +1,161 @@
+// The favourites list and its commands.
+#include "ui/main_dialog.h"
+
+#include "app/module_folder.h"
+#include "engine/path_text.h"
+#include "favorites/favorites_file.h"
+#include "favorites/favorites_path.h"
+#include "favorites/folder_check.h"
+#include "framework/app.h"
+
+void CMirvalenDlg::LoadFavorites()
+{
+    Settings& s = m_optionDlg.m_settings;
+    s.favFileChanged = 0;
+    std::string path = ResolveFavoritesPath(s.FAVPATH, GetModuleFolder());
+    FavoritesReadResult read = ReadFavoritesFile(path);
+    m_favorites = std::move(read.table);
+    m_favorites.filePath = path;
+    if (read.damaged)
+        AppMessageBox(DamagedFavoritesMessage(path), MB_OK | MB_ICONWARNING);
+}
+
+std::string CMirvalenDlg::SaveFavorites()
+{
+    m_favorites.filePath = ResolveFavoritesPath(Options().FAVPATH, GetModuleFolder());
+    return WriteFavoritesFile(m_favorites.filePath, m_favorites);
+}
+
+void CMirvalenDlg::FillFavoritesList()
+{
+    for (const Favorite& favorite : m_favorites.items)
+        SendDlgItemMessage(IDC_FAV_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(favorite.name.c_str()));
+}
+
+void CMirvalenDlg::OnNewFavorite()
+{
+    SetDlgItemText(IDC_FAV_NAME, "");
+    SetDlgItemText(IDC_BASE_FOLDER, "");
+    SetDlgItemText(IDC_TARGET_FOLDER, "");
+    if (SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL) != LB_ERR)
+        SendDlgItemMessage(IDC_FAV_LIST, LB_SETCURSEL, static_cast<WPARAM>(-1));
+    SetDirectionChecks(Both);
+}
+
+void CMirvalenDlg::OnRegisterFavorite()
+{
+    int selection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
+    std::string name = GetDlgItemText(IDC_FAV_NAME);
+    std::string base = GetDlgItemText(IDC_BASE_FOLDER);
+    std::string target = GetDlgItemText(IDC_TARGET_FOLDER);
+    // Texts that do not fit the favourites file are refused, never cut.
+    std::string refusal = ValidateFavoriteTexts(name, base, target);
+    if (!refusal.empty()) {
+        AppMessageBox(refusal, MB_OK | MB_ICONWARNING);
+        return;
+    }
+    if (selection == LB_ERR) {
+        m_favorites.Append(name, base, target, GetDirection());
+        const std::string& stored = m_favorites.items.back().name;
+        SetDlgItemText(IDC_FAV_NAME, stored);
+        SendDlgItemMessage(IDC_FAV_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(stored.c_str()));
+    } else {
+        m_favorites.Overwrite(selection, name, base, target, GetDirection());
+        std::string shown = GetDlgItemText(IDC_FAV_NAME);
+        SendDlgItemMessage(IDC_FAV_LIST, LB_DELETESTRING, selection);
+        SendDlgItemMessage(IDC_FAV_LIST, LB_INSERTSTRING, selection, reinterpret_cast<LPARAM>(shown.c_str()));
+    }
+    SaveSettings();
+    std::string failure = SaveFavorites();
+    if (!failure.empty())
+        AppMessageBox(failure, MB_OK | MB_ICONWARNING);
+}
+
+void CMirvalenDlg::OnSelectFavorite()
+{
+    if (RefuseWhileBusy())
+        return;
+    int s = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
+    if (s == LB_ERR || s >= m_favorites.count())
+        return;
+    ClearResults();
+    const Favorite& favorite = m_favorites.items[s];
+    SetDlgItemText(IDC_FAV_NAME, favorite.name);
+    SetDlgItemText(IDC_BASE_FOLDER, favorite.baseFolder);
+    SetDlgItemText(IDC_TARGET_FOLDER, favorite.targetFolder);
+    if (favorite.direction >= Down && favorite.direction <= Both)
+        SetDirectionChecks(static_cast<SyncDirection>(favorite.direction));
+
+    bool baseExists = CheckFolders(IDC_BASE_FOLDER);
+    bool targetExists = CheckFolders(IDC_TARGET_FOLDER);
+    std::string notice = NoticeTextFor(baseExists, targetExists);
+    if (notice.empty())
+        return;
+    ShowFolderNotice(notice);
+    if (!baseExists)
+        SetDlgItemText(IDC_BASE_FOLDER, "");
+    if (!targetExists)
+        SetDlgItemText(IDC_TARGET_FOLDER, "");
+}
+
+// Gives the field's folder its final "\" and tells whether it exists.
+bool CMirvalenDlg::CheckFolders(int fieldId)
+{
+    std::string text = GetDlgItemText(fieldId);
+    std::string withSeparator = WithTrailingBackslash(text);
+    if (withSeparator != text)
+        SetDlgItemText(fieldId, withSeparator);
+    return FolderExists(withSeparator);
+}
+
+void CMirvalenDlg::ShowFolderNotice(const std::string& text)
+{
+    m_notice = ShowNoticeWindow(m_hWnd, this, text);
+    if (m_notice)
+        SetTimer(m_hWnd, 1, static_cast<UINT>(Options().DISPTIME), nullptr);
+}
+
+void CMirvalenDlg::OnFavoriteDown()
+{
+    HWND list = Item(IDC_FAV_LIST);
+    int s = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
+    int n = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    if (s == LB_ERR || s + 1 >= n || !m_favorites.MoveDown(s))
+        return;
+    int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    if (s == top + 12)  // the entry is in the last visible row: keep it in view
+        ::SendMessageA(list, LB_SETTOPINDEX, top + 1, 0);
+    ::SendMessageA(list, LB_DELETESTRING, s, 0);
+    ::SendMessageA(list, LB_INSERTSTRING, s + 1, reinterpret_cast<LPARAM>(m_favorites.items[s + 1].name.c_str()));
+    ::SendMessageA(list, LB_SETCURSEL, s + 1, 0);
+}
+
+void CMirvalenDlg::OnFavoriteUp()
+{
+    HWND list = Item(IDC_FAV_LIST);
+    int s = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
+    if (s <= 0 || !m_favorites.MoveUp(s))
+        return;
+    int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    if (s == top)
+        ::SendMessageA(list, LB_SETTOPINDEX, top - 1, 0);
+    ::SendMessageA(list, LB_DELETESTRING, s, 0);
+    ::SendMessageA(list, LB_INSERTSTRING, s - 1, reinterpret_cast<LPARAM>(m_favorites.items[s - 1].name.c_str()));
+    ::SendMessageA(list, LB_SETCURSEL, s - 1, 0);
+}
+
+void CMirvalenDlg::OnDeleteFavorite()
+{
+    HWND list = Item(IDC_FAV_LIST);
+    int s = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
+    if (s == LB_ERR)
+        return;
+    int length = static_cast<int>(::SendMessageA(list, LB_GETTEXTLEN, s, 0));
+    std::string name(length > 0 ? length + 1 : 1, '\0');
+    ::SendMessageA(list, LB_GETTEXT, s, reinterpret_cast<LPARAM>(name.data()));
+    name.resize(lstrlenA(name.c_str()));
+    if (AppMessageBox(DeleteConfirmationText(name), MB_OKCANCEL) == IDCANCEL)
+        return;
+    m_favorites.Delete(s);
+    ::SendMessageA(list, LB_DELETESTRING, s, 0);
+}

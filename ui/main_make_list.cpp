@@ -1,0 +1,172 @@
+// Making the comparison list and syncing, from the main window.
+#include "ui/main_dialog.h"
+
+#include "framework/wait_cursor.h"
+#include "sync/progress_window.h"
+#include "view/summary.h"
+
+namespace {
+// Letting a message through costs a round trip to the window server, so the
+// pump looks at the queue only when this much time has passed since it last did.
+const DWORD kPeekIntervalMs = 4;
+} // namespace
+
+void CMirvalenDlg::PumpOneMessage()
+{
+    DWORD now = GetTickCount();
+    if (now - m_lastPeek < kPeekIntervalMs)
+        return;
+    m_lastPeek = now;
+    MSG msg;
+    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+SyncDirection CMirvalenDlg::GetDirection() const
+{
+    if (SendDlgItemMessage(IDC_DIR_DOWN, BM_GETCHECK) == BST_CHECKED)
+        return Down;
+    if (SendDlgItemMessage(IDC_DIR_UP, BM_GETCHECK) == BST_CHECKED)
+        return Up;
+    return Both;
+}
+
+bool CMirvalenDlg::HasEmptyFolder() const
+{
+    return GetWindowTextLengthA(Item(IDC_BASE_FOLDER)) == 0 || GetWindowTextLengthA(Item(IDC_TARGET_FOLDER)) == 0;
+}
+
+// While a list is built or files are copied, the tables are in use: commands
+// that would change the comparison's inputs or tables are refused, and what
+// their click already changed (a radio button, the toggle, the favourites
+// selection) is put back.
+bool CMirvalenDlg::RefuseWhileBusy()
+{
+    if (!m_busy && !m_syncing)
+        return false;
+    SetDirectionChecks(m_runDirection);
+    SetCheck(IDC_TWO_SECOND, m_twoSecondSame ? BST_CHECKED : BST_UNCHECKED);
+    SendDlgItemMessage(IDC_FAV_LIST, LB_SETCURSEL, m_runFavoriteSelection);
+    MessageBeep(MB_OK);
+    return true;
+}
+
+void CMirvalenDlg::ClearResults()
+{
+    m_resultList.Clear();
+    m_comparison.Clear();
+    ResetSummary();
+}
+
+void CMirvalenDlg::OnMakeList()
+{
+    if (RefuseWhileBusy())
+        return;
+    MakeList();
+}
+
+void CMirvalenDlg::MakeList()
+{
+    ClearResults();
+    if (HasEmptyFolder())
+        return;
+    m_busy = 1;
+    m_runDirection = GetDirection();
+    m_runFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
+    CWaitCursor wait;
+    OpenListProgress();
+    if (!RunListSteps(m_comparison, m_inputs, m_listHost)) {
+        CloseProgress();  // the window is closing: nothing more runs
+        return;
+    }
+    Sleep(m_listDonePauseMs);
+    if (m_cancel) {
+        CloseProgress();
+        return;
+    }
+    CloseProgress();
+    m_busy = 0;
+}
+
+void CMirvalenDlg::OnRunSync()
+{
+    if (RefuseWhileBusy())
+        return;
+    m_syncing = 1;
+    m_runDirection = GetDirection();
+    m_runFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
+    {
+        CWaitCursor wait;
+        SyncFiles(m_comparison, m_inputs, m_syncHost);
+    }
+    if (m_cancel && m_progress)
+        CloseProgress();
+    MakeList();
+    m_syncing = 0;
+}
+
+void CMirvalenDlg::OpenProgress(const char* message)
+{
+    m_progress = std::make_unique<CProgressWnd>([this] { PumpOneMessage(); });
+    m_progress->m_message = message;
+    m_progress->CreatePopup();
+}
+
+void CMirvalenDlg::OpenListProgress()
+{
+    OpenProgress("リスト作成中です");
+}
+
+void CMirvalenDlg::OpenSyncProgress()
+{
+    OpenProgress("同期中です");
+}
+
+void CMirvalenDlg::SetProgress(int percent)
+{
+    if (m_progress)
+        m_progress->SetPercent(percent);
+}
+
+void CMirvalenDlg::CloseProgress()
+{
+    if (m_progress)
+        m_progress->Close();
+    m_progress.reset();
+}
+
+void CMirvalenDlg::FillResultList()
+{
+    m_resultList.Show(ResultRows(m_comparison, GetDirection(), Options().SAMEHIDE));
+}
+
+void CMirvalenDlg::ShowSummary(const SummaryContents& contents)
+{
+    auto fill = [](SummaryPanel& panel, std::span<const std::string> values, const std::string& status) {
+        for (size_t row = 0; row < values.size(); ++row)
+            panel.SetValue(row, values[row]);
+        panel.SetStatus(status == "OK" ? PanelStatus::Ok : status == "ERROR" ? PanelStatus::Error : PanelStatus::Ready);
+    };
+    fill(m_basePanel, contents.base, contents.baseStatus);
+    fill(m_targetPanel, contents.target, contents.targetStatus);
+    fill(m_transferPanel, contents.transfer, contents.transferStatus);
+}
+
+void CMirvalenDlg::ResetSummary()
+{
+    ShowSummary(ReadySummary());
+    EnableWindow(Item(IDC_RUN_SYNC), FALSE);
+}
+
+// The run-sync button is enabled only when the panels that count in this
+// direction read "OK" and something is to be copied; only ResetSummary disables it.
+void CMirvalenDlg::UpdateSummary()
+{
+    TableCounts counts{m_comparison.BaseCount(), m_comparison.TargetCount(), m_comparison.BothCount()};
+    SummaryContents contents = ComputeSummary(m_resultList.Rows().Counters(), counts, GetDirection());
+    ShowSummary(contents);
+    if (contents.runEnabled)
+        EnableWindow(Item(IDC_RUN_SYNC), TRUE);
+}

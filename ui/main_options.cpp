@@ -1,0 +1,41 @@
+// The options command and the two browse buttons.
+#include "ui/main_dialog.h"
+
+#include "ui/folder_picker.h"
+
+void CMirvalenDlg::OnOptions()
+{
+    if (RefuseWhileBusy())
+        return;
+    m_optionDlg.DoModal();
+    if (m_optionDlg.m_settings.favFileChanged != 1)
+        return;
+    // Another favourites file was picked: the list is loaded from it afresh,
+    // without writing the old one first.
+    SendDlgItemMessage(IDC_FAV_LIST, LB_RESETCONTENT);
+    ClearResults();
+    OnNewFavorite();
+    m_favorites.items.clear();
+    LoadFavorites();
+    FillFavoritesList();
+}
+
+void CMirvalenDlg::OnBrowseBase()
+{
+    BrowseField(IDC_BASE_FOLDER, "[ 基本フォルダ ] の指定");
+}
+
+void CMirvalenDlg::OnBrowseTarget()
+{
+    BrowseField(IDC_TARGET_FOLDER, "[ 対象フォルダ ] の指定");
+}
+
+void CMirvalenDlg::BrowseField(int fieldId, const char* title)
+{
+    if (RefuseWhileBusy())
+        return;
+    std::string chosen;
+    if (BrowseFolderField(m_hWnd, GetDlgItemText(fieldId), title, chosen))
+        SetDlgItemText(fieldId, chosen);
+    ClearResults();
+}

@@ -1,0 +1,83 @@
+#include "ui/option_dialog.h"
+
+#include "app/module_folder.h"
+#include "engine/path_text.h"
+#include "ui/folder_picker.h"
+
+namespace {
+
+// The folder part of a path, up to and including its last "\" (empty when it
+// has none). The second byte of a double-byte character is never taken for one.
+std::string FolderOf(const std::string& path)
+{
+    size_t end = 0;
+    for (const char* p = path.c_str(); *p; p = CharNextA(p))
+        if (*p == '\\')
+            end = static_cast<size_t>(p - path.c_str()) + 1;
+    return path.substr(0, end);
+}
+
+} // namespace
+
+COptionDlg::COptionDlg()
+    : CDialogImpl(IDD), m_folderBitmap(LoadBitmapA(AppInstance(), MAKEINTRESOURCEA(IDB_FOLDER)))
+{
+}
+
+std::span<const MessageEntry<COptionDlg>> COptionDlg::MessageMap()
+{
+    using T = COptionDlg;
+    static const MessageEntry<T> map[] = {
+        OnCommand<T>(IDC_OPT_BROWSE, BN_CLICKED, &T::OnBrowseFavFile),
+        OnCommand<T>(IDC_OPT_FAVPATH, EN_SETFOCUS, &T::OnFavPathSetFocus),
+        OnCommand<T>(IDC_OPT_DISPTIME, EN_SETFOCUS, &T::OnDispTimeSetFocus),
+    };
+    return map;
+}
+
+BOOL COptionDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_browseButton = GetDlgItem(IDC_OPT_BROWSE);
+    ::SendMessageA(m_browseButton, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_folderBitmap.Get()));
+    return TRUE;
+}
+
+void COptionDlg::DoDataExchange(DataExchange& dx)
+{
+    DdxCheck(dx, IDC_OPT_SUBFOLDER, m_settings.SUBFOLDER);
+    DdxCheck(dx, IDC_OPT_ROOTFILE, m_settings.ROOTFILE);
+    DdxCheck(dx, IDC_OPT_SAMEHIDE, m_settings.SAMEHIDE);
+    DdxIntRange(dx, IDC_OPT_DISPTIME, m_settings.DISPTIME, 100, 3000);
+    DdxTextMax(dx, IDC_OPT_FAVPATH, m_settings.FAVPATH, 1024);
+}
+
+// Posted, not sent: the edit would otherwise lose the selection again while it
+// finishes taking the focus (a click places the caret after this runs).
+void COptionDlg::OnDispTimeSetFocus()
+{
+    PostMessageA(GetDlgItem(IDC_OPT_DISPTIME), EM_SETSEL, 0, -1);
+}
+
+void COptionDlg::OnFavPathSetFocus()
+{
+    PostMessageA(GetDlgItem(IDC_OPT_FAVPATH), EM_SETSEL, 0, -1);
+}
+
+// The favourites file always bears the same name; only its folder is chosen.
+// The confirmed FAVPATH, not the text now in the field, gives the folder the
+// browser opens on, and favFileChanged says whether the new path differs from it.
+void COptionDlg::OnBrowseFavFile()
+{
+    const std::string& current = m_settings.FAVPATH;
+    std::string initial = current.empty() ? GetModuleFolder() : FolderOf(current);
+
+    CFolderPicker picker(0, nullptr, 0, m_hWnd);
+    picker.Setup(BIF_RETURNONLYFSDIRS, "[ お気に入りファイルパス ] の指定", 0);
+    if (picker.Browse(initial.c_str()) != 1)
+        return;
+
+    std::string path = WithTrailingBackslash(picker.GetPath(CFolderPicker::kPath)) + "Mirvalen" + ".bdt";
+    m_settings.favFileChanged = path != current ? 1 : 0;
+    SetDlgItemText(IDC_OPT_FAVPATH, path);
+}

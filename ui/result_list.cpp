@@ -1,0 +1,101 @@
+#include "ui/result_list.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+const COLORREF kListBackground = RGB(255, 255, 192);
+const COLORREF kDownRow = RGB(192, 192, 255);
+const COLORREF kUpRow = RGB(255, 192, 192);
+
+struct Column {
+    const char* title;
+    int width;
+    int format;
+};
+
+const Column kColumns[] = {
+    {"番号", 60, LVCFMT_LEFT},       {"転送", 40, LVCFMT_CENTER},     {"状態", 40, LVCFMT_CENTER},
+    {"基本日時", 120, LVCFMT_CENTER}, {"対象日時", 120, LVCFMT_CENTER}, {"基本サイズ", 80, LVCFMT_RIGHT},
+    {"対象サイズ", 80, LVCFMT_RIGHT}, {"パス", 230, LVCFMT_LEFT},
+};
+
+} // namespace
+
+void ResultList::InitColumns()
+{
+    SendMessageA(m_list, LVM_SETBKCOLOR, 0, kListBackground);
+    SendMessageA(m_list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
+    SendMessageA(m_list, LVM_SETTEXTBKCOLOR, 0, kListBackground);
+    int index = 0;
+    for (const Column& c : kColumns) {
+        LVCOLUMNA column{};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        column.fmt = c.format;
+        column.cx = c.width;
+        column.pszText = const_cast<char*>(c.title);
+        column.iSubItem = index;
+        SendMessageA(m_list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+        ++index;
+    }
+}
+
+void ResultList::Clear()
+{
+    SendMessageA(m_list, LVM_DELETEALLITEMS, 0, 0);
+    m_rows = ResultRows();
+}
+
+void ResultList::Show(ResultRows rows)
+{
+    m_rows = std::move(rows);
+    SendMessageA(m_list, LVM_SETITEMCOUNT, m_rows.ShownCount(), 0);
+}
+
+LRESULT ResultList::OnGetDispInfo(NMHDR* header) const
+{
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
+        return 0;
+    item.pszText[0] = '\0';
+    if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_rows.ShownCount())
+        return 0;
+    std::string text = m_rows.CellText(item.iItem, item.iSubItem);
+    size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
+    std::memcpy(item.pszText, text.data(), length);
+    item.pszText[length] = '\0';
+    return 0;
+}
+
+// The row's colour is chosen when its first cell is drawn, from the transfer mark
+// read back from the list; it stays in effect for the row's other cells.
+LRESULT ResultList::OnCustomDraw(NMHDR* header) const
+{
+    auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
+    switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+        if (draw->iSubItem != 0)
+            return CDRF_DODEFAULT;
+        char mark[5] = "";
+        LVITEMA item{};
+        item.iSubItem = 1;
+        item.pszText = mark;
+        item.cchTextMax = sizeof mark;
+        SendMessageA(m_list, LVM_GETITEMTEXTA, draw->nmcd.dwItemSpec, reinterpret_cast<LPARAM>(&item));
+        if (std::strcmp(mark, "↑") == 0)
+            draw->clrTextBk = kUpRow;
+        else if (std::strcmp(mark, "↓") == 0)
+            draw->clrTextBk = kDownRow;
+        return CDRF_DODEFAULT;
+    }
+    default:
+        return CDRF_DODEFAULT;
+    }
+}

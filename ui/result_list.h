@@ -1,0 +1,28 @@
+// The result list (list view 1016): a virtual report list whose rows are the
+// shown rows of the comparison list, their texts produced when the control asks.
+// Rows marked "↓" are drawn on light blue, rows marked "↑" on light red.
+#pragma once
+#include "view/result_rows.h"
+
+#include <windows.h>
+
+class ResultList {
+public:
+    void Attach(HWND listView) { m_list = listView; }
+    HWND Handle() const { return m_list; }
+
+    // Colours and the eight columns.
+    void InitColumns();
+    // Empties the list.
+    void Clear();
+    // Shows these rows; the list reads their texts on demand.
+    void Show(ResultRows rows);
+    const ResultRows& Rows() const { return m_rows; }
+
+    LRESULT OnGetDispInfo(NMHDR* header) const;
+    LRESULT OnCustomDraw(NMHDR* header) const;
+
+private:
+    HWND m_list = nullptr;
+    ResultRows m_rows;
+};

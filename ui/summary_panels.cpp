@@ -1,0 +1,173 @@
+#include "ui/summary_panels.h"
+
+#include "framework/controls.h"
+#include "res/resource.h"
+
+namespace {
+
+const int kHeaderTop = 128;   // design pixels: header row, status row, then 13-pixel rows
+const int kRowPitch = 13;
+const int kHalfWidth = 79;
+const int kFullWidth = 158;
+
+// Grid line above row `row` (frames of neighbouring rows share it).
+int RowLine(int row)
+{
+    return kHeaderTop - 1 + kRowPitch * row;
+}
+
+} // namespace
+
+BaseUnits BaseUnits::Of(HWND dialog)
+{
+    RECT rect{0, 0, 4, 8};
+    MapDialogRect(dialog, &rect);
+    return {rect.right, rect.bottom};
+}
+
+COLORREF StatusColorOf(PanelStatus status)
+{
+    switch (status) {
+    case PanelStatus::Ok: return RGB(192, 255, 192);
+    case PanelStatus::Error: return RGB(255, 192, 192);
+    default: return RGB(255, 224, 192);
+    }
+}
+
+const char* StatusWordOf(PanelStatus status)
+{
+    switch (status) {
+    case PanelStatus::Ok: return "OK";
+    case PanelStatus::Error: return "ERROR";
+    default: return "READY";
+    }
+}
+
+std::vector<SummaryPanel::Row> SummaryPanel::RowsOf(PanelKind kind)
+{
+    using C = CellColor;
+    switch (kind) {
+    case PanelKind::Transfer:
+        return {{"総数", false, false, C::Default},
+                {"合計", false, false, C::Default},
+                {"↓　転送", true, true, C::LightBlue},
+                {"↑　転送", true, true, C::LightRed},
+                {"＝", false, false, C::Default}};
+    case PanelKind::Base:
+        return {{"総数", false, false, C::Default}, {"合計", false, false, C::Default},
+                {"＝", false, false, C::Default},   {"×", true, false, C::LightBlue},
+                {"△", true, false, C::LightBlue},   {"▲", true, false, C::LightRed}};
+    case PanelKind::Target:
+    default:
+        return {{"総数", false, false, C::Default}, {"合計", false, false, C::Default},
+                {"＝", false, false, C::Default},   {"×", true, false, C::LightRed},
+                {"△", true, false, C::LightRed},    {"▲", true, false, C::LightBlue}};
+    }
+}
+
+void SummaryPanel::Create(HWND dialog, const BaseUnits& units, PanelKind kind, int x, HFONT normal, HFONT bold)
+{
+    static const char* const kHeaders[] = {"転送", "基本フォルダ", "対象フォルダ"};
+    m_dialog = dialog;
+    m_units = units;
+    m_x = x;
+    m_rows = RowsOf(kind);
+    m_statusBrush.SetColor(StatusColorOf(PanelStatus::Ready));
+
+    auto add = [&](const char* text, DWORD align, HFONT font) {
+        SummaryCell cell;
+        cell.text = CreateStatic(dialog, {text, align, {}, IDC_RUNTIME_STATIC, font});
+        cell.frame = CreateStatic(dialog, {"", SS_BLACKFRAME, {}, IDC_RUNTIME_STATIC});
+        m_cells.push_back(cell);
+    };
+    add(kHeaders[static_cast<int>(kind)], SS_CENTER, normal);
+    add("READY", SS_CENTER, bold);
+    for (const Row& row : m_rows) {
+        add(row.caption, SS_CENTER, row.boldCaption ? bold : normal);
+        add("0 ", SS_RIGHT, row.boldValue ? bold : normal);
+    }
+    Place(x, SWP_NOZORDER);
+}
+
+// Puts every cell at its place for a panel whose left edge is x. Frames are one
+// pixel larger than their text on each side and neighbours share their borders.
+void SummaryPanel::Place(int x, UINT flags)
+{
+    m_x = x;
+    const BaseUnits& u = m_units;
+    auto put = [&](HWND hwnd, int left, int top, int right, int bottom) {
+        SetWindowPos(hwnd, HWND_TOP, left, top, right - left, bottom - top, flags);
+    };
+    auto cell = [&](const SummaryCell& c, int left, int right, int row) {
+        int top = u.Y(RowLine(row)), bottom = u.Y(RowLine(row + 1));
+        put(c.text, u.X(left) + 1, top + 1, u.X(right), bottom);
+        put(c.frame, u.X(left), top, u.X(right) + 1, bottom + 1);
+    };
+    cell(m_cells[0], x, x + kFullWidth, 0);
+    cell(m_cells[1], x, x + kFullWidth, 1);
+    for (size_t r = 0; r < m_rows.size(); ++r) {
+        cell(m_cells[2 + 2 * r], x, x + kHalfWidth, static_cast<int>(r) + 2);
+        cell(m_cells[3 + 2 * r], x + kHalfWidth, x + kFullWidth, static_cast<int>(r) + 2);
+    }
+}
+
+void SummaryPanel::MoveTo(int x)
+{
+    Place(x, SWP_SHOWWINDOW);
+}
+
+void SummaryPanel::Show(bool show)
+{
+    for (const SummaryCell& c : m_cells) {
+        ShowWindow(c.text, show ? SW_SHOW : SW_HIDE);
+        ShowWindow(c.frame, show ? SW_SHOW : SW_HIDE);
+    }
+}
+
+void SummaryPanel::SetValue(size_t row, const std::string& text)
+{
+    SetWindowTextA(m_cells[3 + 2 * row].text, text.c_str());
+}
+
+std::string SummaryPanel::ValueText(size_t row) const
+{
+    char text[64] = "";
+    GetWindowTextA(m_cells[3 + 2 * row].text, text, sizeof text);
+    return text;
+}
+
+void SummaryPanel::SetStatus(PanelStatus status)
+{
+    m_status = status;
+    m_statusBrush.SetColor(StatusColorOf(status));
+    SetWindowTextA(m_cells[1].text, StatusWordOf(status));
+}
+
+std::string SummaryPanel::StatusText() const
+{
+    char text[16] = "";
+    GetWindowTextA(m_cells[1].text, text, sizeof text);
+    return text;
+}
+
+bool SummaryPanel::ColorOf(HWND control, CellColor& color, HBRUSH& statusBrush) const
+{
+    if (m_cells.empty())
+        return false;
+    if (control == m_cells[0].text) {
+        color = CellColor::Header;
+        return true;
+    }
+    if (control == m_cells[1].text) {
+        color = CellColor::Status;
+        statusBrush = m_statusBrush.Get();
+        return true;
+    }
+    for (size_t r = 0; r < m_rows.size(); ++r) {
+        if (control == m_cells[2 + 2 * r].text || control == m_cells[3 + 2 * r].text) {
+            color = m_rows[r].color;
+            return color != CellColor::Default;
+        }
+    }
+    return false;
+}

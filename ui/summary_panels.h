@@ -1,0 +1,80 @@
+// The three summary panels of the main window: columns of static cells (a text
+// and a frame each) created at run time, placed between the favourites group and
+// the result list, and coloured by the window's WM_CTLCOLORSTATIC handler.
+#pragma once
+#include "framework/gdi.h"
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+struct SummaryCell {
+    HWND text = nullptr;
+    HWND frame = nullptr;
+};
+
+enum class PanelKind { Transfer, Base, Target };
+
+// What colour a summary static asks for.
+enum class CellColor { Default, Header, Status, LightBlue, LightRed };
+
+// The three states of a panel's status cell.
+enum class PanelStatus { Ready, Ok, Error };
+
+// One column: header, status, then rows of a caption and a value.
+// Client-pixel positions of the run-time controls are designed for dialog base
+// units of 7 x 12 pixels; this scales them to the dialog's real base units, so
+// that they keep their place between the template's controls under any font.
+struct BaseUnits {
+    int x = 7;
+    int y = 12;
+    static BaseUnits Of(HWND dialog);
+    int X(int designPixels) const { return MulDiv(designPixels, x, 7); }
+    int Y(int designPixels) const { return MulDiv(designPixels, y, 12); }
+    RECT Rect(int left, int top, int right, int bottom) const { return {X(left), Y(top), X(right), Y(bottom)}; }
+};
+
+class SummaryPanel {
+public:
+    void Create(HWND dialog, const BaseUnits& units, PanelKind kind, int x, HFONT normal, HFONT bold);
+    // Moves every cell so that the panel's left edge stands at x, and shows it.
+    void MoveTo(int x);
+    void Show(bool show);
+
+    void SetValue(size_t row, const std::string& text);   // row 0 is the first counted row ("総数")
+    void SetStatus(PanelStatus status);
+    PanelStatus Status() const { return m_status; }
+    std::string StatusText() const;
+    std::string ValueText(size_t row) const;
+    COLORREF StatusColor() const { return m_statusBrush.Color(); }
+    size_t RowCount() const { return m_rows.size(); }
+    int X() const { return m_x; }
+
+    // The colour a static of this panel asks for, or nothing when it is not one of its cells.
+    bool ColorOf(HWND control, CellColor& color, HBRUSH& statusBrush) const;
+
+    const std::vector<SummaryCell>& Cells() const { return m_cells; }
+
+private:
+    struct Row {
+        const char* caption;
+        bool boldCaption;
+        bool boldValue;
+        CellColor color;
+    };
+    static std::vector<Row> RowsOf(PanelKind kind);
+    void Place(int x, UINT flags);
+
+    HWND m_dialog = nullptr;
+    BaseUnits m_units;
+    int m_x = 0;
+    std::vector<Row> m_rows;
+    std::vector<SummaryCell> m_cells;    // header, status, then caption and value of each row
+    PanelStatus m_status = PanelStatus::Ready;
+    ColorBrush m_statusBrush;
+};
+
+COLORREF StatusColorOf(PanelStatus status);
+const char* StatusWordOf(PanelStatus status);
