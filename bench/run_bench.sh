@@ -7,6 +7,8 @@
 #   - a bare FindFirstFileA walk of both trees (the floor)
 #   - xcopy /L /D /E /I /Y under Wine (a peer on the same layer)
 #   - rsync -rnu both ways, natively
+# and then the copy cost: $SYNC_FILES small files (default 1000) copied by a
+# plain CopyFileA loop and by mirvalen-cli sync --down (the fail-safe copy).
 # Every Wine program and its wineserver run pinned to one CPU, in a prefix of
 # their own so that tests running meanwhile do not share the server.
 set -euo pipefail
@@ -70,4 +72,18 @@ for files in "${sizes[@]}"; do
   printf '   ratio to the bare walk %.2f, xcopy is %.1fx slower, rsync %.2fx of our time\n' \
     "$(echo "$list_m / $walk_m" | bc -l)" "$(echo "$xcopy_m / $list_m" | bc -l)" "$(echo "$rsync_m / $list_m" | bc -l)"
 done
+
+sync_files="${SYNC_FILES:-1000}"
+copies="$bench_dir/copy-$sync_files"
+rm -rf "$copies"; mkdir -p "$copies/source" "$copies/plain" "$copies/safe"
+python3 - "$copies/source" "$sync_files" <<'PY'
+import os, sys
+for i in range(int(sys.argv[2])):
+    with open(os.path.join(sys.argv[1], f"f{i:05d}.txt"), "wb") as f:
+        f.write(b"x" * (i % 4096 + 1))
+PY
+echo "== copying $sync_files small files"
+pinned "$walk" copy "$(winpath "$copies/source")" "$(winpath "$copies/plain")" "$sync_files" | sed 's/^/   plain CopyFileA loop: /'
+pinned "$cli" sync --down "$(winpath "$copies/source")" "$(winpath "$copies/safe")" --timings 2>&1 >/dev/null \
+  | awk -F'\t' '$2=="sync" {gsub(/ s/,"",$3); printf "   mirvalen-cli sync:    %s files\t%.3f s (less the 0.5 s closing pause: %.3f s)\n", $4+0, $3, $3-0.5}'
 "$WINESERVER" -k 2>/dev/null || true

@@ -5,6 +5,7 @@
 #include "cli/console_host.h"
 #include "cli/report.h"
 #include "cli/timings.h"
+#include "engine/transfer.h"
 
 #include <windows.h>
 #include <shlwapi.h>
@@ -20,6 +21,14 @@ bool FoldersExist(const CompareOptions& options, const Output& output)
         }
     }
     return true;
+}
+
+int CountMarked(const Comparison& comparison, SyncDirection direction)
+{
+    int marked = 0;
+    for (const FileEntry& e : comparison.List(direction))
+        marked += TransferOf(direction, e.status) != Transfer::None;
+    return marked;
 }
 
 // Builds and prints the list; false when interrupted.
@@ -58,8 +67,12 @@ int RunCompare(const Arguments& args, bool copy)
     if (!copy)
         return kExitOk;
 
+    double started = Now();
     SyncFiles(comparison, options.inputs, host);
+    double seconds = Now() - started;
     output.Line(""); // after "SyncStart"
+    if (options.timings)
+        PrintSyncTiming(seconds, CountMarked(comparison, options.inputs.direction), output);
     if (host.Cancelled())
         return kExitCancelled;
     output.Line("");

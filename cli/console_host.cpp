@@ -1,5 +1,7 @@
 #include "cli/console_host.h"
 
+#include "cli/timings.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -18,14 +20,6 @@ BOOL WINAPI OnConsoleControl(DWORD)
 // Progress is drawn only once a run has lasted this long, and at most this often.
 constexpr double kQuietStart = 1.0;
 constexpr double kLineInterval = 0.25;
-
-double Now()
-{
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The steps of a list build, in the order the host hears of their ends.
 const char* const kStepNames[] = {"scan base", "scan target", "match base to target", "match target to base",

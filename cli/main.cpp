@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -36,6 +37,9 @@ void PrintHelp()
 
 int main(int argc, char** argv)
 {
+    // Under Wine a redirected stdout may count as a character device and go
+    // unbuffered, a system call per character: buffer it fully.
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
     Arguments args(argv + 1, argv + argc);
     if (args.empty()) {
         PrintHelp();

@@ -14,6 +14,21 @@ MemoryUse CurrentMemoryUse()
     return {counters.PrivateUsage, counters.PeakPagefileUsage, counters.PeakWorkingSetSize};
 }
 
+double Now()
+{
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void PrintSyncTiming(double seconds, int copied, const Output& output)
+{
+    char line[120];
+    std::snprintf(line, sizeof line, "timing\tsync\t%.3f s\t%d files copied", seconds, copied);
+    output.ErrorLine(line);
+}
+
 void PrintTimings(const std::vector<std::pair<std::string, double>>& steps, int entries, const MemoryUse& before,
                   const Output& output)
 {

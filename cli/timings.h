@@ -15,7 +15,12 @@ struct MemoryUse {
 
 MemoryUse CurrentMemoryUse();
 
+// Seconds of the performance counter.
+double Now();
+
 // Writes one line per step, the total, files per second and the peak memory
 // (also per entry, counted from `before`) to standard error.
 void PrintTimings(const std::vector<std::pair<std::string, double>>& steps, int entries, const MemoryUse& before,
                   const Output& output);
+// The copy step: seconds (the closing pause of the popup included) and files copied.
+void PrintSyncTiming(double seconds, int copied, const Output& output);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
@@ -32,6 +33,16 @@ void Discard(const std::string& path)
     DeleteFileA(path.c_str());
 }
 
+// A name in the destination's folder that no other copy of this process uses;
+// the copy refuses to overwrite it, should it exist all the same.
+std::string TemporaryNameBeside(const std::string& destination)
+{
+    static unsigned serial = 0;
+    char name[40];
+    std::snprintf(name, sizeof name, "~mrv%lx-%x.tmp", GetCurrentProcessId(), ++serial);
+    return FolderPart(destination) + name;
+}
+
 } // namespace
 
 bool CopyFileSafely(const std::string& source, const std::string& destination, ReplaceRule rule)
@@ -42,15 +53,13 @@ bool CopyFileSafely(const std::string& source, const std::string& destination, R
     if (GetFileAttributesExA(destination.c_str(), GetFileExInfoStandard, &to) && !MayReplace(from, to, rule))
         return false;
 
-    std::string folder = FolderPart(destination);
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(folder.empty() ? "." : folder.c_str(), "mrv", 0, temporary))
-        return false;
-    if (!CopyFileA(source.c_str(), temporary, FALSE)) {
-        Discard(temporary);
+    std::string temporary = TemporaryNameBeside(destination);
+    if (!CopyFileA(source.c_str(), temporary.c_str(), TRUE)) {
+        if (GetLastError() != ERROR_FILE_EXISTS) // never remove a file that was there before
+            Discard(temporary);
         return false;
     }
-    if (!MoveFileExA(temporary, destination.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!MoveFileExA(temporary.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING)) {
         Discard(temporary);
         return false;
     }

@@ -137,13 +137,18 @@ TEST_F(SyncFilesTest, ChangesAfterTheListNeverLoseTheDestination)
     target.Write("vanished.txt", "keep me", t0);
     base.Write("edited.txt", "base", LocalFileTime(2011, 1, 1, 0, 0, 0));
     target.Write("edited.txt", "old", t0);
+    base.Write("locked.txt", "locked", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    target.Write("locked.txt", "keep me too", t0);
     MakeList(Down);
     DeleteFileA(base.Path("vanished.txt").c_str());
     target.Write("edited.txt", "edited after the list", LocalFileTime(2012, 1, 1, 0, 0, 0));
+    HANDLE lock = CreateFileA(base.Path("locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     Sync();
+    CloseHandle(lock);
     EXPECT_EQ("keep me", target.Read("vanished.txt"));
     EXPECT_EQ("edited after the list", target.Read("edited.txt"));
-    EXPECT_EQ((std::vector<std::string>{"edited.txt", "vanished.txt"}), Names(target, ""));
+    EXPECT_EQ("keep me too", target.Read("locked.txt"));
+    EXPECT_EQ((std::vector<std::string>{"edited.txt", "locked.txt", "vanished.txt"}), Names(target, ""));
 }
 
 TEST_F(SyncFilesTest, ProgressIsThePositionInTheWholeList)
