@@ -30,12 +30,17 @@ void ResultList::InitColumns()
     SendMessageA(m_list, LVM_SETBKCOLOR, 0, kListBackground);
     SendMessageA(m_list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
     SendMessageA(m_list, LVM_SETTEXTBKCOLOR, 0, kListBackground);
+    // A time column is at least as wide as a time in the list's font, so that
+    // no time is cut off when the dialog font is wider than the one designed for.
+    int timeWidth = static_cast<int>(
+        SendMessageA(m_list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("0000/00/00 00:00:00")));
     int index = 0;
     for (const Column& c : kColumns) {
         LVCOLUMNA column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         column.fmt = c.format;
-        column.cx = c.width;
+        bool timeColumn = index == kBaseTimeColumn || index == kTargetTimeColumn;
+        column.cx = timeColumn ? std::max(c.width, timeWidth + 14) : c.width;
         column.pszText = const_cast<char*>(c.title);
         column.iSubItem = index;
         SendMessageA(m_list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
