@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, RowsAreColouredByTheirTransferMark)
         cell.top = column;
         cell.left = LVIR_BOUNDS;
         SendMessageA(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
-        return shot.Pixel(cell.right - 3, (cell.top + cell.bottom) / 2);
+        return shot.Pixel(cell.left + 3, (cell.top + cell.bottom) / 2);
     };
     EXPECT_EQ(RGB(192, 192, 255), rowColor(0, 0));   // a.txt ↓
     EXPECT_EQ(RGB(192, 192, 255), rowColor(0, 6));

@@ -138,3 +138,22 @@ TEST_F(MainWindowTest, ExitCommandRunsTheClosePath)
     EXPECT_FALSE(m_dialog->m_hWnd && IsWindow(m_dialog->m_hWnd));
     EXPECT_EQ("0", Setting("SUBFOLDER"));
 }
+
+TEST_F(MainWindowTest, ResultListHasItsEightColumnsAndWholeTimesFit)
+{
+    Open();
+    HWND list = Item(IDC_RESULT_LIST);
+    HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    ASSERT_EQ(8, SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+    const int designWidths[] = {60, 40, 40, 120, 120, 80, 80, 230};
+    int timeWidth = static_cast<int>(
+        SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("2024/12/31 23:59:59")));
+    for (int column = 0; column < 8; ++column) {
+        int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0));
+        if (column == 3 || column == 4)
+            EXPECT_GT(width, timeWidth + 6) << column;
+        else
+            EXPECT_EQ(designWidths[column], width) << column;
+    }
+    EXPECT_EQ(RGB(255, 255, 192), static_cast<COLORREF>(SendMessageA(list, LVM_GETBKCOLOR, 0, 0)));
+}
