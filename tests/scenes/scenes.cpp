@@ -1,6 +1,6 @@
 // Puts the real windows into the states people look at, for screenshots:
 //   scenes.exe SCENE    with SCENE one of main, list-both, list-down, list-up,
-//                       progress, options, about, help
+//                       progress, options, about, help, units
 // The window stays open until it is closed; scripts/screenshots.sh captures it.
 #include "framework/app.h"
 #include "sync/progress_window.h"
@@ -13,6 +13,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -90,6 +91,15 @@ int main(int argc, char** argv)
     std::string scene = argc > 1 ? argv[1] : "main";
     if (scene == "progress")
         return ProgressScene();
+    if (scene == "units") {  // the main dialog's base units under the installed fonts
+        CWinApp app;
+        CMirvalenDlg dialog;
+        dialog.Create();
+        BaseUnits units = BaseUnits::Of(dialog.m_hWnd);
+        std::printf("dialog base units: %d x %d pixels\n", units.x, units.y);
+        DestroyWindow(dialog.m_hWnd);
+        return 0;
+    }
     if (scene == "about") {
         CWinApp app;
         CAboutDlg about;
