@@ -31,6 +31,8 @@ ConsoleHost::ConsoleHost(const Comparison& comparison, const ComparisonInputs& i
     : m_comparison(comparison), m_inputs(inputs), m_output(output)
 {
     SetConsoleCtrlHandler(OnConsoleControl, TRUE);
+    // A progress line is for a person watching; a log file would only collect "\r"s.
+    m_stderrIsConsole = GetFileType(GetStdHandle(STD_ERROR_HANDLE)) == FILE_TYPE_CHAR;
     m_started = m_lastLine = m_stepStarted = Now();
 }
 
@@ -96,7 +98,7 @@ void ConsoleHost::StartList()
 void ConsoleHost::ShowProgressLine()
 {
     double now = Now();
-    if (now - m_started < kQuietStart || now - m_lastLine < kLineInterval)
+    if (!m_stderrIsConsole || now - m_started < kQuietStart || now - m_lastLine < kLineInterval)
         return;
     m_lastLine = now;
     m_lineShown = true;

@@ -44,6 +44,7 @@ private:
     int m_percent = 0;
     unsigned m_pumps = 0;
     bool m_lineShown = false;
+    bool m_stderrIsConsole = false;
     double m_started, m_lastLine, m_stepStarted; // seconds of the performance counter
     std::vector<std::pair<std::string, double>> m_steps;
 };
