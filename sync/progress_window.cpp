@@ -1,0 +1,57 @@
+#include "sync/progress_window.h"
+
+#include "framework/controls.h"
+
+CProgressWnd::CProgressWnd(std::function<void()> pumpOneMessage, HWND parent)
+    : CDialogImpl(IDD, parent), m_pumpOneMessage(std::move(pumpOneMessage))
+{
+}
+
+// A command that ends early leaves its popup open; it must not outlive this object.
+CProgressWnd::~CProgressWnd()
+{
+    Close();
+}
+
+std::span<const MessageEntry<CProgressWnd>> CProgressWnd::MessageMap()
+{
+    return {};
+}
+
+bool CProgressWnd::CreatePopup()
+{
+    if (!Create(m_parent))
+        return false;
+    LayoutControls();
+    return true;
+}
+
+// Fixed client pixels, not dialog units: the bar is 300 pixels wide with a
+// 10-pixel margin whatever the dialog font.
+void CProgressWnd::LayoutControls()
+{
+    m_bar.Create(m_hWnd, WS_CHILD | WS_BORDER | PBS_SMOOTH, RECT{}, 1);
+    m_label = CreateStatic(m_hWnd, {m_message, SS_CENTER, RECT{-20, 10, 180, 40}, IDC_RUNTIME_STATIC});
+    MoveWindow(m_bar.m_hWnd, 10, 40, 300, 40, TRUE);
+    ShowWindow(m_bar.m_hWnd, SW_SHOWNA);
+    m_bar.SetRange(0, 100);
+    m_bar.SetTextColor(RGB(0, 0, 0));
+    m_bar.SetBarColor(RGB(120, 160, 255));
+}
+
+void CProgressWnd::SetPercent(int percent)
+{
+    m_bar.SetWindowText(std::to_string(percent) + "%");
+    m_bar.SetPos(percent);
+    if (m_pumpOneMessage)
+        m_pumpOneMessage();
+}
+
+void CProgressWnd::Close()
+{
+    if (m_bar.m_hWnd)
+        DestroyWindow(m_bar.m_hWnd);
+    if (m_hWnd)
+        DestroyWindow(m_hWnd);
+    m_label = nullptr;
+}

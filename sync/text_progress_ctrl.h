@@ -1,0 +1,41 @@
+// A progress bar that paints its own window text (the percentage) centred in
+// the bar, in one colour over the filled part and another over the empty part,
+// so that the text stays readable wherever the edge of the bar runs through it.
+#pragma once
+#include "framework/message_map.h"
+#include "framework/window.h"
+
+#include <commctrl.h>
+#include <span>
+
+class CTextProgressCtrl : public MessageMapped<CTextProgressCtrl, CWnd> {
+public:
+    static std::span<const MessageEntry<CTextProgressCtrl>> MessageMap();
+
+    // Creates the progress-bar child (rectangle in client pixels) and takes it over.
+    bool Create(HWND parent, DWORD style, const RECT& rect, int id);
+
+    // Each returns the colour it replaces.
+    COLORREF SetBarColor(COLORREF color);
+    COLORREF SetBkColor(COLORREF color);
+    COLORREF SetTextColor(COLORREF color);
+
+    void SetRange(int lower, int upper) const { SendMessage(PBM_SETRANGE, 0, MAKELPARAM(lower, upper)); }
+    void SetPos(int pos) const { SendMessage(PBM_SETPOS, pos); }
+
+private:
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnPrintClient(WPARAM dc, LPARAM);
+    LRESULT OnEraseBkgnd(WPARAM, LPARAM);
+    LRESULT OnSetText(WPARAM, LPARAM);
+    LRESULT OnSetBarColor(WPARAM, LPARAM color);
+    LRESULT OnSetBkColor(WPARAM, LPARAM color);
+
+    void PaintContent(HDC dc);
+
+    COLORREF m_barColor = GetSysColor(COLOR_HIGHLIGHT);
+    COLORREF m_bkColor = GetSysColor(COLOR_BTNFACE);
+    COLORREF m_textColor = GetSysColor(COLOR_WINDOWTEXT);
+    COLORREF m_barTextColor = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    UINT m_textFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+};

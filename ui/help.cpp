@@ -1,0 +1,202 @@
+#include "ui/help.h"
+
+#include "framework/gdi.h"
+#include "framework/message_map.h"
+#include "framework/window.h"
+#include "res/resource.h"
+
+namespace {
+
+const char* const kHelpClass = "MirvalenHelp";
+const int kTextId = 100;
+
+const char* const kHelpText =
+    "Mirvalen ヘルプ\r\n"
+    "\r\n"
+    "Mirvalen は二つのフォルダ（基本フォルダと対象フォルダ）を比べ、新しいファイルや"
+    "片方にしかないファイルをもう一方へコピーして、両方をそろえるツールです。\r\n"
+    "\r\n"
+    "■ 使い方\r\n"
+    "1. [基本フォルダ] と [対象フォルダ] にフォルダを入力します。右のフォルダボタンで選ぶこともできます。\r\n"
+    "2. [同期方向] を選びます。↓ は基本から対象へ、↑ は対象から基本へ、↓↑ は両方向です。\r\n"
+    "3. [リスト作成] を押すと、両方のフォルダを調べて比較リストを表示します。\r\n"
+    "4. 内容を確かめて [同期実行] を押すと、↓ と ↑ の付いたファイルがコピーされ、"
+    "リストが作り直されます。コピー先にないフォルダは作られます。ファイルは削除されません。\r\n"
+    "実行中は小さな進行状況の窓が表示されます。途中でやめるにはメイン画面を閉じてください。\r\n"
+    "\r\n"
+    "■ 各部の働き\r\n"
+    "・お気に入り名: お気に入りとして登録するときの名前です。\r\n"
+    "・基本フォルダ / 対象フォルダ: 比べる二つのフォルダです。フォルダボタンで選ぶと末尾に \\ が付きます。\r\n"
+    "・新規作成: 名前とフォルダの欄を空にし、同期方向を ↓↑ にします。\r\n"
+    "・登録・更新: 今の名前・フォルダ・同期方向をお気に入りに登録します。同じ名前があれば更新します。\r\n"
+    "・同期方向 (↓ / ↑ / ↓↑): コピーする向きです。変えるとリストは消えます。\r\n"
+    "・お気に入りの一覧: 名前をクリックすると、そのフォルダと同期方向が呼び出されます。\r\n"
+    "・一覧の上の ↓ / ↑: 選んだお気に入りを一つ下 / 上へ移します。× は削除します（確認があります）。\r\n"
+    "・２秒以内同時評価: 押した状態では、時刻の差が２秒以内のファイルを同じとみなします。\r\n"
+    "・リスト作成 / 同期実行: 比較リストを作ります / リストに従ってコピーします。"
+    "同期実行は、リストに矛盾がなくコピーするものがあるときだけ押せます。\r\n"
+    "・集計欄: 転送・基本フォルダ・対象フォルダごとにファイル数を数えます。"
+    "数が合えば OK（緑）、合わなければ ERROR（赤）、リストがないときは READY と表示します。\r\n"
+    "\r\n"
+    "■ リストの印と色\r\n"
+    "転送欄\r\n"
+    "  =  コピーしません（同じファイル、または送らない側の方が新しいファイル）\r\n"
+    "  ↓  基本フォルダから対象フォルダへコピーします（行は水色）\r\n"
+    "  ↑  対象フォルダから基本フォルダへコピーします（行は薄い赤）\r\n"
+    "状態欄\r\n"
+    "  △  両方にあり、送る側の方が新しいファイルです\r\n"
+    "  ×  送る側にしかないファイルです\r\n"
+    "集計欄の ▲ は、相手側の方が新しいファイルの数です。\r\n"
+    "水色は基本から対象へ（↓）、薄い赤は対象から基本へ（↑）の向きを表し、"
+    "フォルダ欄や集計欄でも同じ意味で使われます。\r\n"
+    "\r\n"
+    "■ 比べ方と２秒ルール\r\n"
+    "ファイルはフォルダからの相対パスで組み合わせます（英字の大文字・小文字は区別しません）。"
+    "サイズと更新日時（秒まで）が同じなら同じファイルとみなし、違えば日時の新しい側を新しいファイルとします。\r\n"
+    "FAT 形式のドライブや一部の機器は更新日時を２秒単位で記録するため、同じファイルでも１〜２秒ずれることがあります。"
+    "[２秒以内同時評価] を押しておくと、サイズが同じで日時の差が２秒以内のファイルを同じとみなします。"
+    "この設定は保存され、次回の起動でも使われます。\r\n"
+    "\r\n"
+    "■ お気に入り\r\n"
+    "名前・基本フォルダ・対象フォルダ・同期方向の組をお気に入りとして保存できます。"
+    "一覧から呼び出したとき、フォルダが見つからなければ短い間お知らせを表示します"
+    "（表示時間はオプションの [フォルダ警告時間] で決まります）。\r\n"
+    "お気に入りはお気に入りファイル（既定ではプログラムと同じフォルダの Mirvalen.bdt）に保存されます。\r\n"
+    "\r\n"
+    "■ オプション（メニューの [オプション] → [設定]）\r\n"
+    "・サブフォルダは検索しない: 各フォルダの直下のファイルだけを比べます。\r\n"
+    "・ルートファイルを先に表示する: フォルダ直下のファイルをリストの先頭に並べます。\r\n"
+    "・同一ファイルは非表示: = の行をリストに表示しません（集計には数えます）。\r\n"
+    "・フォルダ警告時間: フォルダが見つからないお知らせの表示時間（100〜3000 ミリ秒）です。\r\n"
+    "・お気に入りファイル: お気に入りを保存するファイルです。フォルダボタンで別のフォルダを選ぶと、"
+    "そこの Mirvalen.bdt からお気に入りを読み込みます。\r\n"
+    "設定はプログラムと同じフォルダの Mirvalen.ini に、終了時とお気に入りの登録時に保存されます。\r\n"
+    "\r\n"
+    "■ コマンドライン版 mirvalen-cli.exe\r\n"
+    "画面を使わずに、バッチファイルや定期実行から同じ比較とコピーができます。\r\n"
+    "  mirvalen-cli list 基本フォルダ 対象フォルダ [オプション]\r\n"
+    "      比較リストと集計を表示します（タブ区切り）。\r\n"
+    "  mirvalen-cli sync 基本フォルダ 対象フォルダ [オプション]\r\n"
+    "      コピーを実行し、作り直したリストを表示します。\r\n"
+    "  mirvalen-cli favorites お気に入りファイル\r\n"
+    "      お気に入りの一覧を表示します。\r\n"
+    "  mirvalen-cli sync --favorite 名前\r\n"
+    "      お気に入りのフォルダと同期方向で同期します。\r\n"
+    "オプション\r\n"
+    "  --down / --up / --both   同期方向（↓ / ↑ / ↓↑）\r\n"
+    "  --two-second             ２秒以内の差を同じとみなします\r\n"
+    "  --no-subfolders          サブフォルダを検索しません\r\n"
+    "  --root-first             ルートファイルを先に並べます\r\n"
+    "  --hide-same              = の行を表示しません\r\n"
+    "  --utf8                   UTF-8 で出力します\r\n"
+    "  --help                   使い方を表示します\r\n"
+    "引数の誤りやフォルダが見つからないときは、メッセージを表示して 0 以外の終了コードで終わります。\r\n";
+
+// The help window: a plain top-level window with one read-only edit that
+// fills it. It releases itself when it is closed.
+class CHelpWnd : public MessageMapped<CHelpWnd, CWnd> {
+public:
+    static std::span<const MessageEntry<CHelpWnd>> MessageMap()
+    {
+        static const MessageEntry<CHelpWnd> map[] = {
+            OnMessage<CHelpWnd>(WM_SIZE, &CHelpWnd::OnSize),
+            OnMessage<CHelpWnd>(WM_SETFOCUS, &CHelpWnd::OnSetFocus),
+        };
+        return map;
+    }
+
+    bool Open(HWND owner);
+
+protected:
+    void OnFinalMessage() override;
+
+private:
+    LRESULT OnSize(WPARAM, LPARAM size);
+    LRESULT OnSetFocus(WPARAM, LPARAM);
+
+    HWND m_text = nullptr;
+    Font m_font;
+};
+
+CHelpWnd* g_open = nullptr;
+
+void RegisterHelpClass()
+{
+    WNDCLASSA wc{};
+    if (GetClassInfoA(AppInstance(), kHelpClass, &wc))
+        return;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = AppInstance();
+    wc.hIcon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_MIRVALEN));
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kHelpClass;
+    RegisterClassA(&wc);
+}
+
+bool CHelpWnd::Open(HWND owner)
+{
+    RegisterHelpClass();
+    HWND hwnd = CreateWindowExA(0, kHelpClass, "Mirvalen ヘルプ", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                                620, 560, owner, nullptr, AppInstance(), nullptr);
+    if (!hwnd || !SubclassWindow(hwnd)) {
+        if (hwnd)
+            DestroyWindow(hwnd);
+        return false;
+    }
+    m_font.Reset(CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "ＭＳ Ｐゴシック"));
+    m_text = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kHelpText,
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
+                             0, 0, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)), AppInstance(),
+                             nullptr);
+    ::SendMessageA(m_text, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    MoveWindow(m_text, 0, 0, client.right, client.bottom, FALSE);
+    CenterWindow();
+    ShowWindow(hwnd, SW_SHOW);
+    return true;
+}
+
+LRESULT CHelpWnd::OnSize(WPARAM, LPARAM size)
+{
+    MoveWindow(m_text, 0, 0, LOWORD(size), HIWORD(size), TRUE);
+    return 0;
+}
+
+LRESULT CHelpWnd::OnSetFocus(WPARAM, LPARAM)
+{
+    SetFocus(m_text);
+    return 0;
+}
+
+// The window closes through the default processing of its original procedure,
+// outside this object's handlers, so the object may go at once.
+void CHelpWnd::OnFinalMessage()
+{
+    if (g_open == this)
+        g_open = nullptr;
+    delete this;
+}
+
+} // namespace
+
+void ShowHelpContents(HWND owner)
+{
+    if (g_open) {
+        ShowWindow(g_open->m_hWnd, SW_RESTORE);
+        SetForegroundWindow(g_open->m_hWnd);
+        return;
+    }
+    auto* help = new CHelpWnd;
+    if (help->Open(owner))
+        g_open = help;
+    else
+        delete help;
+}
+
+HWND HelpWindow()
+{
+    return g_open ? g_open->m_hWnd : nullptr;
+}
