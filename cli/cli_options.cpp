@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include "cli/favorites_lookup.h"
+
 #include <cstring>
 
 namespace {
@@ -27,8 +29,16 @@ const Flag kFlags[] = {
 bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& options, std::string& error)
 {
     std::vector<std::string> folders;
-    for (const std::string& arg : args) {
-        if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+    bool directionGiven = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--favorite" || arg == "--favorites") {
+            if (i + 1 == args.size()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            (arg == "--favorite" ? options.favorite : options.favoritesFile) = args[++i];
+        } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
             const Flag* found = nullptr;
             for (const Flag& flag : kFlags)
                 if (arg == flag.name)
@@ -38,9 +48,17 @@ bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& opti
                 return false;
             }
             found->apply(options);
+            directionGiven |= arg == "--down" || arg == "--up" || arg == "--both";
         } else {
             folders.push_back(arg);
         }
+    }
+    if (!options.favorite.empty()) {
+        if (!folders.empty()) {
+            error = "give either two folders or --favorite NAME, not both";
+            return false;
+        }
+        return ApplyFavorite(options, directionGiven, error);
     }
     if (folders.size() != 2) {
         error = "expected two folders (BASE TARGET), got " + std::to_string(folders.size());
@@ -61,5 +79,8 @@ const char* CompareFlagsHelp()
            "  --root-first     list root files before subfolder files\n"
            "  --hide-same      leave identical files out of the rows\n"
            "  --utf8           write UTF-8 (default: the console's code page)\n"
-           "  --timings        print the time of each step and peak memory to stderr\n";
+           "  --timings        print the time of each step and peak memory to stderr\n"
+           "  --favorite NAME  take the folders and the direction from the favourite NAME\n"
+           "                   (a direction flag given as well overrides the favourite's)\n"
+           "  --favorites FILE the favourites file to look in (default: the program's own)\n";
 }

@@ -9,9 +9,12 @@ struct CompareOptions {
     FixedInputs inputs;
     bool utf8 = false;    // write UTF-8 instead of the console's code page
     bool timings = false; // per-step times and peak memory on standard error
+    std::string favorite;       // --favorite NAME: folders and direction from a favourite
+    std::string favoritesFile;  // --favorites FILE: where to look it up
 };
 
-// Reads "BASE TARGET" and the flags; on failure returns false with a message.
+// Reads "BASE TARGET" (or --favorite NAME) and the flags; on failure returns
+// false with a message. A favourite's folders and direction are filled in.
 bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& options, std::string& error);
 
 // The flags as the help text lists them.

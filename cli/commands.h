@@ -8,6 +8,7 @@ using Arguments = std::vector<std::string>;
 
 int ListCommand(const Arguments& args);
 int SyncCommand(const Arguments& args);
+int FavoritesCommand(const Arguments& args);
 
 // Exit codes.
 constexpr int kExitOk = 0;

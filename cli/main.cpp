@@ -19,6 +19,8 @@ struct Command {
 const Command kCommands[] = {
     {"list", "list BASE TARGET [flags]   print the comparison list and the summary", ListCommand},
     {"sync", "sync BASE TARGET [flags]   copy the marked files, then print the list again", SyncCommand},
+    {"favorites", "favorites [FILE] [--utf8]  list the favourites (number, name, direction, base, target)",
+     FavoritesCommand},
 };
 
 void PrintHelp()
@@ -26,6 +28,8 @@ void PrintHelp()
     std::string text = "usage: mirvalen-cli COMMAND ...\n\ncommands:\n";
     for (const Command& c : kCommands)
         text += std::string("  ") + c.usage + "\n";
+    text += "\nlist and sync also take --favorite NAME instead of the two folders:\n"
+            "  mirvalen-cli sync --favorite NAME\n";
     text += "\nflags of list and sync:\n";
     text += CompareFlagsHelp();
     text += "\nrows: number, transfer, state, base time, target time, base size, target size, path (tab-separated)\n"

@@ -1,4 +1,5 @@
 // Runs mirvalen-cli.exe as a child process, as a script would.
+#include "favorites/favorites_file.h"
 #include "tests/support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -131,3 +132,28 @@ TEST(Cli, BadArgumentsAndMissingFoldersExitWithAMessage)
 }
 
 } // namespace
+
+TEST(Cli, FavoritesListsAFileAndSyncRunsAFavouriteByName)
+{
+    TempTree tree;
+    tree.Write("base\\新しい.txt", "new", LocalFileTime(2020, 1, 2, 3, 4, 5));
+    tree.MakeDir("target");
+    FavoritesTable table;
+    table.Append("毎晩", tree.Path("base"), tree.Path("target\\"), 0);  // stored without its final "\"
+    table.Append("逆", tree.Path("target\\"), tree.Path("base\\"), 1);
+    ASSERT_EQ("", WriteFavoritesFile(tree.Path("favorites.bdt"), table));
+
+    CliRun list = RunCli("favorites " + Quoted(tree.Path("favorites.bdt")));
+    EXPECT_EQ(0u, list.exitCode);
+    EXPECT_NE(std::string::npos, list.out.find("1\t毎晩\t↓\t" + tree.Path("base") + "\t"));
+    EXPECT_NE(std::string::npos, list.out.find("2\t逆\t↑\t"));
+
+    CliRun sync = RunCli("sync --favorite 毎晩 --favorites " + Quoted(tree.Path("favorites.bdt")));
+    EXPECT_EQ(0u, sync.exitCode) << sync.err;
+    EXPECT_EQ("new", tree.Read("target\\新しい.txt"));
+
+    CliRun unknown = RunCli("sync --favorite 無い --favorites " + Quoted(tree.Path("favorites.bdt")));
+    EXPECT_EQ(2u, unknown.exitCode);
+    EXPECT_NE(std::string::npos, unknown.err.find("無い"));
+    EXPECT_EQ(3u, RunCli("favorites " + Quoted(tree.Path("none.bdt"))).exitCode);
+}

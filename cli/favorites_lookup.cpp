@@ -1,0 +1,37 @@
+#include "cli/favorites_lookup.h"
+
+#include "app/module_folder.h"
+#include "app/settings.h"
+#include "engine/path_text.h"
+#include "favorites/favorites_file.h"
+#include "favorites/favorites_path.h"
+
+#include <windows.h>
+
+std::string ProgramFavoritesFile()
+{
+    std::string folder = GetModuleFolder();
+    std::string settings = folder + "Mirvalen" + ".ini";
+    char value[2048] = "";
+    std::string fallback = folder + "Mirvalen" + ".bdt";
+    GetPrivateProfileStringA(SettingsKeys::Section, SettingsKeys::FavPath, fallback.c_str(), value, sizeof value,
+                             settings.c_str());
+    return ResolveFavoritesPath(value, folder);
+}
+
+bool ApplyFavorite(CompareOptions& options, bool keepDirection, std::string& error)
+{
+    std::string file = options.favoritesFile.empty() ? ProgramFavoritesFile() : options.favoritesFile;
+    FavoritesReadResult read = ReadFavoritesFile(file);
+    for (const Favorite& favorite : read.table.items) {
+        if (favorite.name != options.favorite)
+            continue;
+        options.inputs.base = WithTrailingBackslash(favorite.baseFolder);
+        options.inputs.target = WithTrailingBackslash(favorite.targetFolder);
+        if (!keepDirection && favorite.direction >= Down && favorite.direction <= Both)
+            options.inputs.direction = static_cast<SyncDirection>(favorite.direction);
+        return true;
+    }
+    error = "no favourite named \"" + options.favorite + "\" in " + file;
+    return false;
+}
