@@ -50,7 +50,10 @@ CliRun RunCli(const std::string& arguments)
     startup.hStdError = errWrite;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION process{};
-    std::string command = "\"" + CliPath() + "\" " + arguments;
+    std::string command = "\"";
+    command += CliPath();
+    command += "\" ";
+    command += arguments;
     CliRun run;
     EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process));
     CloseHandle(outWrite);
