@@ -19,9 +19,10 @@ bench_dir="${BENCH_DIR:-/tmp/mirvalen-bench}"
 cpu="${BENCH_CPU:-0}"
 
 command -v rsync >/dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq rsync >/dev/null; }
-cmake --build "$MIRVALEN_BUILD" --target mirvalen-cli mirvalen-walk -- --no-print-directory >/dev/null
+cmake --build "$MIRVALEN_BUILD" --target mirvalen-cli mirvalen-walk mirvalen-window-bench -- --no-print-directory >/dev/null
 cli="$MIRVALEN_BUILD/cli/mirvalen-cli.exe"
-walk="$MIRVALEN_BUILD/cli/mirvalen-walk.exe"
+walk="$MIRVALEN_BUILD/bench/mirvalen-walk.exe"
+window_bench="$MIRVALEN_BUILD/bench/mirvalen-window-bench.exe"
 
 export WINEPREFIX="$MIRVALEN_BUILD/bench-prefix"
 [ -d "$WINEPREFIX" ] || taskset -c "$cpu" "$WINE" wineboot -u >/dev/null 2>&1
@@ -69,6 +70,8 @@ for files in "${sizes[@]}"; do
   printf '   %-34s %8.3f s  (runs: %s)\n' "bare FindFirstFileA walk, both" "$walk_m" "${walks[*]}"
   printf '   %-34s %8.3f s  (runs: %s)\n' "xcopy /L /D /E /I /Y (Wine)" "$xcopy_m" "${xcopies[*]}"
   printf '   %-34s %8.3f s  (runs: %s)\n' "rsync -rnu both ways (native)" "$rsync_m" "${rsyncs[*]}"
+  # The window's result list, shown by the null display driver (no X needed).
+  (unset DISPLAY; pinned "$window_bench" "$base" "$target") | awk -F'\t' '{printf "   %-34s %8s  (%s rows, %s)\n", "result list shows the rows", $3, $2, $4}'
   printf '   ratio to the bare walk %.2f, xcopy is %.1fx slower, rsync %.2fx of our time\n' \
     "$(echo "$list_m / $walk_m" | bc -l)" "$(echo "$xcopy_m / $list_m" | bc -l)" "$(echo "$rsync_m / $list_m" | bc -l)"
 done
