@@ -34,6 +34,8 @@ void CMirvalenDlg::FillFavoritesList()
 
 void CMirvalenDlg::OnNewFavorite()
 {
+    if (RefuseWhileBusy())  // it sets the direction, an input of the list in use
+        return;
     SetDlgItemText(IDC_FAV_NAME, "");
     SetDlgItemText(IDC_BASE_FOLDER, "");
     SetDlgItemText(IDC_TARGET_FOLDER, "");
