@@ -103,7 +103,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, DWLP_USER, 0);
         self->m_hWnd = nullptr;
-        self->OnFinalMessage();
+        self->WindowGone();
         return FALSE;
     }
     LRESULT result = 0;

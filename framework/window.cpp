@@ -60,10 +60,23 @@ bool CWnd::RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     UINT outerMessage = m_currentMessage;
     bool outerHandled = m_msgHandled;
     m_currentMessage = msg;
+    ++m_routeDepth;
     bool handled = ProcessWindowMessage(msg, wp, lp, result);
     m_currentMessage = outerMessage;
     m_msgHandled = outerHandled;
+    if (--m_routeDepth == 0 && m_finalPending) {
+        m_finalPending = false;
+        OnFinalMessage();  // may delete this: nothing of the object is touched after it
+    }
     return handled;
+}
+
+void CWnd::WindowGone()
+{
+    if (m_routeDepth > 0)
+        m_finalPending = true;
+    else
+        OnFinalMessage();
 }
 
 bool CWnd::SubclassWindow(HWND hwnd)
@@ -106,7 +119,7 @@ LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     if (msg == WM_NCDESTROY) {
         self->UnsubclassWindow();
         LRESULT r = CallWindowProcA(original, hwnd, msg, wp, lp);
-        self->OnFinalMessage();
+        self->WindowGone();
         return r;
     }
     return CallWindowProcA(original, hwnd, msg, wp, lp);

@@ -55,8 +55,13 @@ public:
 protected:
     // Returns true when the message map handled the message; result is then its answer.
     virtual bool ProcessWindowMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-    // Called once the window is gone (WM_NCDESTROY), the object no longer attached.
+    // Called once the window is gone (WM_NCDESTROY), the object no longer
+    // attached. When a handler destroys its own window, the call waits until
+    // that handler has returned, so an object may delete itself here.
     virtual void OnFinalMessage() {}
+    // The window's last message arrived: OnFinalMessage now or once the handlers
+    // in progress have returned.
+    void WindowGone();
 
     // The message being handled, for handlers that serve several messages.
     UINT CurrentMessage() const { return m_currentMessage; }
@@ -67,6 +72,8 @@ protected:
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     WNDPROC m_originalProc = nullptr;
+    int m_routeDepth = 0;       // handlers of this window in progress
+    bool m_finalPending = false;
     bool m_msgHandled = true;
     UINT m_currentMessage = 0;
 };

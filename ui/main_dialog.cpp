@@ -241,8 +241,8 @@ LRESULT CMirvalenDlg::OnTimer(WPARAM wp, LPARAM)
         if (m_notice) {
             CNoticeDlg* notice = m_notice;
             m_notice = nullptr;
-            ShowWindow(notice->m_hWnd, SW_HIDE);
-            DestroyWindow(notice->m_hWnd);
+            ShowWindow(notice->Window(), SW_HIDE);
+            DestroyWindow(notice->Window());
         }
         KillTimer(m_hWnd, 1);
     }
@@ -278,6 +278,6 @@ void CMirvalenDlg::OnHelpContents()
 
 void CMirvalenDlg::ForgetNotice(HWND notice)
 {
-    if (m_notice && m_notice->m_hWnd == notice)
+    if (m_notice && m_notice->Window() == notice)
         m_notice = nullptr;
 }

@@ -80,8 +80,9 @@ TEST_F(MainWindowTest, EveryTemplateControlStandsWithItsClassTextStyleAndRectang
         char className[64] = "";
         GetClassNameA(control, className, sizeof className);
         EXPECT_STREQ(c.className, className) << what;
-        if (c.id != IDC_FAV_NAME && c.id != IDC_BASE_FOLDER && c.id != IDC_TARGET_FOLDER)
+        if (c.id != IDC_FAV_NAME && c.id != IDC_BASE_FOLDER && c.id != IDC_TARGET_FOLDER) {
             EXPECT_EQ(c.text, gui::Text(control)) << what;
+        }
         DWORD style = static_cast<DWORD>(GetWindowLongPtrA(control, GWL_STYLE));
         // The dialog manager draws an edit's border as a sunken client edge.
         if (GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)
