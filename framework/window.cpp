@@ -58,11 +58,14 @@ bool CWnd::ProcessWindowMessage(UINT, WPARAM, LPARAM, LRESULT&)
 bool CWnd::RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
 {
     UINT outerMessage = m_currentMessage;
+    LPARAM outerLParam = m_currentLParam;
     bool outerHandled = m_msgHandled;
     m_currentMessage = msg;
+    m_currentLParam = lp;
     ++m_routeDepth;
     bool handled = ProcessWindowMessage(msg, wp, lp, result);
     m_currentMessage = outerMessage;
+    m_currentLParam = outerLParam;
     m_msgHandled = outerHandled;
     if (--m_routeDepth == 0 && m_finalPending) {
         m_finalPending = false;

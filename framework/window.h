@@ -63,8 +63,10 @@ protected:
     // in progress have returned.
     void WindowGone();
 
-    // The message being handled, for handlers that serve several messages.
+    // The message being handled, for handlers that serve several messages or
+    // controls (the lParam of WM_COMMAND is the control that sent it).
     UINT CurrentMessage() const { return m_currentMessage; }
+    LPARAM CurrentLParam() const { return m_currentLParam; }
 
     bool RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
     LRESULT DefaultProcessing(UINT msg, WPARAM wp, LPARAM lp);
@@ -76,6 +78,7 @@ private:
     bool m_finalPending = false;
     bool m_msgHandled = true;
     UINT m_currentMessage = 0;
+    LPARAM m_currentLParam = 0;
 };
 
 HINSTANCE AppInstance();

@@ -232,7 +232,7 @@ void CMirvalenDlg::OnEditSetFocus()
 {
     // Posted, so that the whole text is selected once the click that gave the
     // focus has placed its caret.
-    PostMessageA(GetFocus(), EM_SETSEL, 0, -1);
+    PostMessageA(reinterpret_cast<HWND>(CurrentLParam()), EM_SETSEL, 0, -1);
 }
 
 LRESULT CMirvalenDlg::OnTimer(WPARAM wp, LPARAM)

@@ -1,7 +1,7 @@
 // The folder pickers with the real shell folder browser: the initial
 // selection, the trailing "\", cancelling, and items without a path.
 #include "app/module_folder.h"
-#include "tests/dialogs/browser_driver.h"
+#include "tests/support/browser_driver.h"
 #include "tests/support/gui_harness.h"
 #include "ui/folder_picker.h"
 

@@ -1,7 +1,7 @@
 // The options dialog's browse button with the real folder browser: the folder
 // it opens on, the favourites file it gives, and when it asks for a reload.
 #include "app/module_folder.h"
-#include "tests/dialogs/browser_driver.h"
+#include "tests/support/browser_driver.h"
 #include "tests/support/gui_harness.h"
 #include "ui/option_dialog.h"
 

@@ -157,3 +157,17 @@ TEST_F(MainWindowTest, ResultListHasItsEightColumnsAndWholeTimesFit)
     }
     EXPECT_EQ(RGB(255, 255, 192), static_cast<COLORREF>(SendMessageA(list, LVM_GETBKCOLOR, 0, 0)));
 }
+
+TEST_F(MainWindowTest, AFolderFieldSelectsItsWholeTextWhenItGetsTheFocus)
+{
+    Open();
+    HWND edit = Item(IDC_BASE_FOLDER);
+    gui::SetText(Dialog(), IDC_BASE_FOLDER, "C:\\データ\\");
+    SendMessageA(edit, EM_SETSEL, 3, 3);  // a caret in the middle, as a click leaves it
+    SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(IDC_BASE_FOLDER, EN_SETFOCUS), reinterpret_cast<LPARAM>(edit));
+    gui::Pump();
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(0u, start);
+    EXPECT_EQ(static_cast<DWORD>(GetWindowTextLengthW(edit)), end);  // positions count characters
+}

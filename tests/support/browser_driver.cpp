@@ -1,4 +1,4 @@
-#include "tests/dialogs/browser_driver.h"
+#include "tests/support/browser_driver.h"
 
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
