@@ -2,22 +2,9 @@
 
 #include "app/module_folder.h"
 #include "engine/path_text.h"
+#include "favorites/favorites_path.h"
+#include "sync/path_parts.h"
 #include "ui/folder_picker.h"
-
-namespace {
-
-// The folder part of a path, up to and including its last "\" (empty when it
-// has none). The second byte of a double-byte character is never taken for one.
-std::string FolderOf(const std::string& path)
-{
-    size_t end = 0;
-    for (const char* p = path.c_str(); *p; p = CharNextA(p))
-        if (*p == '\\')
-            end = static_cast<size_t>(p - path.c_str()) + 1;
-    return path.substr(0, end);
-}
-
-} // namespace
 
 COptionDlg::COptionDlg()
     : CDialogImpl(IDD), m_folderBitmap(LoadBitmapA(AppInstance(), MAKEINTRESOURCEA(IDB_FOLDER)))
@@ -67,10 +54,13 @@ void COptionDlg::OnFavPathSetFocus()
 // The favourites file always bears the same name; only its folder is chosen.
 // The confirmed FAVPATH, not the text now in the field, gives the folder the
 // browser opens on, and favFileChanged says whether the new path differs from it.
+// The relative form ".\..." opens on the folder it names below the program
+// folder (not a folder relative to wherever the process happens to stand).
 void COptionDlg::OnBrowseFavFile()
 {
     const std::string& current = m_settings.FAVPATH;
-    std::string initial = current.empty() ? GetModuleFolder() : FolderOf(current);
+    std::string initial =
+        current.empty() ? GetModuleFolder() : FolderPart(ResolveFavoritesPath(current, GetModuleFolder()));
 
     CFolderPicker picker(0, nullptr, 0, m_hWnd);
     picker.Setup(BIF_RETURNONLYFSDIRS, "[ お気に入りファイルパス ] の指定", 0);

@@ -75,6 +75,13 @@ TEST_F(OptionBrowse, AnEmptyPathOpensOnTheProgramFolder)
     EXPECT_EQ(1, dialog.m_settings.favFileChanged);
 }
 
+TEST_F(OptionBrowse, TheRelativeFormOpensOnTheProgramFolderAndDiffersAsText)
+{
+    // SetUp leaves FAVPATH ".\Mirvalen.bdt": the program folder, written relatively.
+    EXPECT_EQ(GetModuleFolder() + "Mirvalen.bdt", Browse("", IDOK));
+    EXPECT_EQ(1, dialog.m_settings.favFileChanged);
+}
+
 TEST_F(OptionBrowse, CancelChangesNothing)
 {
     EXPECT_EQ(".\\Mirvalen.bdt", Browse(tree.Root(), IDCANCEL));

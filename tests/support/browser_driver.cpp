@@ -93,7 +93,8 @@ void SelectInBrowser(HWND browser, const std::string& path)
     // The browser may take a while (seconds, the first time in a new prefix) and,
     // under Wine, a second request to reach a branch it has not expanded yet: ask
     // until the tree shows the folder selected.
-    std::string leaf = path.substr(path.find_last_of('\\') + 1);
+    std::string folder = path.size() > 3 && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
+    std::string leaf = folder.substr(folder.find_last_of('\\') + 1);
     HWND tree = FindWindowExA(browser, nullptr, "SysTreeView32", nullptr);
     for (int attempt = 0; attempt < 400; ++attempt) {
         SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
