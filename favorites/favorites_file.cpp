@@ -141,8 +141,14 @@ FavoritesReadResult ReadFavoritesFile(const std::string& path)
     result.table.filePath = path;
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.handle == INVALID_HANDLE_VALUE)
+    if (file.handle == INVALID_HANDLE_VALUE) {
+        // No file yet is the normal first start; a file that is there but
+        // cannot be opened must not pass for an empty one.
+        DWORD error = GetLastError();
+        result.unreadable = !path.empty() && error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND
+            && error != ERROR_INVALID_NAME;
         return result;
+    }
 
     FileHeader header{};
     if (ReadUpTo(file.handle, &header, sizeof header) < sizeof header || header.count < 0) {
@@ -189,6 +195,11 @@ std::string WriteFavoritesFile(const std::string& path, const FavoritesTable& ta
         return {};
     DeleteFileA(temporary.c_str());
     return SaveFailedMessage(path);
+}
+
+std::string UnreadableFavoritesMessage(const std::string& path)
+{
+    return "お気に入りファイルを読み込めませんでした。このファイルには保存しません。\n" + path;
 }
 
 std::string DamagedFavoritesMessage(const std::string& path)

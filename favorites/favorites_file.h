@@ -8,6 +8,7 @@
 struct FavoritesReadResult {
     FavoritesTable table;  // filePath is the path that was read
     bool damaged = false;  // the file was shorter than its header or its count announces
+    bool unreadable = false;  // the file is there but could not be opened (locked, no access)
 };
 
 // Reads the favourites file. A file that cannot be opened gives an empty table
@@ -21,3 +22,5 @@ FavoritesReadResult ReadFavoritesFile(const std::string& path);
 
 // What the user is told when ReadFavoritesFile found the file damaged.
 std::string DamagedFavoritesMessage(const std::string& path);
+// What the user is told when the file is there but could not be read.
+std::string UnreadableFavoritesMessage(const std::string& path);

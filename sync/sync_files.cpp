@@ -37,9 +37,12 @@ void SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, Syn
         Transfer transfer = TransferOf(direction, entry.status);
         if (transfer == Transfer::None)
             continue;
-        // A folder text typed without its final "\" still names the folder itself.
+        // A folder text typed without its final "\" still names the folder itself;
+        // an emptied one names no folder at all (never the current one).
         std::string base = WithTrailingBackslash(inputs.BaseFolder());
         std::string target = WithTrailingBackslash(inputs.TargetFolder());
+        if (base.empty() || target.empty())
+            continue;
         bool down = transfer == Transfer::Down;
         std::string source = (down ? base : target) + entry.relativePath;
         std::string destination = (down ? target : base) + entry.relativePath;

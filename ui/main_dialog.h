@@ -149,5 +149,6 @@ private:
     SummaryPanel m_transferPanel, m_basePanel, m_targetPanel;
 
     FavoritesTable m_favorites;
+    std::string m_unreadableFavorites;  // the favourites file that was there but could not be read
     HICON m_hIcon = nullptr;
 };

@@ -16,13 +16,27 @@ void CMirvalenDlg::LoadFavorites()
     FavoritesReadResult read = ReadFavoritesFile(path);
     m_favorites = std::move(read.table);
     m_favorites.filePath = path;
-    if (read.damaged)
-        AppMessageBox(DamagedFavoritesMessage(path), MB_OK | MB_ICONWARNING);
+    m_unreadableFavorites = read.unreadable ? path : std::string();
+    if (read.unreadable) {
+        AppMessageBox(UnreadableFavoritesMessage(path), MB_OK | MB_ICONWARNING);
+    } else if (read.damaged) {
+        // The next save rewrites the file from what could be read: keep the original.
+        std::string copy = path + ".bak";
+        bool kept = CopyFileA(path.c_str(), copy.c_str(), FALSE) != FALSE;
+        AppMessageBox(DamagedFavoritesMessage(path) + (kept ? "\n元のファイルを残しました: " + copy : ""),
+                      MB_OK | MB_ICONWARNING);
+    }
 }
 
+// Empty, or the message of a write that failed or was refused.
 std::string CMirvalenDlg::SaveFavorites()
 {
     m_favorites.filePath = ResolveFavoritesPath(Options().FAVPATH, GetModuleFolder());
+    // A file that is there but could not be read is never replaced by the
+    // (empty) list shown in its place.
+    if (!m_unreadableFavorites.empty() && lstrcmpiA(m_unreadableFavorites.c_str(), m_favorites.filePath.c_str()) == 0
+        && GetFileAttributesA(m_favorites.filePath.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return UnreadableFavoritesMessage(m_favorites.filePath);
     return WriteFavoritesFile(m_favorites.filePath, m_favorites);
 }
 
@@ -119,6 +133,8 @@ void CMirvalenDlg::ShowFolderNotice(const std::string& text)
 
 void CMirvalenDlg::OnFavoriteDown()
 {
+    if (RefuseWhileBusy())  // the list's indexes must stay as a refused command left them
+        return;
     HWND list = Item(IDC_FAV_LIST);
     int s = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
     int n = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
@@ -134,6 +150,8 @@ void CMirvalenDlg::OnFavoriteDown()
 
 void CMirvalenDlg::OnFavoriteUp()
 {
+    if (RefuseWhileBusy())  // the list's indexes must stay as a refused command left them
+        return;
     HWND list = Item(IDC_FAV_LIST);
     int s = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
     if (s <= 0 || !m_favorites.MoveUp(s))
@@ -148,6 +166,8 @@ void CMirvalenDlg::OnFavoriteUp()
 
 void CMirvalenDlg::OnDeleteFavorite()
 {
+    if (RefuseWhileBusy())  // the list's indexes must stay as a refused command left them
+        return;
     HWND list = Item(IDC_FAV_LIST);
     int s = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
     if (s == LB_ERR)

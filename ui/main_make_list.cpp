@@ -6,6 +6,25 @@
 #include "view/summary.h"
 
 namespace {
+
+// The folder fields take no typing while a list is built or files are copied:
+// the copy reads them for every file, and a half-typed path is no folder.
+class FoldersLocked {
+public:
+    explicit FoldersLocked(const CWnd& window) : m_window(window) { Lock(TRUE); }
+    ~FoldersLocked() { Lock(FALSE); }
+    FoldersLocked(const FoldersLocked&) = delete;
+    FoldersLocked& operator=(const FoldersLocked&) = delete;
+
+private:
+    void Lock(BOOL locked) const
+    {
+        m_window.SendDlgItemMessage(IDC_BASE_FOLDER, EM_SETREADONLY, locked);
+        m_window.SendDlgItemMessage(IDC_TARGET_FOLDER, EM_SETREADONLY, locked);
+    }
+    const CWnd& m_window;
+};
+
 // Letting a message through costs a round trip to the window server, so the
 // pump looks at the queue only when this much time has passed since it last did.
 const DWORD kPeekIntervalMs = 4;
@@ -76,6 +95,7 @@ void CMirvalenDlg::MakeList()
     m_runDirection = GetDirection();
     m_runFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
     CWaitCursor wait;
+    FoldersLocked folders(*this);
     OpenListProgress();
     if (!RunListSteps(m_comparison, m_inputs, m_listHost)) {
         CloseProgress();  // the window is closing: nothing more runs
@@ -99,11 +119,13 @@ void CMirvalenDlg::OnRunSync()
     m_runFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
     {
         CWaitCursor wait;
+        FoldersLocked folders(*this);
         SyncFiles(m_comparison, m_inputs, m_syncHost);
     }
-    if (m_cancel && m_progress)
+    if (m_cancel)  // the window is closing: no list to show the state after the copy
         CloseProgress();
-    MakeList();
+    else
+        MakeList();
     m_syncing = 0;
 }
 

@@ -70,13 +70,14 @@ void CMirvalenDlg::SaveOneSecSame()
 // only after it has returned.
 LRESULT CMirvalenDlg::OnClose(WPARAM, LPARAM)
 {
-    int wasCancelled = m_cancel;
+    if (m_cancel)  // already closing: a second request must not save the released favourites
+        return 0;
     m_cancel = 1;
     SaveSettings();
     std::string failure = SaveFavorites();
     if (!failure.empty() && !m_busy && !m_syncing) {
         if (AppMessageBox(failure + "\n\nこのまま終了しますか。", MB_OKCANCEL | MB_ICONWARNING) != IDOK) {
-            m_cancel = wasCancelled;
+            m_cancel = 0;
             return 0;
         }
     } else if (!failure.empty()) {

@@ -91,6 +91,21 @@ TEST(FavoritesFile, MissingFileIsAnEmptyTableSilently)
     EXPECT_EQ(0, read.table.count());
     EXPECT_STREQ("1.0.0", read.table.version.data());
     EXPECT_FALSE(ReadFavoritesFile("").damaged);
+    EXPECT_FALSE(read.unreadable);
+    EXPECT_FALSE(ReadFavoritesFile("").unreadable);
+}
+
+TEST(FavoritesFile, AFileThatIsThereButLockedIsUnreadableNotEmpty)
+{
+    TempTree tree;
+    tree.Write("locked.bdt", std::string(24, '\0'));
+    HANDLE lock = CreateFileA(tree.Path("locked.bdt").c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    FavoritesReadResult read = ReadFavoritesFile(tree.Path("locked.bdt"));
+    CloseHandle(lock);
+    EXPECT_TRUE(read.unreadable);
+    EXPECT_EQ(0, read.table.count());
 }
 
 TEST(FavoritesFile, FailedWriteKeepsTheOldFileAndReportsThePath)

@@ -199,6 +199,25 @@ TEST_F(FavoritesWindowTest, TooLongANameIsRefusedWithAMessage)
     EXPECT_FALSE(m_tree.Exists("favorites.bdt"));
 }
 
+TEST_F(FavoritesWindowTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten)
+{
+    FavoritesTable table;
+    table.Append("大事", m_base, m_target, 2);
+    ASSERT_EQ("", WriteFavoritesFile(m_tree.Path("favorites.bdt"), table));
+    std::string before = m_tree.Read("favorites.bdt");
+    HANDLE lock = CreateFileA(m_tree.Path("favorites.bdt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    {
+        gui::DialogAnswerer answer("Mirvalen", IDOK);
+        Open();
+        EXPECT_TRUE(answer.Answered());
+    }
+    CloseHandle(lock);
+    EXPECT_EQ(0, Count());
+    gui::DialogAnswerer answer("Mirvalen", IDOK);  // the refusal at close
+    Close();
+    EXPECT_EQ(before, m_tree.Read("favorites.bdt"));
+}
+
 TEST_F(FavoritesWindowTest, ADamagedFileIsReportedAndWhatItHoldsIsListed)
 {
     std::string header(24, '\0');
@@ -209,4 +228,5 @@ TEST_F(FavoritesWindowTest, ADamagedFileIsReportedAndWhatItHoldsIsListed)
     Open();
     EXPECT_TRUE(answer.Answered());
     EXPECT_EQ(0, Count());
+    EXPECT_EQ(header, m_tree.Read("favorites.bdt.bak"));  // the original is kept
 }

@@ -205,6 +205,7 @@ TEST_F(MainWindowTest, CommandsThatChangeTheInputsAreRefusedDuringABuild)
     PostMessageA(Item(IDC_DIR_UP), BM_CLICK, 0, 0);
     PostMessageA(Item(IDC_TWO_SECOND), BM_CLICK, 0, 0);
     PostMessageA(Item(IDC_MAKE_LIST), BM_CLICK, 0, 0);
+    PostMessageA(Item(IDC_NEW_FAVORITE), BM_CLICK, 0, 0);
     MakeList();
     gui::Pump(50);
     EXPECT_TRUE(gui::Checked(Dialog(), IDC_DIR_BOTH));
@@ -213,4 +214,5 @@ TEST_F(MainWindowTest, CommandsThatChangeTheInputsAreRefusedDuringABuild)
     EXPECT_EQ(300, RowCount());
     EXPECT_EQ("OK", m_dialog->TransferPanel().StatusText());
     EXPECT_EQ("<none>", Setting("ONESECSAME"));
+    EXPECT_EQ(m_base, gui::Text(Dialog(), IDC_BASE_FOLDER));  // "新規作成" was refused too
 }

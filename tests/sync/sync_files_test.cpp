@@ -118,6 +118,21 @@ TEST_F(SyncFilesTest, FolderTextsAreReadAtCopyTimeAndNeedNoTrailingBackslash)
     EXPECT_EQ(1u, Names(other, "").size());
 }
 
+TEST_F(SyncFilesTest, AnEmptiedFolderTextCopiesNothingAnywhere)
+{
+    base.Write("a.txt", "a", t0);
+    MakeList(Down);
+    TempTree elsewhere;  // the current folder, where a path without a root would land
+    char previous[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(elsewhere.Root().c_str());
+    inputs.target.clear();
+    Sync();
+    SetCurrentDirectoryA(previous);
+    EXPECT_TRUE(Names(elsewhere, "").empty());
+    EXPECT_FALSE(target.Exists("a.txt"));
+}
+
 TEST_F(SyncFilesTest, CloseRequestStopsAfterTheFileInHand)
 {
     base.Write("a.txt", "a", t0);
