@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # PNGs of the windows in the states people look at, taken in Xvfb:
 # the main window before and after a list in each direction, the progress
-# popup at 50%, the options dialog, the about box and the help window.
+# popup at 50%, the options dialog, the about box, the help window and the
+# folder browser.
 # Usage: scripts/screenshots.sh [folder]   (default build/screenshots)
 set -euo pipefail
 here="$(dirname "${BASH_SOURCE[0]}")"
@@ -46,3 +47,4 @@ shoot progress ''
 shoot options 'オプション'
 shoot about 'Mirvalenのﾊﾞｰｼﾞｮﾝ情報'
 shoot help 'ヘルプ'
+shoot browser 'フォルダ'
