@@ -34,10 +34,6 @@ public:
     int BothCount() const { return static_cast<int>(m_both.entries.size()); }
     int BothFirstCount() const { return m_both.firstCount; }
     int BothSecondCount() const { return m_both.secondCount; }
-    int BaseRootFileCount() const { return m_base.rootFileCount; }
-    int BaseSubfolderFileCount() const { return m_base.subfolderFileCount; }
-    int TargetRootFileCount() const { return m_target.rootFileCount; }
-    int TargetSubfolderFileCount() const { return m_target.subfolderFileCount; }
 
 private:
     ScanResult m_base, m_target;

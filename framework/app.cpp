@@ -3,6 +3,7 @@
 #include "framework/window.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -28,9 +29,8 @@ const std::string& CWinApp::Title() const
             m_title = text;
         } else {
             GetModuleFileNameA(nullptr, text, sizeof text);
-            std::string path = text;
-            std::string name = path.substr(path.find_last_of("\\/") + 1);
-            m_title = name.substr(0, name.rfind('.'));
+            PathRemoveExtensionA(text);
+            m_title = PathFindFileNameA(text);  // steps over double-byte characters
         }
     }
     return m_title;

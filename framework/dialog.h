@@ -12,7 +12,6 @@ public:
     INT_PTR DoModal();
     bool Create(HWND parent = nullptr);
     void EndDialog(INT_PTR result);
-    bool IsModal() const { return m_modal; }
 
     // Runs the data exchange; false when saving failed validation.
     bool UpdateData(bool save);

@@ -38,23 +38,34 @@ int WindowInputs::SameHide() const
     return m_window.Options().SAMEHIDE;
 }
 
-namespace {
-void ReportConversionFailureBox()
+template <class Host>
+void WindowHost<Host>::PumpOneMessage()
+{
+    m_window.PumpOneMessage();
+}
+
+template <class Host>
+bool WindowHost<Host>::Cancelled() const
+{
+    return m_window.Cancelled();
+}
+
+template <class Host>
+void WindowHost<Host>::ReportConversionFailure()
 {
     AppMessageBox("変換失敗", MB_OK);
 }
-} // namespace
 
-void ListBuildHost::PumpOneMessage() { m_window.PumpOneMessage(); }
-bool ListBuildHost::Cancelled() const { return m_window.Cancelled(); }
-void ListBuildHost::ReportConversionFailure() { ReportConversionFailureBox(); }
-void ListBuildHost::SetProgress(int percent) { m_window.SetProgress(percent); }
+template <class Host>
+void WindowHost<Host>::SetProgress(int percent)
+{
+    m_window.SetProgress(percent);
+}
+
+template class WindowHost<MakeListHost>;
+template class WindowHost<SyncHost>;
+
 void ListBuildHost::FillResultList() { m_window.FillResultList(); }
 void ListBuildHost::UpdateSummary() { m_window.UpdateSummary(); }
-
-void SyncRunHost::PumpOneMessage() { m_window.PumpOneMessage(); }
-bool SyncRunHost::Cancelled() const { return m_window.Cancelled(); }
-void SyncRunHost::ReportConversionFailure() { ReportConversionFailureBox(); }
-void SyncRunHost::SetProgress(int percent) { m_window.SetProgress(percent); }
 void SyncRunHost::OpenSyncProgress() { m_window.OpenSyncProgress(); }
 void SyncRunHost::CloseProgress() { m_window.CloseProgress(); }

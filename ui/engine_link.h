@@ -23,30 +23,31 @@ private:
     CMirvalenDlg& m_window;
 };
 
-class ListBuildHost : public MakeListHost {
+// What both long commands need of the window: its pump, its close flag, its
+// one message and its progress popup.
+template <class Host>
+class WindowHost : public Host {
 public:
-    explicit ListBuildHost(CMirvalenDlg& window) : m_window(window) {}
+    explicit WindowHost(CMirvalenDlg& window) : m_window(window) {}
     void PumpOneMessage() override;
     bool Cancelled() const override;
     void ReportConversionFailure() override;
     void SetProgress(int percent) override;
-    void FillResultList() override;
-    void UpdateSummary() override;
 
-private:
+protected:
     CMirvalenDlg& m_window;
 };
 
-class SyncRunHost : public SyncHost {
+class ListBuildHost : public WindowHost<MakeListHost> {
 public:
-    explicit SyncRunHost(CMirvalenDlg& window) : m_window(window) {}
-    void PumpOneMessage() override;
-    bool Cancelled() const override;
-    void ReportConversionFailure() override;
-    void SetProgress(int percent) override;
+    using WindowHost::WindowHost;
+    void FillResultList() override;
+    void UpdateSummary() override;
+};
+
+class SyncRunHost : public WindowHost<SyncHost> {
+public:
+    using WindowHost::WindowHost;
     void OpenSyncProgress() override;
     void CloseProgress() override;
-
-private:
-    CMirvalenDlg& m_window;
 };

@@ -183,49 +183,49 @@ LRESULT CMirvalenDlg::OnQueryDragIcon(WPARAM, LPARAM)
     return reinterpret_cast<LRESULT>(m_hIcon);
 }
 
+// The colours of a control that has its own: the favourites label and the
+// summary cells (statics), then by id the three fields (a read-only field
+// paints as a static) and the favourites list.
+bool CMirvalenDlg::ColorsOf(HWND control, bool isStatic, ControlColors& colors) const
+{
+    if (isStatic && control == m_favListLabel) {
+        colors = {kGray, kWhite, m_grayBrush};
+        return true;
+    }
+    for (const SummaryPanel* panel : {&m_transferPanel, &m_basePanel, &m_targetPanel}) {
+        CellColor cell = CellColor::Default;
+        HBRUSH statusBrush = nullptr;
+        if (!isStatic || !panel->ColorOf(control, cell, statusBrush))
+            continue;
+        switch (cell) {
+        case CellColor::Header: colors = {kBlack, kWhite, m_blackBrush}; return true;
+        case CellColor::Status: colors = {panel->StatusColor(), kBlack, statusBrush}; return true;
+        case CellColor::LightBlue: colors = {kLightBlue, kBlack, m_lightBlueBrush}; return true;
+        case CellColor::LightRed: colors = {kLightRed, kBlack, m_lightRedBrush}; return true;
+        default: return false;
+        }
+    }
+    switch (GetDlgCtrlID(control)) {
+    case IDC_FAV_NAME:
+    case IDC_FAV_LIST: colors = {kLightOrange, kBlack, m_lightOrangeBrush}; return true;
+    case IDC_BASE_FOLDER: colors = {kLightBlue, kBlack, m_lightBlueBrush}; return true;
+    case IDC_TARGET_FOLDER: colors = {kLightRed, kBlack, m_lightRedBrush}; return true;
+    default: return false;
+    }
+}
+
 LRESULT CMirvalenDlg::OnCtlColor(WPARAM wp, LPARAM lp)
 {
-    HDC dc = reinterpret_cast<HDC>(wp);
-    HWND control = reinterpret_cast<HWND>(lp);
-    COLORREF background = 0, text = kBlack;
-    HBRUSH brush = nullptr;
-
-    CellColor cell = CellColor::Default;
-    HBRUSH statusBrush = nullptr;
-    const SummaryPanel* panels[] = {&m_transferPanel, &m_basePanel, &m_targetPanel};
-    const SummaryPanel* owner = nullptr;
-    if (CurrentMessage() == WM_CTLCOLORSTATIC) {
-        for (const SummaryPanel* panel : panels)
-            if (panel->ColorOf(control, cell, statusBrush)) {
-                owner = panel;
-                break;
-            }
-    }
-    int id = GetDlgCtrlID(control);
-    if (CurrentMessage() == WM_CTLCOLORSTATIC && control == m_favListLabel) {
-        background = kGray, text = kWhite, brush = m_grayBrush;
-    } else if (owner && cell == CellColor::Header) {
-        background = kBlack, text = kWhite, brush = m_blackBrush;
-    } else if (owner && cell == CellColor::Status) {
-        background = owner->StatusColor(), brush = statusBrush;
-    } else if (owner && cell == CellColor::LightBlue) {
-        background = kLightBlue, brush = m_lightBlueBrush;
-    } else if (owner && cell == CellColor::LightRed) {
-        background = kLightRed, brush = m_lightRedBrush;
-    } else if ((id == IDC_FAV_NAME && CurrentMessage() != WM_CTLCOLORLISTBOX) || id == IDC_FAV_LIST) {
-        background = kLightOrange, brush = m_lightOrangeBrush;
-    } else if (id == IDC_BASE_FOLDER && CurrentMessage() != WM_CTLCOLORLISTBOX) {
-        background = kLightBlue, brush = m_lightBlueBrush;
-    } else if (id == IDC_TARGET_FOLDER && CurrentMessage() != WM_CTLCOLORLISTBOX) {
-        background = kLightRed, brush = m_lightRedBrush;
-    } else {
+    ControlColors colors;
+    if (!ColorsOf(reinterpret_cast<HWND>(lp), CurrentMessage() == WM_CTLCOLORSTATIC, colors)) {
         SetMsgHandled(false);
         return 0;
     }
+    HDC dc = reinterpret_cast<HDC>(wp);
     SetBkMode(dc, OPAQUE);
-    SetBkColor(dc, background);
-    SetTextColor(dc, text);
-    return reinterpret_cast<LRESULT>(brush);
+    SetBkColor(dc, colors.background);
+    SetTextColor(dc, colors.text);
+    return reinterpret_cast<LRESULT>(colors.brush);
 }
 
 void CMirvalenDlg::OnEditSetFocus()

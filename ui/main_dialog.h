@@ -65,6 +65,12 @@ private:
     LRESULT OnPaint(WPARAM, LPARAM);
     LRESULT OnQueryDragIcon(WPARAM, LPARAM);
     LRESULT OnCtlColor(WPARAM, LPARAM);
+    struct ControlColors {
+        COLORREF background;
+        COLORREF text;
+        HBRUSH brush;
+    };
+    bool ColorsOf(HWND control, bool isStatic, ControlColors& colors) const;
     LRESULT OnTimer(WPARAM, LPARAM);
     LRESULT OnSetCursor(WPARAM, LPARAM);
     void OnEditSetFocus();

@@ -70,7 +70,6 @@ void SummaryPanel::Create(HWND dialog, const BaseUnits& units, PanelKind kind, i
     static const char* const kHeaders[] = {"転送", "基本フォルダ", "対象フォルダ"};
     m_dialog = dialog;
     m_units = units;
-    m_x = x;
     m_rows = RowsOf(kind);
     m_statusBrush.SetColor(StatusColorOf(PanelStatus::Ready));
 
@@ -93,7 +92,6 @@ void SummaryPanel::Create(HWND dialog, const BaseUnits& units, PanelKind kind, i
 // pixel larger than their text on each side and neighbours share their borders.
 void SummaryPanel::Place(int x, UINT flags)
 {
-    m_x = x;
     const BaseUnits& u = m_units;
     auto put = [&](HWND hwnd, int left, int top, int right, int bottom) {
         SetWindowPos(hwnd, HWND_TOP, left, top, right - left, bottom - top, flags);

@@ -50,7 +50,6 @@ public:
     std::string ValueText(size_t row) const;
     COLORREF StatusColor() const { return m_statusBrush.Color(); }
     size_t RowCount() const { return m_rows.size(); }
-    int X() const { return m_x; }
 
     // The colour a static of this panel asks for, or nothing when it is not one of its cells.
     bool ColorOf(HWND control, CellColor& color, HBRUSH& statusBrush) const;
@@ -69,7 +68,6 @@ private:
 
     HWND m_dialog = nullptr;
     BaseUnits m_units;
-    int m_x = 0;
     std::vector<Row> m_rows;
     std::vector<SummaryCell> m_cells;    // header, status, then caption and value of each row
     PanelStatus m_status = PanelStatus::Ready;

@@ -29,8 +29,6 @@ public:
     // The text of a cell of a shown row, as the list shows it.
     std::string CellText(std::size_t shownRow, int column) const;
     Transfer Mark(std::size_t shownRow) const;
-    bool RowMarkedDown(std::size_t shownRow) const { return Mark(shownRow) == Transfer::Down; }
-    bool RowMarkedUp(std::size_t shownRow) const { return Mark(shownRow) == Transfer::Up; }
 
 private:
     struct RowSides {

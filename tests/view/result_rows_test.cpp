@@ -33,8 +33,8 @@ TEST_F(ResultRowsTest, DownShowsANewerTargetAsSameAndOneSidedRowsWithEmptyColumn
                                         "b.txt"}),
               Row(rows, 1));
     EXPECT_EQ((std::vector<std::string>{"3", "↓", "×", "2010/03/05 14:07:09", "", "1", "", "c.txt"}), Row(rows, 2));
-    EXPECT_TRUE(rows.RowMarkedDown(1));
-    EXPECT_FALSE(rows.RowMarkedDown(0));
+    EXPECT_EQ(Transfer::Down, rows.Mark(1));
+    EXPECT_NE(Transfer::Down, rows.Mark(0));
     const RowCounters& c = rows.Counters();
     EXPECT_EQ(1, c.sameCount);
     EXPECT_EQ(1, c.downNewerCount);
@@ -53,7 +53,7 @@ TEST_F(ResultRowsTest, UpMirrorsDown)
     EXPECT_EQ((std::vector<std::string>{"1", "=", "", "2011/01/01 00:00:00", "2010/03/05 14:07:09", "5", "3", "a.txt"}),
               Row(rows, 0));
     EXPECT_EQ((std::vector<std::string>{"2", "↑", "×", "", "2010/03/05 14:07:09", "", "1", "d.txt"}), Row(rows, 1));
-    EXPECT_TRUE(rows.RowMarkedUp(1));
+    EXPECT_EQ(Transfer::Up, rows.Mark(1));
     EXPECT_EQ(1, rows.Counters().upOnlyCount);
 }
 
