@@ -1,11 +1,12 @@
 #include "app/mirvalen_app.h"
 
 #include "app/module_folder.h"
+#include "app/settings.h"
 #include "ui/main_dialog.h"
 
 std::string SettingsFilePath()
 {
-    return GetModuleFolder() + "Mirvalen" + ".ini";
+    return GetModuleFolder() + SettingsFileName;
 }
 
 BOOL CMirvalenApp::InitInstance()

@@ -13,6 +13,11 @@ struct Settings {
     std::string FAVPATH;     // favourites file; ".\" at the start means the program folder
 };
 
+// The settings file beside the program, and the favourites file's name (its
+// default folder is the program's too).
+inline constexpr const char* SettingsFileName = "Mirvalen.ini";
+inline constexpr const char* FavoritesFileName = "Mirvalen.bdt";
+
 // Section and key names of the settings file.
 namespace SettingsKeys {
 inline constexpr const char* Section = "Mirvalen";

@@ -11,9 +11,9 @@
 std::string ProgramFavoritesFile()
 {
     std::string folder = GetModuleFolder();
-    std::string settings = folder + "Mirvalen" + ".ini";
+    std::string settings = folder + SettingsFileName;
     char value[2048] = "";
-    std::string fallback = folder + "Mirvalen" + ".bdt";
+    std::string fallback = folder + FavoritesFileName;
     GetPrivateProfileStringA(SettingsKeys::Section, SettingsKeys::FavPath, fallback.c_str(), value, sizeof value,
                              settings.c_str());
     return ResolveFavoritesPath(value, folder);

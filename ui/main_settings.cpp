@@ -34,7 +34,7 @@ void CMirvalenDlg::LoadSettings()
     s.DISPTIME = App().GetProfileInt(Section, DispTime, 500);
     m_twoSecondSame = App().GetProfileInt(Section, OneSecSame, 0) != 0 ? 1 : 0;
     SetCheck(IDC_TWO_SECOND, m_twoSecondSame ? BST_CHECKED : BST_UNCHECKED);
-    s.FAVPATH = App().GetProfileString(Section, FavPath, GetModuleFolder() + "Mirvalen" + ".bdt");
+    s.FAVPATH = App().GetProfileString(Section, FavPath, GetModuleFolder() + FavoritesFileName);
 }
 
 // Writes the options and copies the settings file beside the favourites file,
@@ -54,7 +54,7 @@ void CMirvalenDlg::SaveSettings()
     // The copy goes beside the file the setting names, resolved against the
     // program folder (never the current folder).
     std::string favorites = ResolveFavoritesPath(s.FAVPATH, GetModuleFolder());
-    std::string copy = FolderPart(favorites) + "Mirvalen" + ".ini";
+    std::string copy = FolderPart(favorites) + SettingsFileName;
     if (!FolderPart(favorites).empty() && !SameFile(App().m_profileName, copy))
         CopyFileA(App().m_profileName.c_str(), copy.c_str(), FALSE);
 }

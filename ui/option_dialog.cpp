@@ -67,7 +67,7 @@ void COptionDlg::OnBrowseFavFile()
     if (picker.Browse(initial.c_str()) != 1)
         return;
 
-    std::string path = WithTrailingBackslash(picker.GetPath(CFolderPicker::kPath)) + "Mirvalen" + ".bdt";
+    std::string path = WithTrailingBackslash(picker.GetPath(CFolderPicker::kPath)) + FavoritesFileName;
     m_settings.favFileChanged = path != current ? 1 : 0;
     SetDlgItemText(IDC_OPT_FAVPATH, path);
 }
