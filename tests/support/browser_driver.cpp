@@ -88,25 +88,51 @@ void BrowseFolders::MakeDir(const std::string& relative) const
     CreateDirectoryA(Path(relative).c_str(), nullptr);
 }
 
+namespace {
+
+std::string ItemText(HWND tree, HTREEITEM handle)
+{
+    char text[MAX_PATH] = "";
+    TVITEMA item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = handle;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    return handle && TreeView_GetItem(tree, &item) ? text : "";
+}
+
+// The child of parent (the tree's top items for none) shown as name.
+HTREEITEM ChildNamed(HWND tree, HTREEITEM parent, const std::string& name)
+{
+    HTREEITEM child = parent ? TreeView_GetChild(tree, parent) : TreeView_GetRoot(tree);
+    for (; child; child = TreeView_GetNextSibling(tree, child))
+        if (ItemText(tree, child) == name)
+            return child;
+    return nullptr;
+}
+
+} // namespace
+
 void SelectInBrowser(HWND browser, const std::string& path)
 {
     // The browser may take a while (seconds, the first time in a new prefix) and,
-    // under Wine, a second request to reach a branch it has not expanded yet: ask
-    // until the tree shows the folder selected.
+    // under Wine, several requests to reach a branch it has not expanded yet; a
+    // neighbour of the folder it shows it sometimes never reaches by path, so that
+    // one is clicked in the tree instead. Ask until the tree shows the folder selected.
     std::string folder = path.size() > 3 && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
     std::string leaf = folder.substr(folder.find_last_of('\\') + 1);
     HWND tree = FindWindowExA(browser, nullptr, "SysTreeView32", nullptr);
     for (int attempt = 0; attempt < 400; ++attempt) {
         SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
         Pump(10);
-        char text[MAX_PATH] = "";
-        TVITEMA item{};
-        item.mask = TVIF_TEXT;
-        item.hItem = TreeView_GetSelection(tree);
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        if (item.hItem && TreeView_GetItem(tree, &item) && leaf == text)
+        HTREEITEM selected = TreeView_GetSelection(tree);
+        if (ItemText(tree, selected) == leaf)
             return;
+        HTREEITEM neighbour = ChildNamed(tree, selected ? TreeView_GetParent(tree, selected) : nullptr, leaf);
+        if (neighbour) {
+            TreeView_SelectItem(tree, neighbour);
+            Pump(10);
+        }
     }
 }
 
