@@ -48,6 +48,13 @@ void Comparison::BuildBothList(const ComparisonInputs& inputs, EngineHost& host)
         m_both = BuildBoth(m_base.entries, m_target.entries, inputs.RootFile(), inputs.SubFolder(), host);
 }
 
+Problems Comparison::ReadProblems() const
+{
+    Problems problems = m_base.problems;
+    problems.insert(problems.end(), m_target.problems.begin(), m_target.problems.end());
+    return problems;
+}
+
 std::span<const FileEntry> Comparison::List(SyncDirection direction) const
 {
     switch (direction) {

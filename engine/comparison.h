@@ -29,6 +29,9 @@ public:
     const std::vector<FileEntry>& TargetEntries() const { return m_target.entries; }
     const std::vector<FileEntry>& BothEntries() const { return m_both.entries; }
 
+    // Folders of either tree that could not be listed and links not followed.
+    Problems ReadProblems() const;
+
     int BaseCount() const { return static_cast<int>(m_base.entries.size()); }
     int TargetCount() const { return static_cast<int>(m_target.entries.size()); }
     int BothCount() const { return static_cast<int>(m_both.entries.size()); }

@@ -4,6 +4,7 @@
 #pragma once
 #include "engine/engine_host.h"
 #include "engine/file_entry.h"
+#include "engine/problem.h"
 
 #include <string>
 #include <vector>
@@ -17,10 +18,14 @@ struct ScanResult {
     std::vector<FileEntry> entries;
     int rootFileCount = 0;      // files directly in the folder
     int subfolderFileCount = 0; // files in its subfolders (walked even when left out)
+    Problems problems;          // folders that could not be listed, links that loop
 };
 
 // folderText is the folder field's text; a text without a final "\" is taken as
-// if it had one. A folder that cannot be listed gives an empty table.
+// if it had one. Names are kept in the stored form of stored_name.h, at any
+// depth. A folder that cannot be listed adds nothing to the table and is named
+// in problems with the system's reason; so is a link that leads back to a
+// folder on its own way down, which is not entered.
 ScanResult ScanFolder(const std::string& folderText, const ScanLayout& layout, EngineHost& host);
 
 // Byte order of relative paths (unsigned bytes; "B" before "a", "sub2\x" before "sub\x").

@@ -1,22 +1,44 @@
 #include "sync/folder_chain.h"
 
-#include "engine/path_text.h"
+#include <vector>
 
-#include <windows.h>
+namespace {
 
-void CreateFolderChain(const std::string& folder)
+bool IsFolder(const std::wstring& path)
 {
-    // Every "\" that is a character of its own ends one component; the drive
-    // ("C:\") and a server share fail harmlessly as they already exist.
-    for (std::size_t i = 0; i < folder.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(folder[i]);
-        if (IsLeadByte(c) && i + 1 < folder.size()) {
-            ++i;
-            continue;
-        }
-        if (c == '\\' && i > 0)
-            CreateDirectoryA(folder.substr(0, i).c_str(), nullptr);
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Creates one folder; 0 when it is there afterwards.
+DWORD CreateOne(const std::wstring& folder)
+{
+    if (CreateDirectoryW(folder.c_str(), nullptr))
+        return 0;
+    DWORD error = GetLastError();
+    return (error == ERROR_ALREADY_EXISTS && IsFolder(folder)) ? 0 : error;
+}
+
+} // namespace
+
+DWORD CreateFolderChain(const std::wstring& folder)
+{
+    // Up from the folder to the first one that exists, then down creating each.
+    std::vector<std::wstring> missing{folder};
+    DWORD error;
+    while ((error = CreateOne(missing.back())) == ERROR_PATH_NOT_FOUND) {
+        std::size_t cut = missing.back().rfind(L'\\');
+        if (cut == std::wstring::npos || cut < 4) // nothing left above "\\?\"
+            return error;
+        missing.push_back(missing.back().substr(0, cut));
     }
-    if (!EndsWithBackslash(folder))
-        CreateDirectoryA(folder.c_str(), nullptr);
+    if (error != 0)
+        return error;
+    missing.pop_back();
+    while (!missing.empty()) {
+        if ((error = CreateOne(missing.back())) != 0)
+            return error;
+        missing.pop_back();
+    }
+    return 0;
 }

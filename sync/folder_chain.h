@@ -1,8 +1,12 @@
-// Creates every missing folder of a path, one component at a time. The
-// platform's MakeSureDirectoryPathExists splits a path at a 0x5C second byte
-// under Wine (it makes a stray "表" for ...\表示\sub\), so the walk is our own.
+// Creates every missing folder of a path, one component at a time, with the
+// wide functions: double-byte names stay whole (the platform's
+// MakeSureDirectoryPathExists splits "表" at its 0x5C second byte under Wine)
+// and any depth works.
 #pragma once
+#include <windows.h>
+
 #include <string>
 
-// folder ends with "\"; failures are left to show in the copies that follow.
-void CreateFolderChain(const std::string& folder);
+// folder is a "\\?\" path without its final "\". Returns 0 when the folder
+// exists afterwards, else the system's error for the component that failed.
+DWORD CreateFolderChain(const std::wstring& folder);

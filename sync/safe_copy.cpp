@@ -1,11 +1,9 @@
 #include "sync/safe_copy.h"
 
-#include "sync/path_parts.h"
-
-#include <windows.h>
+#include "engine/problem.h"
 
 #include <cstdint>
-#include <cstdio>
+#include <cwchar>
 
 namespace {
 
@@ -15,53 +13,130 @@ std::int64_t WholeSeconds(const FILETIME& time)
         / 10000000;
 }
 
-// Whether an existing destination may be replaced.
-bool MayReplace(const WIN32_FILE_ATTRIBUTE_DATA& source, const WIN32_FILE_ATTRIBUTE_DATA& destination,
-                ReplaceRule rule)
+const DWORD kProtection = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
+
+// Whether an existing destination may be replaced by this source.
+CopyResult MayReplace(const WIN32_FILE_ATTRIBUTE_DATA& source, const WIN32_FILE_ATTRIBUTE_DATA& destination,
+                      ReplaceRule rule)
 {
-    if (destination.dwFileAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))
-        return false;
+    if (destination.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return {CopyFailure::DestinationIsFolder};
     // A destination changed after the list was made is newer than the source.
     std::int64_t from = WholeSeconds(source.ftLastWriteTime);
     std::int64_t to = WholeSeconds(destination.ftLastWriteTime);
-    return rule == ReplaceRule::NotLater ? to <= from : to < from;
+    if (to > from)
+        return {CopyFailure::DestinationNewer};
+    if (to == from && rule == ReplaceRule::EarlierOnly)
+        return {CopyFailure::Conflict};
+    DWORD set = destination.dwFileAttributes & ~source.dwFileAttributes;
+    if (set & FILE_ATTRIBUTE_READONLY)
+        return {CopyFailure::DestinationReadOnly};
+    if (set & FILE_ATTRIBUTE_HIDDEN)
+        return {CopyFailure::DestinationHidden};
+    return {};
 }
 
-void Discard(const std::string& path)
+void Discard(const std::wstring& path)
 {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL); // the copy took the source's attributes
-    DeleteFileA(path.c_str());
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL); // the copy took the source's attributes
+    DeleteFileW(path.c_str());
 }
 
 // A name in the destination's folder that no other copy of this process uses;
 // the copy refuses to overwrite it, should it exist all the same.
-std::string TemporaryNameBeside(const std::string& destination)
+std::wstring TemporaryNameBeside(const std::wstring& destination)
 {
     static unsigned serial = 0;
-    char name[40];
-    std::snprintf(name, sizeof name, "~mrv%lx-%x.tmp", GetCurrentProcessId(), ++serial);
-    return FolderPart(destination) + name;
+    wchar_t name[40];
+    std::swprintf(name, 40, L"~mrv%lx-%x.tmp", GetCurrentProcessId(), ++serial);
+    return destination.substr(0, destination.rfind(L'\\') + 1) + name;
 }
 
 } // namespace
 
-bool CopyFileSafely(const std::string& source, const std::string& destination, ReplaceRule rule)
+CopyResult FailureOf(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+        return {CopyFailure::SourceMissing, error};
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return {CopyFailure::SourceInUse, error};
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return {CopyFailure::DiskFull, error};
+    case ERROR_ACCESS_DENIED:
+        return {CopyFailure::AccessDenied, error};
+    case ERROR_PATH_NOT_FOUND:
+        return {CopyFailure::FolderNotCreated, error};
+    default:
+        return {CopyFailure::Other, error};
+    }
+}
+
+std::string ReasonText(const CopyResult& result)
+{
+    switch (result.failure) {
+    case CopyFailure::None:
+        return "";
+    case CopyFailure::SourceMissing:
+        return "コピー元のファイルがありません（リスト作成後に削除または移動されました）";
+    case CopyFailure::SourceInUse:
+        return "コピー元のファイルが他のプログラムで使用中です";
+    case CopyFailure::DestinationReadOnly:
+        return "コピー先が読み取り専用です（コピー元は読み取り専用ではないため、保護されたファイルとして残しました）";
+    case CopyFailure::DestinationHidden:
+        return "コピー先が隠しファイルです（コピー元は隠しファイルではないため、保護されたファイルとして残しました）";
+    case CopyFailure::DestinationNewer:
+        return "コピー先がリスト作成後に更新され、コピー元より新しくなっています";
+    case CopyFailure::Conflict:
+        return "両方のファイルが同じ日時でサイズが異なります（どちらが新しいか決められないため、コピーしません）";
+    case CopyFailure::DestinationIsFolder:
+        return "コピー先に同じ名前のフォルダがあります";
+    case CopyFailure::FolderNotCreated:
+        return "コピー先のフォルダを作成できません: " + SystemMessage(result.error);
+    case CopyFailure::DiskFull:
+        return "コピー先のディスクの空き容量が足りません";
+    case CopyFailure::AccessDenied:
+        return "アクセスが拒否されました";
+    case CopyFailure::Other:
+        break;
+    }
+    return SystemMessage(result.error);
+}
+
+CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule)
 {
     WIN32_FILE_ATTRIBUTE_DATA from, to;
-    if (!GetFileAttributesExA(source.c_str(), GetFileExInfoStandard, &from))
-        return false;
-    if (GetFileAttributesExA(destination.c_str(), GetFileExInfoStandard, &to) && !MayReplace(from, to, rule))
-        return false;
+    if (!GetFileAttributesExW(source.c_str(), GetFileExInfoStandard, &from)) {
+        DWORD error = GetLastError();
+        return error == ERROR_PATH_NOT_FOUND ? CopyResult{CopyFailure::SourceMissing, error} : FailureOf(error);
+    }
+    bool replacing = GetFileAttributesExW(destination.c_str(), GetFileExInfoStandard, &to);
+    if (replacing) {
+        if (CopyResult refusal = MayReplace(from, to, rule); !refusal.Copied())
+            return refusal;
+    }
 
-    std::string temporary = TemporaryNameBeside(destination);
-    if (!CopyFileA(source.c_str(), temporary.c_str(), TRUE)) {
-        if (GetLastError() != ERROR_FILE_EXISTS) // never remove a file that was there before
+    std::wstring temporary = TemporaryNameBeside(destination);
+    if (!CopyFileW(source.c_str(), temporary.c_str(), TRUE)) {
+        DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS) // never remove a file that was there before
             Discard(temporary);
-        return false;
+        if (GetFileAttributesW(source.c_str()) == INVALID_FILE_ATTRIBUTES)
+            return {CopyFailure::SourceMissing, error};
+        return FailureOf(error);
     }
-    if (!MoveFileExA(temporary.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    // The rename cannot replace a read-only or hidden file: one that may be
+    // replaced loses those attributes first, and gets them back if it stays.
+    bool unprotected = replacing && (to.dwFileAttributes & kProtection)
+        && SetFileAttributesW(destination.c_str(), to.dwFileAttributes & ~kProtection);
+    if (!MoveFileExW(temporary.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        DWORD error = GetLastError();
         Discard(temporary);
-        return false;
+        if (unprotected)
+            SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
+        return error == ERROR_FILE_NOT_FOUND ? CopyResult{CopyFailure::Other, error} : FailureOf(error);
     }
-    return true;
+    return {};
 }

@@ -1,6 +1,8 @@
 // One file copy that never leaves a half-written destination: the data go to a
 // temporary name in the destination folder, which then replaces the destination.
 #pragma once
+#include <windows.h>
+
 #include <string>
 
 enum class ReplaceRule {
@@ -8,8 +10,37 @@ enum class ReplaceRule {
     EarlierOnly,    // refuse also one with the same time (two-way runs)
 };
 
-// Copies source to destination keeping the source's last-write time. Fails
-// (returns false, leaving the destination and no temporary file) when the source
-// cannot be read, the destination is read-only, or the rule refuses it; times
-// are compared in whole seconds, as the list shows them.
-bool CopyFileSafely(const std::string& source, const std::string& destination, ReplaceRule rule);
+// Why a file was not copied.
+enum class CopyFailure {
+    None,
+    SourceMissing,       // vanished since the list was made
+    SourceInUse,         // another program holds it without sharing
+    DestinationReadOnly, // the user protected it: the source is not read-only
+    DestinationHidden,   // likewise hidden
+    DestinationNewer,    // changed after the list was made
+    Conflict,            // two-way: same time, different sizes
+    DestinationIsFolder,
+    FolderNotCreated,
+    DiskFull,
+    AccessDenied,
+    Other,               // the system's own message tells
+};
+
+struct CopyResult {
+    CopyFailure failure = CopyFailure::None;
+    DWORD error = 0; // the system's code, where one caused it
+    bool Copied() const { return failure == CopyFailure::None; }
+};
+
+// The reason in words, for the report of files not copied.
+std::string ReasonText(const CopyResult& result);
+// The failure a system error code stands for.
+CopyResult FailureOf(DWORD error);
+
+// Copies source to destination (wide "\\?\" paths) keeping the source's
+// last-write time and attributes. Refused, with the destination untouched and
+// no temporary file left: a source that cannot be read, a destination the
+// rule refuses (times compared in whole seconds, as the list shows them), and
+// a read-only or hidden destination whose source is not so too (a copy that
+// carried the attribute over may be replaced; one the user set may not).
+CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule);

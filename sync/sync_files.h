@@ -4,6 +4,7 @@
 #include "engine/comparison.h"
 #include "engine/comparison_inputs.h"
 #include "engine/engine_host.h"
+#include "engine/problem.h"
 
 class SyncHost : public virtual EngineHost {
 public:
@@ -14,4 +15,5 @@ public:
 // Writes "SyncStart" to standard output, then copies. The folder texts and the
 // direction are read again for every file, so a change made after the list was
 // built is used. Returns at once, the popup left open, when the host is cancelled.
-void SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, SyncHost& host);
+// Returns every marked file that was not copied, by its destination, with the reason.
+Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, SyncHost& host);

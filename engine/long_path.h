@@ -1,0 +1,8 @@
+// Paths handed to the file system: a folder field's text (Shift-JIS) joined
+// with a stored relative path, made absolute and written in the "\\?\" form,
+// which the wide functions take at any depth Windows allows (32,767 characters).
+#pragma once
+#include <string>
+#include <string_view>
+
+std::wstring LongPath(const std::string& folderText, std::string_view relative = {});

@@ -1,0 +1,18 @@
+#include "engine/problem.h"
+
+#include <cstdio>
+
+std::string SystemMessage(DWORD error)
+{
+    char* buffer = nullptr;
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM
+                                      | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    std::string text = length ? std::string(buffer, length) : std::string();
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
+        text.pop_back();
+    char code[32];
+    std::snprintf(code, sizeof code, "(エラー %lu)", error);
+    return text.empty() ? code : text + " " + code;
+}
