@@ -15,3 +15,4 @@ constexpr int kExitOk = 0;
 constexpr int kExitBadArguments = 2;
 constexpr int kExitMissingFolder = 3;
 constexpr int kExitCancelled = 4;
+constexpr int kExitIncomplete = 5; // finished, but some entries were not read or not copied

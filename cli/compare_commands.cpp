@@ -5,10 +5,13 @@
 #include "cli/console_host.h"
 #include "cli/report.h"
 #include "cli/timings.h"
+#include "engine/folder_pair.h"
 #include "engine/transfer.h"
 
 #include <windows.h>
 #include <shlwapi.h>
+
+#include <set>
 
 namespace {
 
@@ -23,6 +26,31 @@ bool FoldersExist(const CompareOptions& options, const Output& output)
     return true;
 }
 
+// One line per problem on standard error: path, tab, reason. A folder that the
+// list built again after a sync still cannot read was named already.
+void PrintProblems(const Problems& problems, const Output& output)
+{
+    static std::set<std::string> printed;
+    for (const Problem& p : problems)
+        if (std::string line = p.path + "\t" + p.reason; printed.insert(line).second)
+            output.ErrorLine(line);
+}
+
+// With subfolders searched, a folder inside the other would be copied into itself.
+bool FoldersApart(const CompareOptions& options, const Output& output)
+{
+    if (options.inputs.subFolder)
+        return true;
+    Nesting nesting = NestingOf(options.inputs.base, options.inputs.target);
+    if (nesting == Nesting::None)
+        return true;
+    output.ErrorLine(std::string("mirvalen-cli: ")
+                     + (nesting == Nesting::TargetInsideBase ? "the target folder lies inside the base folder"
+                                                             : "the base folder lies inside the target folder")
+                     + ": every sync would copy the tree into itself (use --no-subfolders or other folders)");
+    return false;
+}
+
 int CountMarked(const Comparison& comparison, SyncDirection direction)
 {
     int marked = 0;
@@ -31,9 +59,10 @@ int CountMarked(const Comparison& comparison, SyncDirection direction)
     return marked;
 }
 
-// Builds and prints the list; false when interrupted.
+// Builds and prints the list, the folders not read on standard error; false
+// when interrupted. complete turns false when a folder could not be read.
 bool MakeAndPrintList(Comparison& comparison, const CompareOptions& options, ConsoleHost& host,
-                      const Output& output)
+                      const Output& output, bool& complete)
 {
     comparison.Clear();
     MemoryUse before = CurrentMemoryUse();
@@ -45,6 +74,9 @@ bool MakeAndPrintList(Comparison& comparison, const CompareOptions& options, Con
         PrintTimings(host.StepTimes(), comparison.BaseCount() + comparison.TargetCount(), before, output);
     PrintRows(host.Rows(), output);
     PrintSummary(host.Summary(), output);
+    Problems unread = comparison.ReadProblems();
+    PrintProblems(unread, output);
+    complete = complete && unread.empty();
     return true;
 }
 
@@ -59,24 +91,30 @@ int RunCompare(const Arguments& args, bool copy)
     Output output(options.utf8);
     if (!FoldersExist(options, output))
         return kExitMissingFolder;
+    if (!FoldersApart(options, output))
+        return kExitBadArguments;
 
     Comparison comparison;
     ConsoleHost host(comparison, options.inputs, output);
-    if (!MakeAndPrintList(comparison, options, host, output))
+    bool complete = true;
+    if (!MakeAndPrintList(comparison, options, host, output, complete))
         return kExitCancelled;
     if (!copy)
-        return kExitOk;
+        return complete ? kExitOk : kExitIncomplete;
 
     double started = Now();
-    SyncFiles(comparison, options.inputs, host);
+    Problems notCopied = SyncFiles(comparison, options.inputs, host);
     double seconds = Now() - started;
     output.Line(""); // after "SyncStart"
     if (options.timings)
         PrintSyncTiming(seconds, CountMarked(comparison, options.inputs.direction), output);
+    PrintProblems(notCopied, output);
     if (host.Cancelled())
         return kExitCancelled;
     output.Line("");
-    return MakeAndPrintList(comparison, options, host, output) ? kExitOk : kExitCancelled;
+    if (!MakeAndPrintList(comparison, options, host, output, complete))
+        return kExitCancelled;
+    return (complete && notCopied.empty()) ? kExitOk : kExitIncomplete;
 }
 
 } // namespace

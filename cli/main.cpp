@@ -4,6 +4,11 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 
+#include "engine/stored_name.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -33,18 +38,49 @@ void PrintHelp()
     text += "\nflags of list and sync:\n";
     text += CompareFlagsHelp();
     text += "\nrows: number, transfer, state, base time, target time, base size, target size, path (tab-separated)\n"
-            "exit: 0 done, 2 bad arguments, 3 folder not found, 4 interrupted\n";
+            "\nEvery folder that could not be read and every marked file that was not copied\n"
+            "is named on standard error, one line each: path, tab, reason.\n"
+            "\nexit codes:\n"
+            "  0  done: every folder read and every marked file copied\n"
+            "  2  bad arguments (also: one folder lies inside the other while subfolders are searched)\n"
+            "  3  folder not found\n"
+            "  4  interrupted (Ctrl+C)\n"
+            "  5  finished, but some entries were not read or not copied (see standard error)\n";
     Output(false).Write(stdout, text);
+}
+
+// The arguments as typed. The C runtime's argv is best-fitted to the code page
+// ("Café" would arrive as "Cafe", which may be another folder): an argument
+// Shift-JIS cannot write exactly is refused instead.
+bool ReadArguments(Arguments& args)
+{
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    bool exact = wide != nullptr;
+    for (int i = 1; exact && i < count; ++i) {
+        std::string text;
+        if (ExactShiftJis(wide[i], text)) {
+            args.push_back(text);
+        } else {
+            Output(false).ErrorLine("mirvalen-cli: an argument has characters the code page (Shift-JIS) cannot "
+                                    "write: " + StoredFromWide(wide[i]));
+            exact = false;
+        }
+    }
+    LocalFree(wide);
+    return exact;
 }
 
 } // namespace
 
-int main(int argc, char** argv)
+int main()
 {
     // Under Wine a redirected stdout may count as a character device and go
     // unbuffered, a system call per character: buffer it fully.
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
-    Arguments args(argv + 1, argv + argc);
+    Arguments args;
+    if (!ReadArguments(args))
+        return kExitBadArguments;
     if (args.empty()) {
         PrintHelp();
         return kExitBadArguments;

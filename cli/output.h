@@ -1,5 +1,6 @@
 // Standard output and error in the console's code page (the program's own
-// Shift-JIS bytes) or in UTF-8.
+// Shift-JIS bytes, "?" for a character of a file name it cannot write) or in
+// UTF-8 (every character as it is).
 #pragma once
 #include <cstdio>
 #include <string>

@@ -1,6 +1,7 @@
 #include "ui/folder_picker.h"
 
 #include "engine/path_text.h"
+#include "engine/stored_name.h"
 
 #include "app/module_folder.h"
 #include "framework/app.h"
@@ -10,14 +11,20 @@
 namespace {
 
 // The file-system path of a browser item; false for an item that has none
-// (a virtual folder such as the computer or the network).
+// (a virtual folder such as the computer or the network) and for a path that
+// Shift-JIS cannot write: the code page's best fit ("D:\Cafe\" for
+// "D:\Café\") may name another folder, so such a choice is refused with a message.
 bool PathOfItem(LPCITEMIDLIST item, std::string& path)
 {
-    char buffer[MAX_PATH] = "";
-    if (!SHGetPathFromIDListA(item, buffer) || buffer[0] == '\0')
+    wchar_t buffer[MAX_PATH] = L"";
+    if (!SHGetPathFromIDListW(item, buffer) || buffer[0] == L'\0')
         return false;
-    path = buffer;
-    return true;
+    if (ExactShiftJis(buffer, path))
+        return true;
+    AppMessageBox("選んだフォルダのパスには、Shift-JIS で書けない文字（? の所）があるため使えません。\n"
+                      + PrintableStored(StoredFromWide(buffer)) + "\n\n別のフォルダを選んでください。",
+                  MB_OK | MB_ICONWARNING);
+    return false;
 }
 
 // At most maxBytes of text, never ending in the middle of a double-byte character.

@@ -52,7 +52,7 @@ std::span<const MessageEntry<CMirvalenDlg>> CMirvalenDlg::MessageMap()
         OnCommand(IDC_TWO_SECOND, BN_CLICKED, &D::OnTwoSecondToggle),
         OnMessage(WM_SETCURSOR, &D::OnSetCursor),
         OnNotify(IDC_RESULT_LIST, NM_CUSTOMDRAW, &D::OnResultListCustomDraw),
-        OnNotify(IDC_RESULT_LIST, LVN_GETDISPINFOA, &D::OnResultListGetDispInfo),
+        OnNotify(IDC_RESULT_LIST, LVN_GETDISPINFOW, &D::OnResultListGetDispInfo),
     };
     return map;
 }

@@ -88,7 +88,10 @@ private:
 
     // Making the list and syncing (main_make_list.cpp)
     void OnMakeList();
-    void MakeList();
+    // Builds the list; then names what could not be read and, after a sync,
+    // the files that were not copied.
+    void MakeList(const Problems& notCopied = {});
+    bool RefuseNestedFolders();
     void OnRunSync();
     void ClearResults();
     bool HasEmptyFolder() const;

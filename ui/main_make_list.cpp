@@ -1,7 +1,10 @@
 // Making the comparison list and syncing, from the main window.
 #include "ui/main_dialog.h"
 
+#include "engine/folder_pair.h"
+#include "framework/app.h"
 #include "framework/wait_cursor.h"
+#include "ui/problem_message.h"
 #include "sync/progress_window.h"
 #include "view/summary.h"
 
@@ -86,11 +89,26 @@ void CMirvalenDlg::OnMakeList()
     MakeList();
 }
 
-void CMirvalenDlg::MakeList()
+// With subfolders searched, a folder inside the other would be copied into
+// itself at every sync: such a pair is refused before anything is scanned.
+bool CMirvalenDlg::RefuseNestedFolders()
+{
+    if (Options().SUBFOLDER)
+        return false;
+    Nesting nesting = NestingOf(m_inputs.BaseFolder(), m_inputs.TargetFolder());
+    if (nesting == Nesting::None)
+        return false;
+    AppMessageBox(NestingMessage(nesting), MB_OK | MB_ICONWARNING);
+    return true;
+}
+
+void CMirvalenDlg::MakeList(const Problems& notCopied)
 {
     ClearResults();
-    if (HasEmptyFolder())
+    if (HasEmptyFolder() || RefuseNestedFolders()) {
+        ShowProblems(m_hWnd, {}, notCopied);
         return;
+    }
     m_busy = 1;
     m_runDirection = GetDirection();
     m_runFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
@@ -108,24 +126,26 @@ void CMirvalenDlg::MakeList()
     }
     CloseProgress();
     m_busy = 0;
+    ShowProblems(m_hWnd, m_comparison.ReadProblems(), notCopied);
 }
 
 void CMirvalenDlg::OnRunSync()
 {
-    if (RefuseWhileBusy())
+    if (RefuseWhileBusy() || RefuseNestedFolders())
         return;
     m_syncing = 1;
     m_runDirection = GetDirection();
     m_runFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
+    Problems notCopied;
     {
         CWaitCursor wait;
         FoldersLocked folders(*this);
-        SyncFiles(m_comparison, m_inputs, m_syncHost);
+        notCopied = SyncFiles(m_comparison, m_inputs, m_syncHost);
     }
     if (m_cancel)  // the window is closing: no list to show the state after the copy
         CloseProgress();
     else
-        MakeList();
+        MakeList(notCopied);
     m_syncing = 0;
 }
 

@@ -1,6 +1,10 @@
 #include "ui/result_list.h"
 
+#include "engine/stored_name.h"
+
 #include <commctrl.h>
+
+#include <cwchar>
 
 #include <algorithm>
 #include <cstring>
@@ -27,6 +31,9 @@ const Column kColumns[] = {
 
 void ResultList::InitColumns()
 {
+    // The list asks for its texts in Unicode, so that a file name with characters
+    // Shift-JIS cannot write is shown as it is.
+    SendMessageA(m_list, CCM_SETUNICODEFORMAT, TRUE, 0);
     SendMessageA(m_list, LVM_SETBKCOLOR, 0, kListBackground);
     SendMessageA(m_list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
     SendMessageA(m_list, LVM_SETTEXTBKCOLOR, 0, kListBackground);
@@ -62,16 +69,16 @@ void ResultList::Show(ResultRows rows)
 
 LRESULT ResultList::OnGetDispInfo(NMHDR* header) const
 {
-    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+    LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
     if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
         return 0;
-    item.pszText[0] = '\0';
+    item.pszText[0] = L'\0';
     if (item.iItem < 0 || static_cast<size_t>(item.iItem) >= m_rows.ShownCount())
         return 0;
-    std::string text = m_rows.CellText(item.iItem, item.iSubItem);
+    std::wstring text = WideFromStored(m_rows.CellText(item.iItem, item.iSubItem));
     size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
-    std::memcpy(item.pszText, text.data(), length);
-    item.pszText[length] = '\0';
+    std::wmemcpy(item.pszText, text.data(), length);
+    item.pszText[length] = L'\0';
     return 0;
 }
 

@@ -1,0 +1,46 @@
+#include "ui/problem_message.h"
+
+#include "engine/stored_name.h"
+#include "framework/app.h"
+#include "view/problem_report.h"
+
+#include <shellapi.h>
+
+namespace {
+
+// The full report as a Unicode text file that Notepad opens as it is: the
+// names keep every character.
+std::wstring WriteReportFile(const std::string& report)
+{
+    wchar_t folder[MAX_PATH + 1];
+    if (!GetTempPathW(MAX_PATH + 1, folder))
+        return {};
+    std::wstring path = std::wstring(folder) + L"Mirvalen-report.txt";
+    std::wstring text = L"\xFEFF" + WideFromStored(report);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    DWORD written = 0;
+    DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    BOOL ok = WriteFile(file, text.data(), bytes, &written, nullptr) && written == bytes;
+    CloseHandle(file);
+    return ok ? path : std::wstring();
+}
+
+} // namespace
+
+void ShowProblems(HWND owner, const Problems& unread, const Problems& notCopied)
+{
+    std::string message = ProblemMessage(unread, notCopied);
+    if (message.empty())
+        return;
+    message += "\n\nすべての一覧をメモ帳で開きますか？";
+    CWinApp* app = AfxGetApp();
+    std::wstring title = WideFromStored(app ? app->Title() : std::string());
+    if (MessageBoxW(owner, WideFromStored(message).c_str(), title.c_str(), MB_YESNO | MB_ICONWARNING) != IDYES)
+        return;
+    std::wstring report = WriteReportFile(ProblemReportText(unread, notCopied));
+    if (report.empty() || ShellExecuteW(owner, L"open", L"notepad.exe", (L"\"" + report + L"\"").c_str(), nullptr,
+                                        SW_SHOWNORMAL) <= reinterpret_cast<HINSTANCE>(32))
+        AppMessageBox("一覧を開けませんでした。", MB_OK | MB_ICONWARNING, owner);
+}

@@ -1,0 +1,51 @@
+#include "view/problem_report.h"
+
+namespace {
+
+// The first problems of a list, path and reason on two lines each.
+std::string FirstOf(const Problems& problems, std::size_t room)
+{
+    std::string text;
+    for (std::size_t i = 0; i < problems.size() && i < room; ++i)
+        text += "\n" + problems[i].path + "\n　　" + problems[i].reason;
+    return text;
+}
+
+std::string Section(const char* heading, const Problems& problems)
+{
+    if (problems.empty())
+        return "";
+    std::string text = std::string(heading) + "（" + std::to_string(problems.size()) + " 件）\r\n";
+    for (const Problem& p : problems)
+        text += p.path + "\t" + p.reason + "\r\n";
+    return text + "\r\n";
+}
+
+} // namespace
+
+std::string ProblemMessage(const Problems& unread, const Problems& notCopied)
+{
+    std::string text;
+    std::size_t room = kProblemsInMessage;
+    if (!notCopied.empty()) {
+        text = std::to_string(notCopied.size()) + " 件のファイルをコピーできませんでした。\n" + FirstOf(notCopied, room);
+        room -= std::min(room, notCopied.size());
+    }
+    if (!unread.empty()) {
+        if (!text.empty())
+            text += "\n\n";
+        text += "読めなかったフォルダが " + std::to_string(unread.size())
+            + " 件あります。その中のファイルはリストにありません。\n" + FirstOf(unread, room);
+        room -= std::min(room, unread.size());
+    }
+    std::size_t shown = kProblemsInMessage - room;
+    std::size_t total = unread.size() + notCopied.size();
+    if (total > shown)
+        text += "\n\nほか " + std::to_string(total - shown) + " 件";
+    return text;
+}
+
+std::string ProblemReportText(const Problems& unread, const Problems& notCopied)
+{
+    return Section("コピーできなかったファイル", notCopied) + Section("読めなかったフォルダ", unread);
+}
