@@ -1,5 +1,9 @@
 #include "temp_tree.h"
 
+#include "engine/long_path.h"
+#include "engine/path_text.h"
+#include "engine/stored_name.h"
+
 #include <stdexcept>
 #include <vector>
 
@@ -40,43 +44,56 @@ TempTree::~TempTree()
     RemoveTree(m_root);
 }
 
-void RemoveTree(const std::string& folder)
+namespace {
+
+void RemoveWideTree(const std::wstring& folder)
 {
-    std::string base = folder;
-    if (!base.empty() && base.back() != '\\')
-        base += '\\';
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((base + "*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..")
+            std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..")
                 continue;
-            std::string path = base + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
+            std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) // a link: never what it leads to
+                DeleteFileW(path.c_str()) || RemoveDirectoryW(path.c_str());
+            else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveWideTree(path);
             else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &data));
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(find, &data));
         FindClose(find);
     }
-    RemoveDirectoryA(base.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+} // namespace
+
+void RemoveTree(const std::string& folder)
+{
+    std::wstring path = LongPath(folder);
+    path.pop_back();
+    RemoveWideTree(path);
+}
+
+std::wstring TempTree::WidePath(const std::string& relative) const
+{
+    return LongPath(m_root, relative);
 }
 
 void TempTree::MakeDir(const std::string& relative) const
 {
-    std::string path = m_root;
-    // Walk component by component; paths here may hold double-byte names.
-    const char* p = relative.c_str();
-    while (*p) {
-        const char* next = CharNextA(p);
-        if (*p == '\\')
-            CreateDirectoryA(path.c_str(), nullptr);
-        path.append(p, next);
-        p = next;
-    }
-    CreateDirectoryA(path.c_str(), nullptr);
+    std::wstring path = WidePath(relative);
+    if (path.back() == L'\\')
+        path.pop_back();
+    // Up to the first folder that exists, then down creating each.
+    std::vector<std::wstring> missing{path};
+    while (!CreateDirectoryW(missing.back().c_str(), nullptr) && GetLastError() == ERROR_PATH_NOT_FOUND)
+        missing.push_back(missing.back().substr(0, missing.back().rfind(L'\\')));
+    for (missing.pop_back(); !missing.empty(); missing.pop_back())
+        CreateDirectoryW(missing.back().c_str(), nullptr);
 }
 
 void TempTree::Write(const std::string& relative, const std::string& content, const FILETIME& lastWrite) const
@@ -87,15 +104,11 @@ void TempTree::Write(const std::string& relative, const std::string& content, co
 
 void TempTree::Write(const std::string& relative, const std::string& content) const
 {
-    const char* p = relative.c_str();
-    const char* lastSeparator = nullptr;
-    for (; *p; p = CharNextA(p))
-        if (*p == '\\')
-            lastSeparator = p;
-    if (lastSeparator)
-        MakeDir(std::string(relative.c_str(), lastSeparator));
-    HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
+    std::size_t lastSeparator = LastBackslash(relative);
+    if (lastSeparator != std::string::npos)
+        MakeDir(relative.substr(0, lastSeparator));
+    HANDLE file = CreateFileW(WidePath(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         throw std::runtime_error("cannot write " + relative);
     DWORD written = 0;
@@ -105,29 +118,36 @@ void TempTree::Write(const std::string& relative, const std::string& content) co
 
 void TempTree::SetLastWrite(const std::string& relative, const FILETIME& lastWrite) const
 {
-    DWORD attributes = GetFileAttributesA(Path(relative).c_str());
-    SetFileAttributesA(Path(relative).c_str(), FILE_ATTRIBUTE_NORMAL);
-    HANDLE file = CreateFileA(Path(relative).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    std::wstring path = WidePath(relative);
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     SetFileTime(file, nullptr, nullptr, &lastWrite);
     CloseHandle(file);
     if (attributes != INVALID_FILE_ATTRIBUTES)
-        SetFileAttributesA(Path(relative).c_str(), attributes);
+        SetFileAttributesW(path.c_str(), attributes);
 }
 
 void TempTree::SetAttributes(const std::string& relative, DWORD attributes) const
 {
-    SetFileAttributesA(Path(relative).c_str(), attributes);
+    SetFileAttributesW(WidePath(relative).c_str(), attributes);
+}
+
+DWORD TempTree::Attributes(const std::string& relative) const
+{
+    return GetFileAttributesW(WidePath(relative).c_str());
 }
 
 bool TempTree::Exists(const std::string& relative) const
 {
-    return GetFileAttributesA(Path(relative).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return Attributes(relative) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string TempTree::Read(const std::string& relative) const
 {
-    HANDLE file = CreateFileA(Path(relative).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE file = CreateFileW(WidePath(relative).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+                              nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return {};
     std::string content;
@@ -142,6 +162,31 @@ std::string TempTree::Read(const std::string& relative) const
 FILETIME TempTree::LastWrite(const std::string& relative) const
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    GetFileAttributesExA(Path(relative).c_str(), GetFileExInfoStandard, &data);
+    GetFileAttributesExW(WidePath(relative).c_str(), GetFileExInfoStandard, &data);
     return data.ftLastWriteTime;
+}
+
+bool TempTree::LinkFolder(const std::string& relative, const std::string& target) const
+{
+    std::wstring link = WidePath(relative);
+    bool made = CreateSymbolicLinkW(link.c_str(), WideFromStored(target).c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY);
+    if (made && Exists(relative))
+        return true;
+    // Wine accepts the call without making a link: the host's own ln makes one.
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    auto unixName = reinterpret_cast<UnixName>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
+    if (!unixName)
+        return false;
+    std::string command = "/bin/ln -s " + target + " " + unixName(link.c_str());
+    std::wstring wideCommand = WideFromStored(command);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (!CreateProcessW(L"Z:\\bin\\ln", wideCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return Exists(relative);
 }

@@ -27,6 +27,14 @@ public:
     void SetLastWrite(const std::string& relative, const FILETIME& lastWrite) const;
     void SetAttributes(const std::string& relative, DWORD attributes) const;
 
+    // relative paths are in the stored form: Shift-JIS, or StoredFromWide(L"...")
+    // for names the code page cannot write. WidePath is the "\\?\" path.
+    std::wstring WidePath(const std::string& relative) const;
+    DWORD Attributes(const std::string& relative) const;
+    // A folder link (a symbolic link to target, relative to the link's folder,
+    // e.g. ".."); false when the platform makes none.
+    bool LinkFolder(const std::string& relative, const std::string& target) const;
+
     bool Exists(const std::string& relative) const;
     std::string Read(const std::string& relative) const;
     FILETIME LastWrite(const std::string& relative) const;
