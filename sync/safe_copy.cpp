@@ -90,7 +90,7 @@ std::string ReasonText(const CopyResult& result)
     case CopyFailure::DestinationNewer:
         return "コピー先がリスト作成後に更新され、コピー元より新しくなっています";
     case CopyFailure::Conflict:
-        return "両方のファイルが同じ日時でサイズが異なります（どちらが新しいか決められないため、コピーしません）";
+        return "競合: 両方のファイルが同じ日時でサイズが異なります（どちらが新しいか決められないため、コピーしません）";
     case CopyFailure::DestinationIsFolder:
         return "コピー先に同じ名前のフォルダがあります";
     case CopyFailure::FolderNotCreated:

@@ -12,7 +12,16 @@ class SyncFilesTest : public EngineFixture {
 protected:
     // Builds the list, copies, and builds it again as run-sync does.
     void MakeList(SyncDirection direction) { Compare(direction); }
-    void Sync() { SyncFiles(comparison, inputs, host); }
+    void Sync() { notCopied = SyncFiles(comparison, inputs, host); }
+    // The reason given for a destination not copied; empty when it was not named.
+    std::string ReasonFor(const TempTree& tree, const std::string& relative) const
+    {
+        for (const Problem& p : notCopied)
+            if (p.path == tree.Path(relative))
+                return p.reason;
+        return "";
+    }
+    Problems notCopied;
     bool AllSame(SyncDirection direction)
     {
         Compare(direction);
@@ -76,7 +85,7 @@ TEST_F(SyncFilesTest, MissingDoubleByteFolderChainIsCreatedOnceWithoutStrayFolde
     EXPECT_EQ((std::vector<std::string>{"表示"}), Names(target, ""));
 }
 
-TEST_F(SyncFilesTest, ReadOnlyDestinationFailsSilentlyAndShowsAgain)
+TEST_F(SyncFilesTest, ReadOnlyDestinationIsRefusedNamedAndShowsAgain)
 {
     base.Write("a.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
     base.Write("b.txt", "b", t0);
@@ -86,9 +95,47 @@ TEST_F(SyncFilesTest, ReadOnlyDestinationFailsSilentlyAndShowsAgain)
     Sync();
     EXPECT_EQ("old", target.Read("a.txt"));
     EXPECT_EQ("b", target.Read("b.txt")); // the run went on
+    ASSERT_EQ(1u, notCopied.size());
+    EXPECT_NE(std::string::npos, ReasonFor(target, "a.txt").find("読み取り専用"));
     Compare(Down);
     EXPECT_EQ(BaseNewer, BaseEntry("a.txt").status);
     EXPECT_EQ((std::vector<std::string>{"a.txt", "b.txt"}), Names(target, "")); // no temporary file left
+}
+
+TEST_F(SyncFilesTest, ReadOnlyAndHiddenFilesTheCopyMadeAreUpdatedNextTime)
+{
+    base.Write("ro.txt", "first", t0);
+    base.SetAttributes("ro.txt", FILE_ATTRIBUTE_READONLY);
+    base.Write("hidden.txt", "first", t0);
+    base.SetAttributes("hidden.txt", FILE_ATTRIBUTE_HIDDEN);
+    MakeList(Down);
+    Sync();
+    EXPECT_TRUE(target.Attributes("ro.txt") & FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(target.Attributes("hidden.txt") & FILE_ATTRIBUTE_HIDDEN);
+
+    for (const char* name : {"ro.txt", "hidden.txt"}) {
+        DWORD attributes = base.Attributes(name);
+        base.SetAttributes(name, FILE_ATTRIBUTE_NORMAL);
+        base.Write(name, "second", LocalFileTime(2011, 1, 1, 0, 0, 0));
+        base.SetAttributes(name, attributes);
+    }
+    MakeList(Down);
+    Sync();
+    EXPECT_TRUE(notCopied.empty()) << notCopied[0].reason;
+    EXPECT_EQ("second", target.Read("ro.txt"));
+    EXPECT_EQ("second", target.Read("hidden.txt"));
+    EXPECT_TRUE(target.Attributes("ro.txt") & FILE_ATTRIBUTE_READONLY);
+}
+
+TEST_F(SyncFilesTest, HiddenDestinationOfAPlainSourceIsKept)
+{
+    base.Write("a.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    target.Write("a.txt", "mine", t0);
+    target.SetAttributes("a.txt", FILE_ATTRIBUTE_HIDDEN);
+    MakeList(Down);
+    Sync();
+    EXPECT_EQ("mine", target.Read("a.txt"));
+    EXPECT_NE(std::string::npos, ReasonFor(target, "a.txt").find("隠しファイル"));
 }
 
 TEST_F(SyncFilesTest, UndecidedPairIsNotCopiedBothWays)
@@ -100,6 +147,9 @@ TEST_F(SyncFilesTest, UndecidedPairIsNotCopiedBothWays)
     Sync();
     EXPECT_EQ("base version", base.Read("a.txt"));
     EXPECT_EQ("target version!", target.Read("a.txt"));
+    ASSERT_EQ(2u, notCopied.size()); // each way, as a conflict
+    EXPECT_NE(std::string::npos, ReasonFor(target, "a.txt").find("競合"));
+    EXPECT_NE(std::string::npos, ReasonFor(base, "a.txt").find("競合"));
     Compare(Both);
     EXPECT_EQ(2, comparison.BothCount()); // still shown, for the user to decide
     EXPECT_EQ((std::vector<std::string>{"a.txt"}), Names(target, ""));
@@ -163,6 +213,9 @@ TEST_F(SyncFilesTest, ChangesAfterTheListNeverLoseTheDestination)
     EXPECT_EQ("keep me", target.Read("vanished.txt"));
     EXPECT_EQ("edited after the list", target.Read("edited.txt"));
     EXPECT_EQ("keep me too", target.Read("locked.txt"));
+    EXPECT_NE(std::string::npos, ReasonFor(target, "vanished.txt").find("コピー元のファイルがありません"));
+    EXPECT_NE(std::string::npos, ReasonFor(target, "edited.txt").find("リスト作成後に更新"));
+    EXPECT_NE(std::string::npos, ReasonFor(target, "locked.txt").find("使用中"));
     EXPECT_EQ((std::vector<std::string>{"edited.txt", "locked.txt", "vanished.txt"}), Names(target, ""));
 }
 
