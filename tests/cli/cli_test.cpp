@@ -1,4 +1,5 @@
 // Runs mirvalen-cli.exe as a child process, as a script would.
+#include "engine/stored_name.h"
 #include "favorites/favorites_file.h"
 #include "tests/support/temp_tree.h"
 
@@ -132,6 +133,42 @@ TEST(Cli, BadArgumentsAndMissingFoldersExitWithAMessage)
     CliRun help = RunCli("--help");
     EXPECT_EQ(0u, help.exitCode);
     EXPECT_NE(std::string::npos, help.out.find("--two-second"));
+}
+
+TEST(Cli, TrueNamesInUtf8AndEveryFileNotCopiedNamedWithExitCodeFive)
+{
+    TempTree base, target;
+    const std::wstring cafe = L"café.txt";
+    base.Write(StoredFromWide(cafe), "c", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    base.Write("locked.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    target.Write("locked.txt", "mine", LocalFileTime(2010, 1, 1, 0, 0, 0));
+    target.SetAttributes("locked.txt", FILE_ATTRIBUTE_READONLY);
+
+    CliRun list = RunCli("list --utf8 --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
+    EXPECT_EQ(0u, list.exitCode) << list.err;
+    EXPECT_NE(std::string::npos, list.out.find(Utf8FromWide(cafe)));
+
+    CliRun sync = RunCli("sync --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
+    EXPECT_EQ(5u, sync.exitCode);
+    EXPECT_NE(std::string::npos, sync.err.find(target.Path("locked.txt") + "\tコピー先が読み取り専用です"));
+    EXPECT_EQ("mine", target.Read("locked.txt"));
+    EXPECT_EQ("c", target.Read(StoredFromWide(cafe)));
+
+    target.SetAttributes("locked.txt", FILE_ATTRIBUTE_NORMAL);
+    CliRun again = RunCli("sync --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
+    EXPECT_EQ(0u, again.exitCode) << again.err;
+    EXPECT_EQ("new", target.Read("locked.txt"));
+}
+
+TEST(Cli, AFolderInsideTheOtherIsRefusedWhenSubfoldersAreSearched)
+{
+    TempTree base;
+    base.MakeDir("copy");
+    CliRun nested = RunCli("sync " + Quoted(base.Root()) + " " + Quoted(base.Path("copy\\")));
+    EXPECT_EQ(2u, nested.exitCode);
+    EXPECT_NE(std::string::npos, nested.err.find("inside"));
+    EXPECT_FALSE(base.Exists("copy\copy"));
+    EXPECT_EQ(0u, RunCli("list --no-subfolders " + Quoted(base.Path("copy")) + " " + Quoted(base.Root())).exitCode);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // folder browser.
 #include "main_window_fixture.h"
 
+#include "engine/stored_name.h"
 #include "favorites/favorites_file.h"
 #include "tests/support/browser_driver.h"
 
@@ -14,6 +15,24 @@ TEST_F(MainWindowTest, BrowseGivesTheChosenFolderWithItsBackslash)
     gui::Click(Dialog(), IDC_BROWSE_TARGET);
     EXPECT_TRUE(browser.Pressed());
     EXPECT_EQ(folders.Path("選択\\"), gui::Text(Dialog(), IDC_TARGET_FOLDER));
+}
+
+// A folder whose path Shift-JIS cannot write would reach the field best-fitted
+// ("Cafe" for "Café"), which may be another folder: it is refused.
+TEST_F(MainWindowTest, BrowseRefusesAFolderShiftJisCannotWrite)
+{
+    gui::BrowseFolders folders;
+    const std::string cafe = StoredFromWide(L"Café");
+    folders.MakeDir(cafe);
+    Open();
+    SetFolders(m_base, m_target);
+    gui::DialogAnswerer refusal("Mirvalen", IDOK);
+    gui::BrowserDriver browser(IDOK, [&](HWND b) { gui::SelectInBrowser(b, folders.Path(cafe)); });
+    gui::Click(Dialog(), IDC_BROWSE_TARGET);
+    EXPECT_TRUE(browser.Pressed());
+    EXPECT_TRUE(refusal.Answered());
+    EXPECT_NE(std::string::npos, refusal.MessageText().find("Shift-JIS"));
+    EXPECT_EQ(m_target, gui::Text(Dialog(), IDC_TARGET_FOLDER));
 }
 
 TEST_F(MainWindowTest, CancelledBrowseKeepsTheFieldAndStillClearsTheList)

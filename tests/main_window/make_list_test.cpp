@@ -1,6 +1,8 @@
 // Making the list and syncing from the window, on real folders.
 #include "main_window_fixture.h"
 
+#include "engine/stored_name.h"
+
 namespace {
 
 // Finds the row whose path column holds `path`.
@@ -146,6 +148,51 @@ TEST_F(MainWindowTest, RunSyncCopiesBothWaysAndShowsTheStateAfterwards)
     for (int row = 0; row < RowCount(); ++row)
         EXPECT_EQ("=", Cell(row, 1)) << Cell(row, 7);
     EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
+}
+
+TEST_F(MainWindowTest, FilesNotCopiedAreNamedOnceTheListIsMadeAgain)
+{
+    const std::wstring hangul = L"한국어.txt";
+    m_tree.Write("base\\" + StoredFromWide(hangul), "k", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    m_tree.Write("base\\locked.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    m_tree.Write("target\\locked.txt", "mine", LocalFileTime(2010, 1, 1, 0, 0, 0));
+    m_tree.SetAttributes("target\\locked.txt", FILE_ATTRIBUTE_READONLY);
+    Open();
+    SetFolders(m_base, m_target);
+    {
+        gui::DialogAnswerer none("Mirvalen", IDNO);
+        MakeList();
+        EXPECT_FALSE(none.Answered()); // everything was read: no message
+    }
+    // The list asks for Unicode texts: the name is shown as it is.
+    wchar_t text[MAX_PATH] = L"";
+    LVITEMW item{};
+    item.iSubItem = kPathColumn;
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    SendMessageW(Item(IDC_RESULT_LIST), LVM_GETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&item)); // after locked.txt
+    EXPECT_TRUE(hangul == text);
+
+    gui::DialogAnswerer report("Mirvalen", IDNO);
+    gui::Click(Dialog(), IDC_RUN_SYNC);
+    ASSERT_TRUE(report.Answered());
+    EXPECT_NE(std::string::npos, report.MessageText().find("1 件のファイルをコピーできませんでした"));
+    EXPECT_NE(std::string::npos, report.MessageText().find("読み取り専用"));
+    EXPECT_EQ("mine", m_tree.Read("target\\locked.txt"));
+    EXPECT_EQ("k", m_tree.Read("target\\" + StoredFromWide(hangul)));
+    EXPECT_EQ(2, RowCount()); // the list was made again before the message
+}
+
+TEST_F(MainWindowTest, AFolderInsideTheOtherIsRefusedBeforeAnythingIsScanned)
+{
+    m_tree.Write("base\\a.txt", "a");
+    Open();
+    SetFolders(m_base, m_base + "inner\\");
+    gui::DialogAnswerer refusal("Mirvalen", IDOK);
+    MakeList();
+    ASSERT_TRUE(refusal.Answered());
+    EXPECT_NE(std::string::npos, refusal.MessageText().find("対象フォルダが基本フォルダの中にあります"));
+    EXPECT_EQ(0, RowCount());
 }
 
 TEST_F(MainWindowTest, HiddenSameRowsAreCountedAndRowsNumberedWithoutGaps)

@@ -1,5 +1,7 @@
 #include "tests/support/browser_driver.h"
 
+#include "engine/stored_name.h"
+
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
 
@@ -85,20 +87,21 @@ BrowseFolders::~BrowseFolders()
 
 void BrowseFolders::MakeDir(const std::string& relative) const
 {
-    CreateDirectoryA(Path(relative).c_str(), nullptr);
+    CreateDirectoryW(WideFromStored(Path(relative)).c_str(), nullptr);
 }
 
 namespace {
 
+// In the stored form, so that a name Shift-JIS cannot write is compared exactly.
 std::string ItemText(HWND tree, HTREEITEM handle)
 {
-    char text[MAX_PATH] = "";
-    TVITEMA item{};
+    wchar_t text[MAX_PATH] = L"";
+    TVITEMW item{};
     item.mask = TVIF_TEXT;
     item.hItem = handle;
     item.pszText = text;
-    item.cchTextMax = sizeof text;
-    return handle && TreeView_GetItem(tree, &item) ? text : "";
+    item.cchTextMax = MAX_PATH;
+    return handle && SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? StoredFromWide(text) : "";
 }
 
 // The child of parent (the tree's top items for none) shown as name.
@@ -123,7 +126,8 @@ void SelectInBrowser(HWND browser, const std::string& path)
     std::string leaf = folder.substr(folder.find_last_of('\\') + 1);
     HWND tree = FindWindowExA(browser, nullptr, "SysTreeView32", nullptr);
     for (int attempt = 0; attempt < 400; ++attempt) {
-        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+        std::wstring wide = WideFromStored(path);
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
         Pump(10);
         HTREEITEM selected = TreeView_GetSelection(tree);
         if (ItemText(tree, selected) == leaf)

@@ -47,7 +47,8 @@ private:
     std::string m_root;
 };
 
-// Selects a folder of the open browser as the user would by clicking it.
+// Selects a folder of the open browser as the user would by clicking it. Paths
+// here are in the stored form (StoredFromWide for names Shift-JIS cannot write).
 void SelectInBrowser(HWND browser, const std::string& path);
 
 } // namespace gui

@@ -114,8 +114,10 @@ void DialogAnswerer::Poll()
 {
     if (m_answered)
         return;
+    // Only an owned window: the main window may carry the same caption as its
+    // message boxes, and stays below them.
     HWND dialog = FindThreadWindow(m_caption);
-    if (!dialog)
+    if (!dialog || !GetWindow(dialog, GW_OWNER))
         return;
     m_answered = true;
     m_messageText = Text(GetDlgItem(dialog, 0xFFFF));
