@@ -26,7 +26,7 @@ TEST_F(MainWindowTest, BrowseRefusesAFolderShiftJisCannotWrite)
     folders.MakeDir(cafe);
     Open();
     SetFolders(m_base, m_target);
-    gui::DialogAnswerer refusal("Mirvalen", IDOK);
+    gui::DialogAnswerer refusal("Mirvalen", IDOK, Dialog());
     gui::BrowserDriver browser(IDOK, [&](HWND b) { gui::SelectInBrowser(b, folders.Path(cafe)); });
     gui::Click(Dialog(), IDC_BROWSE_TARGET);
     EXPECT_TRUE(browser.Pressed());

@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, FilesNotCopiedAreNamedOnceTheListIsMadeAgain)
     Open();
     SetFolders(m_base, m_target);
     {
-        gui::DialogAnswerer none("Mirvalen", IDNO);
+        gui::DialogAnswerer none("Mirvalen", IDNO, Dialog());
         MakeList();
         EXPECT_FALSE(none.Answered()); // everything was read: no message
     }
@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, FilesNotCopiedAreNamedOnceTheListIsMadeAgain)
     SendMessageW(Item(IDC_RESULT_LIST), LVM_GETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&item)); // after locked.txt
     EXPECT_TRUE(hangul == text);
 
-    gui::DialogAnswerer report("Mirvalen", IDNO);
+    gui::DialogAnswerer report("Mirvalen", IDNO, Dialog());
     gui::Click(Dialog(), IDC_RUN_SYNC);
     ASSERT_TRUE(report.Answered());
     EXPECT_NE(std::string::npos, report.MessageText().find("1 件のファイルをコピーできませんでした"));
@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, AFolderInsideTheOtherIsRefusedBeforeAnythingIsScanned)
     m_tree.Write("base\\a.txt", "a");
     Open();
     SetFolders(m_base, m_base + "inner\\");
-    gui::DialogAnswerer refusal("Mirvalen", IDOK);
+    gui::DialogAnswerer refusal("Mirvalen", IDOK, Dialog());
     MakeList();
     ASSERT_TRUE(refusal.Answered());
     EXPECT_NE(std::string::npos, refusal.MessageText().find("対象フォルダが基本フォルダの中にあります"));

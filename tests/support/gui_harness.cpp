@@ -91,7 +91,8 @@ HWND FindThreadWindow(const std::string& caption, const char* className)
     return search.found;
 }
 
-DialogAnswerer::DialogAnswerer(std::string caption, int buttonId) : m_caption(std::move(caption)), m_buttonId(buttonId)
+DialogAnswerer::DialogAnswerer(std::string caption, int buttonId, HWND except)
+    : m_caption(std::move(caption)), m_buttonId(buttonId), m_except(except)
 {
     g_answerers.push_back(this);
     m_timer = SetTimer(nullptr, 0, 20, &DialogAnswerer::OnTimer);
@@ -114,10 +115,9 @@ void DialogAnswerer::Poll()
 {
     if (m_answered)
         return;
-    // Only an owned window: the main window may carry the same caption as its
-    // message boxes, and stays below them.
+    // Message boxes lie above the window that owns them, which may carry the same caption.
     HWND dialog = FindThreadWindow(m_caption);
-    if (!dialog || !GetWindow(dialog, GW_OWNER))
+    if (!dialog || dialog == m_except)
         return;
     m_answered = true;
     m_messageText = Text(GetDlgItem(dialog, 0xFFFF));

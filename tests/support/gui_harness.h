@@ -24,10 +24,11 @@ HWND FindThreadWindow(const std::string& caption, const char* className = "#3277
 
 // Answers the next dialog or message box of this thread whose caption is `caption`
 // by pressing the button `buttonId`, from a timer that runs inside its modal loop.
-// Records the box's message text (static 65535 of a message box).
+// Records the box's message text (static 65535 of a message box). A window
+// given as except (the main window, whose caption its boxes share) is never answered.
 class DialogAnswerer {
 public:
-    DialogAnswerer(std::string caption, int buttonId);
+    DialogAnswerer(std::string caption, int buttonId, HWND except = nullptr);
     ~DialogAnswerer();
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
@@ -47,6 +48,7 @@ private:
 
     std::string m_caption;
     int m_buttonId;
+    HWND m_except;
     bool m_answered = false;
     std::string m_messageText;
     UINT_PTR m_timer = 0;

@@ -185,8 +185,11 @@ bool TempTree::LinkFolder(const std::string& relative, const std::string& target
     if (!CreateProcessW(L"Z:\\bin\\ln", wideCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;
-    WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
-    return Exists(relative);
+    // Wine hands back a handle that does not wait for a host program: wait for the link.
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(5))
+        if (Exists(relative))
+            return true;
+    return false;
 }
