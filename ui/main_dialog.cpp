@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+static_assert(ID_HELP == kHelpCommand, "F1 and the help command are one command");
+
 namespace {
 const COLORREF kGray = RGB(128, 128, 128);
 const COLORREF kBlack = RGB(0, 0, 0);
@@ -49,6 +51,7 @@ std::span<const MessageEntry<CMirvalenDlg>> CMirvalenDlg::MessageMap()
         OnCommand(ID_FILE_EXIT, 0, &D::OnExit),
         OnCommand(ID_HELP_ABOUT, 0, &D::OnAbout),
         OnCommand(ID_HELP_CONTENTS, 0, &D::OnHelpContents),
+        OnCommand(ID_HELP, 0, &D::OnHelpContents),
         OnCommand(IDC_TWO_SECOND, BN_CLICKED, &D::OnTwoSecondToggle),
         OnMessage(WM_SETCURSOR, &D::OnSetCursor),
         OnNotify(IDC_RESULT_LIST, NM_CUSTOMDRAW, &D::OnResultListCustomDraw),
