@@ -2,6 +2,7 @@
 
 #include "framework/app.h"
 #include "framework/controls.h"
+#include "framework/dpi.h"
 #include "sync/progress_window.h"
 #include "ui/about_dialog.h"
 #include "ui/help.h"
@@ -116,8 +117,10 @@ void CMirvalenDlg::InitDecorations()
     m_favListFrame = CreateStatic(m_hWnd, {"", SS_BLACKFRAME, {label.left - 1, label.top - 1, label.right + 1,
                                                                 label.bottom + 1}, IDC_RUNTIME_STATIC});
 
-    auto font = [](int weight) {
-        return CreateFontA(12, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, "ＭＳ Ｐゴシック");
+    // 12 pixels at 96 DPI, as the panels and the label were drawn for.
+    int height = ScaleToDpi(12, WindowDpi(m_hWnd));
+    auto font = [height](int weight) {
+        return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, "ＭＳ Ｐゴシック");
     };
     m_normalFont.Reset(font(FW_NORMAL));
     m_boldFont.Reset(font(FW_BOLD));
