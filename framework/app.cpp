@@ -70,8 +70,25 @@ bool CWinApp::WriteProfileString(const char* section, const char* key, const std
     return WritePrivateProfileStringA(section, key, value.c_str(), m_profileName.c_str()) != FALSE;
 }
 
+UINT WithDefaultIcon(UINT type)
+{
+    if (type & MB_ICONMASK)
+        return type;
+    switch (type & MB_TYPEMASK) {
+    case MB_OK:
+    case MB_OKCANCEL:
+        return type | MB_ICONEXCLAMATION;
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+        return type | MB_ICONQUESTION;
+    default:
+        return type;
+    }
+}
+
 int AppMessageBox(const std::string& text, UINT type, HWND owner)
 {
+    type = WithDefaultIcon(type);
     CWinApp* app = AfxGetApp();
     if (!owner && app && app->m_mainWnd)
         owner = app->m_mainWnd->m_hWnd;

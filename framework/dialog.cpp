@@ -68,6 +68,15 @@ void CDialog::OnCancel()
 
 bool CDialog::ProcessWindowMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result)
 {
+    // Windows turns F1 into WM_HELP for the control with the focus, and the
+    // control's default processing hands it up to this dialog.
+    if (msg == WM_HELP) {
+        CWnd* main = AfxGetApp() ? AfxGetApp()->m_mainWnd : nullptr;
+        HWND target = main && main->m_hWnd ? main->m_hWnd : m_hWnd;
+        ::SendMessageA(target, WM_COMMAND, MAKEWPARAM(kHelpCommand, 0), 0);
+        result = TRUE;
+        return true;
+    }
     if (msg == WM_COMMAND && HIWORD(wp) == BN_CLICKED) {
         if (LOWORD(wp) == IDOK) {
             OnOK();

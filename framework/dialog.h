@@ -5,6 +5,11 @@
 #include "framework/message_map.h"
 #include "framework/window.h"
 
+// The application's help command, numbered as Windows frameworks number it. F1
+// in any dialog sends it to the application's main window, so the window that
+// handles its Help menu opens the same help for the key.
+constexpr WORD kHelpCommand = 0xE146;
+
 class CDialog : public CWnd {
 public:
     explicit CDialog(int templateId, HWND parent = nullptr) : m_templateId(templateId), m_parent(parent) {}

@@ -62,5 +62,7 @@
 #define ID_OPTIONS_SETTINGS         32772
 #define ID_HELP_CONTENTS            32773
 #define ID_HELP_ABOUT               32776
+/* The application's help command, which F1 sends (kHelpCommand in framework/dialog.h) */
+#define ID_HELP                     0xE146
 
 #endif /* MIRVALEN_RESOURCE_H */

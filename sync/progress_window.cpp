@@ -1,6 +1,7 @@
 #include "sync/progress_window.h"
 
 #include "framework/controls.h"
+#include "framework/dpi.h"
 
 CProgressWnd::CProgressWnd(std::function<void()> pumpOneMessage, HWND parent)
     : CDialogImpl(IDD, parent), m_pumpOneMessage(std::move(pumpOneMessage))
@@ -27,12 +28,14 @@ bool CProgressWnd::CreatePopup()
 }
 
 // Fixed client pixels, not dialog units: the bar is 300 pixels wide with a
-// 10-pixel margin whatever the dialog font.
+// 10-pixel margin whatever the dialog font (at 96 DPI; scaled with the screen's).
 void CProgressWnd::LayoutControls()
 {
+    int dpi = WindowDpi(m_hWnd);
     m_bar.Create(m_hWnd, WS_CHILD | WS_BORDER | PBS_SMOOTH, RECT{}, 1);
-    m_label = CreateStatic(m_hWnd, {m_message, SS_CENTER, RECT{-20, 10, 180, 40}, IDC_RUNTIME_STATIC});
-    MoveWindow(m_bar.m_hWnd, 10, 40, 300, 40, TRUE);
+    m_label = CreateStatic(m_hWnd, {m_message, SS_CENTER, ScaleToDpi(RECT{-20, 10, 180, 40}, dpi), IDC_RUNTIME_STATIC});
+    RECT bar = ScaleToDpi(RECT{10, 40, 310, 80}, dpi);
+    MoveWindow(m_bar.m_hWnd, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, TRUE);
     ShowWindow(m_bar.m_hWnd, SW_SHOWNA);
     m_bar.SetRange(0, 100);
     m_bar.SetTextColor(RGB(0, 0, 0));

@@ -1,5 +1,6 @@
 #include "ui/help.h"
 
+#include "framework/dpi.h"
 #include "framework/gdi.h"
 #include "framework/message_map.h"
 #include "framework/window.h"
@@ -169,14 +170,16 @@ void RegisterHelpClass()
 bool CHelpWnd::Open(HWND owner)
 {
     RegisterHelpClass();
+    // Sizes chosen at 96 DPI, scaled to the screen's.
+    int dpi = WindowDpi(owner);
     HWND hwnd = CreateWindowExA(0, kHelpClass, "Mirvalen ヘルプ", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                620, 560, owner, nullptr, AppInstance(), nullptr);
+                                ScaleToDpi(620, dpi), ScaleToDpi(560, dpi), owner, nullptr, AppInstance(), nullptr);
     if (!hwnd || !SubclassWindow(hwnd)) {
         if (hwnd)
             DestroyWindow(hwnd);
         return false;
     }
-    m_font.Reset(CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+    m_font.Reset(CreateFontA(-ScaleToDpi(13, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "ＭＳ Ｐゴシック"));
     m_text = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kHelpText,
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,

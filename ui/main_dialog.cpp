@@ -2,11 +2,14 @@
 
 #include "framework/app.h"
 #include "framework/controls.h"
+#include "framework/dpi.h"
 #include "sync/progress_window.h"
 #include "ui/about_dialog.h"
 #include "ui/help.h"
 
 #include <commctrl.h>
+
+static_assert(ID_HELP == kHelpCommand, "F1 and the help command are one command");
 
 namespace {
 const COLORREF kGray = RGB(128, 128, 128);
@@ -49,6 +52,7 @@ std::span<const MessageEntry<CMirvalenDlg>> CMirvalenDlg::MessageMap()
         OnCommand(ID_FILE_EXIT, 0, &D::OnExit),
         OnCommand(ID_HELP_ABOUT, 0, &D::OnAbout),
         OnCommand(ID_HELP_CONTENTS, 0, &D::OnHelpContents),
+        OnCommand(ID_HELP, 0, &D::OnHelpContents),
         OnCommand(IDC_TWO_SECOND, BN_CLICKED, &D::OnTwoSecondToggle),
         OnMessage(WM_SETCURSOR, &D::OnSetCursor),
         OnNotify(IDC_RESULT_LIST, NM_CUSTOMDRAW, &D::OnResultListCustomDraw),
@@ -113,8 +117,10 @@ void CMirvalenDlg::InitDecorations()
     m_favListFrame = CreateStatic(m_hWnd, {"", SS_BLACKFRAME, {label.left - 1, label.top - 1, label.right + 1,
                                                                 label.bottom + 1}, IDC_RUNTIME_STATIC});
 
-    auto font = [](int weight) {
-        return CreateFontA(12, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, "ＭＳ Ｐゴシック");
+    // 12 pixels at 96 DPI, as the panels and the label were drawn for.
+    int height = ScaleToDpi(12, WindowDpi(m_hWnd));
+    auto font = [height](int weight) {
+        return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, "ＭＳ Ｐゴシック");
     };
     m_normalFont.Reset(font(FW_NORMAL));
     m_boldFont.Reset(font(FW_BOLD));

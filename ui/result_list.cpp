@@ -1,6 +1,7 @@
 #include "ui/result_list.h"
 
 #include "engine/stored_name.h"
+#include "framework/dpi.h"
 
 #include <commctrl.h>
 
@@ -41,13 +42,15 @@ void ResultList::InitColumns()
     // no time is cut off when the dialog font is wider than the one designed for.
     int timeWidth = static_cast<int>(
         SendMessageA(m_list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("0000/00/00 00:00:00")));
+    int dpi = WindowDpi(m_list);  // the widths were chosen at 96 DPI
     int index = 0;
     for (const Column& c : kColumns) {
         LVCOLUMNA column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         column.fmt = c.format;
         bool timeColumn = index == kBaseTimeColumn || index == kTargetTimeColumn;
-        column.cx = timeColumn ? std::max(c.width, timeWidth + 14) : c.width;
+        int width = ScaleToDpi(c.width, dpi);
+        column.cx = timeColumn ? std::max(width, timeWidth + ScaleToDpi(14, dpi)) : width;
         column.pszText = const_cast<char*>(c.title);
         column.iSubItem = index;
         SendMessageA(m_list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));

@@ -176,6 +176,22 @@ TEST_F(FavoritesWindowTest, DeleteAsksFirstAndCancelKeepsTheFavourite)
     EXPECT_EQ(24, static_cast<int>(m_tree.Read("favorites.bdt").size()));
 }
 
+TEST_F(FavoritesWindowTest, TheDeleteQuestionLooksLikeAWarning)
+{
+    Open();
+    Register("消す", m_base, m_target);
+    SendMessageA(List(), LB_SETCURSEL, 0, 0);
+    HICON shown = nullptr;
+    {
+        gui::DialogAnswerer answer("Mirvalen", IDCANCEL);
+        answer.Before([](HWND box, void* icon) { *static_cast<HICON*>(icon) = gui::MessageBoxIcon(box); }, &shown);
+        gui::Click(Dialog(), IDC_FAV_DELETE);
+        ASSERT_TRUE(answer.Answered());
+    }
+    ASSERT_NE(nullptr, shown);
+    EXPECT_EQ(LoadIconA(nullptr, IDI_EXCLAMATION), shown);
+}
+
 TEST_F(FavoritesWindowTest, FavouritesSurviveARestart)
 {
     Open();

@@ -5,12 +5,16 @@
 
 namespace {
 
-// Reads the about box's texts while it is open.
+// Reads the about box's texts while it is open. The icon's "text" is its
+// resource number, which reads back as undefined bytes under Wine: it counts as
+// a mark only.
 void ReadAbout(HWND dialog, void* context)
 {
     auto* texts = static_cast<std::string*>(context);
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        *texts += gui::Text(child) + "|";
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        bool icon = (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+        *texts += (icon ? std::string("<icon>") : gui::Text(child)) + "|";
+    }
 }
 
 } // namespace

@@ -67,6 +67,18 @@ RECT ChildRect(HWND child)
     return rect;
 }
 
+HICON MessageBoxIcon(HWND box)
+{
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[16] = "";
+        GetClassNameA(child, cls, sizeof cls);
+        LONG style = GetWindowLongA(child, GWL_STYLE);
+        if (lstrcmpiA(cls, "Static") == 0 && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child))
+            return reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    }
+    return nullptr;
+}
+
 HWND FindThreadWindow(const std::string& caption, const char* className)
 {
     struct Search {

@@ -19,6 +19,8 @@ void Pump(DWORD milliseconds = 0);
 RECT DialogRect(HWND dialog, int x, int y, int width, int height);
 // Rectangle of a child window in its parent's client pixels.
 RECT ChildRect(HWND child);
+// The icon a message box shows (its icon static: id 20 on Windows, another under Wine), or none.
+HICON MessageBoxIcon(HWND box);
 // A visible top-level window of this thread with the given caption and class.
 HWND FindThreadWindow(const std::string& caption, const char* className = "#32770");
 

@@ -1,0 +1,17 @@
+#include "framework/dpi.h"
+
+int WindowDpi(HWND window)
+{
+    // GetDpiForWindow exists from Windows 10 1607 on; before it, the one system DPI.
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow && window) {
+        if (UINT dpi = getDpiForWindow(window))
+            return static_cast<int>(dpi);
+    }
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
