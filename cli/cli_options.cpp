@@ -2,6 +2,7 @@
 
 #include "cli/favorites_lookup.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -32,12 +33,21 @@ bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& opti
     bool directionGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--favorite" || arg == "--favorites") {
+        if (arg == "--favorite" || arg == "--favorites" || arg == "--copy-workers") {
             if (i + 1 == args.size()) {
                 error = arg + " needs a value";
                 return false;
             }
-            (arg == "--favorite" ? options.favorite : options.favoritesFile) = args[++i];
+            const std::string& value = args[++i];
+            if (arg == "--copy-workers") {
+                options.copyWorkers = std::atoi(value.c_str());
+                if (options.copyWorkers < 1 || options.copyWorkers > kMaxCopyWorkers) {
+                    error = "--copy-workers takes 1 to " + std::to_string(kMaxCopyWorkers) + ", not " + value;
+                    return false;
+                }
+            } else {
+                (arg == "--favorite" ? options.favorite : options.favoritesFile) = value;
+            }
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
             const Flag* found = nullptr;
             for (const Flag& flag : kFlags)
@@ -82,5 +92,7 @@ const char* CompareFlagsHelp()
            "  --timings        print the time of each step and peak memory to stderr\n"
            "  --favorite NAME  take the folders and the direction from the favourite NAME\n"
            "                   (a direction flag given as well overrides the favourite's)\n"
-           "  --favorites FILE the favourites file to look in (default: the program's own)\n";
+           "  --favorites FILE the favourites file to look in (default: the program's own)\n"
+           "  --copy-workers N copies side by side, 1 to 8 (default: 2 to 4 after the processors;\n"
+           "                   1 copies one file at a time)\n";
 }

@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+constexpr int kMaxCopyWorkers = 8;
+
 struct CompareOptions {
     FixedInputs inputs;
     bool utf8 = false;    // write UTF-8 instead of the console's code page
     bool timings = false; // per-step times and peak memory on standard error
     std::string favorite;       // --favorite NAME: folders and direction from a favourite
     std::string favoritesFile;  // --favorites FILE: where to look it up
+    int copyWorkers = 0;        // --copy-workers N; 0: the pool's default
 };
 
 // Reads "BASE TARGET" (or --favorite NAME) and the flags; on failure returns

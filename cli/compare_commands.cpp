@@ -103,9 +103,8 @@ int RunCompare(const Arguments& args, bool copy)
         return complete ? kExitOk : kExitIncomplete;
 
     double started = Now();
-    Problems notCopied = SyncFiles(comparison, options.inputs, host);
+    Problems notCopied = SyncFiles(comparison, options.inputs, host, options.copyWorkers);
     double seconds = Now() - started;
-    output.Line(""); // after "SyncStart"
     if (options.timings)
         PrintSyncTiming(seconds, CountMarked(comparison, options.inputs.direction), output);
     PrintProblems(notCopied, output);

@@ -28,6 +28,13 @@ void Comparison::ScanTarget(const ComparisonInputs& inputs, EngineHost& host)
     m_target = ScanFolder(inputs.TargetFolder(), LayoutOf(inputs), host);
 }
 
+std::function<void(EngineHost&)> Comparison::TargetScan(const ComparisonInputs& inputs)
+{
+    return [this, folder = inputs.TargetFolder(), layout = LayoutOf(inputs)](EngineHost& host) {
+        m_target = ScanFolder(folder, layout, host);
+    };
+}
+
 void Comparison::MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host)
 {
     SyncDirection direction = inputs.GetDirection();

@@ -52,7 +52,7 @@ public:
         root.pop_back(); // the final "\"
         m_folders.push_back({-1, root, std::string(), std::nullopt});
         std::vector<int> pending{0};
-        while (!pending.empty()) {
+        while (!pending.empty() && !m_host.Cancelled()) { // a close request ends a worker's walk early
             int folder = pending.back();
             pending.pop_back();
             List(folder, pending);

@@ -2,6 +2,7 @@
 
 #include "engine/problem.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cwchar>
 
@@ -46,7 +47,7 @@ void Discard(const std::wstring& path)
 // the copy refuses to overwrite it, should it exist all the same.
 std::wstring TemporaryNameBeside(const std::wstring& destination)
 {
-    static unsigned serial = 0;
+    static std::atomic<unsigned> serial{0};
     wchar_t name[40];
     std::swprintf(name, 40, L"~mrv%lx-%x.tmp", GetCurrentProcessId(), ++serial);
     return destination.substr(0, destination.rfind(L'\\') + 1) + name;

@@ -3,12 +3,13 @@
 #include "engine/long_path.h"
 #include "engine/path_text.h"
 #include "engine/transfer.h"
+#include "engine/worker.h"
+#include "sync/copy_pool.h"
 #include "sync/folder_chain.h"
-#include "sync/safe_copy.h"
 
 #include <windows.h>
 
-#include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -40,52 +41,115 @@ private:
     DWORD m_lastError = 0;
 };
 
+// What became of each row of the list, and the progress that follows from it:
+// the position of the last copy finished with every row before it finished too.
+class Outcomes {
+public:
+    Outcomes(std::size_t n, SyncHost& host) : m_rows(n), m_host(host) {}
+
+    void Skipped(std::size_t i) { m_rows[i].settled = true; }
+    void Failed(std::size_t i, Problem problem)
+    {
+        m_rows[i].problem = std::move(problem);
+        m_rows[i].settled = true;
+    }
+    void Finished(std::size_t i, std::string destination, const CopyResult& result)
+    {
+        if (!result.Copied())
+            m_rows[i].problem = Problem{std::move(destination), ReasonText(result)};
+        m_rows[i].settled = m_rows[i].copied = true;
+        Advance();
+    }
+    void Advance()
+    {
+        for (; m_settled < m_rows.size() && m_rows[m_settled].settled; ++m_settled)
+            if (m_rows[m_settled].copied)
+                m_host.SetProgress(PercentAt(m_settled, m_rows.size()));
+    }
+    Problems NotCopied() const
+    {
+        Problems problems;
+        for (const Row& row : m_rows)
+            if (row.problem)
+                problems.push_back(*row.problem);
+        return problems;
+    }
+
+private:
+    struct Row {
+        bool settled = false, copied = false;
+        std::optional<Problem> problem;
+    };
+    std::vector<Row> m_rows;
+    std::size_t m_settled = 0;
+    SyncHost& m_host;
+};
+
 } // namespace
 
-Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, SyncHost& host)
+Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, SyncHost& host, int workers)
 {
-    std::printf("SyncStart");
-    std::fflush(stdout);
     std::span<const FileEntry> list = comparison.List(inputs.GetDirection());
     std::size_t n = list.size();
     host.OpenSyncProgress();
     FolderMaker folders;
-    Problems notCopied;
+    Outcomes outcomes(n, host);
+    std::vector<std::string> destinations(n); // as the report names them
+    CopyPool pool(workers > 0 ? workers : DefaultCopyWorkers());
+    auto collect = [&] {
+        for (const CopyDone& done : pool.TakeDone())
+            outcomes.Finished(done.index, destinations[done.index], done.result);
+    };
 
     for (std::size_t i = 0; i < n; ++i) {
         const FileEntry& entry = list[i];
         SyncDirection direction = inputs.GetDirection();
         Transfer transfer = TransferOf(direction, entry.status);
-        if (transfer == Transfer::None)
+        if (transfer == Transfer::None) {
+            outcomes.Skipped(i);
             continue;
+        }
         bool down = transfer == Transfer::Down;
         std::string from = down ? inputs.BaseFolder() : inputs.TargetFolder();
         std::string to = down ? inputs.TargetFolder() : inputs.BaseFolder();
         // A folder text typed without its final "\" still names the folder itself;
         // an emptied one names no folder at all (never the current one).
         if (from.empty() || to.empty()) {
-            notCopied.push_back({entry.relativePath, "フォルダ欄が空のため、コピーしませんでした"});
+            outcomes.Failed(i, {entry.relativePath, "フォルダ欄が空のため、コピーしませんでした"});
             continue;
         }
-        std::wstring destination = LongPath(to, entry.relativePath);
-        CopyResult result;
-        if (DWORD error = folders.Ensure(destination))
-            result = {CopyFailure::FolderNotCreated, error};
-        else
-            // Two-way runs never overwrite a file of the same time: an undecided
-            // pair (same time, different sizes) would otherwise be copied both ways.
-            result = CopyFileSafely(LongPath(from, entry.relativePath), destination,
-                                    direction == Both ? ReplaceRule::EarlierOnly : ReplaceRule::NotLater);
-        if (!result.Copied())
-            notCopied.push_back({WithTrailingBackslash(to) + entry.relativePath, ReasonText(result)});
-
-        host.SetProgress(PercentAt(i, n));
+        destinations[i] = WithTrailingBackslash(to) + entry.relativePath;
+        CopyTask task{i, LongPath(from, entry.relativePath), LongPath(to, entry.relativePath),
+                      // Two-way runs never overwrite a file of the same time: an undecided
+                      // pair (same time, different sizes) would otherwise be copied both ways.
+                      direction == Both ? ReplaceRule::EarlierOnly : ReplaceRule::NotLater};
+        // A missing folder chain is made before the first file that needs it is handed out.
+        if (DWORD error = folders.Ensure(task.destination)) {
+            outcomes.Failed(i, {destinations[i], ReasonText({CopyFailure::FolderNotCreated, error})});
+            continue;
+        }
+        while (!pool.TryAdd(task) && !host.Cancelled()) {
+            WaitPumping(pool.FinishedEvent(), host);
+            collect();
+        }
+        collect();
         host.PumpOneMessage();
-        if (host.Cancelled())
-            return notCopied;
+        if (host.Cancelled()) { // nothing more is handed out; the pool waits for the copies in flight
+            pool.Cancel();
+            return outcomes.NotCopied();
+        }
     }
+    outcomes.Advance();
+    while (!pool.Idle()) {
+        WaitPumping(pool.FinishedEvent(), host);
+        collect();
+        if (host.Cancelled()) {
+            pool.Cancel();
+            return outcomes.NotCopied();
+        }
+    }
+    collect();
     host.SetProgress(100);
-    Sleep(500);
     host.CloseProgress();
-    return notCopied;
+    return outcomes.NotCopied();
 }

@@ -12,8 +12,10 @@ public:
     virtual void CloseProgress() = 0;
 };
 
-// Writes "SyncStart" to standard output, then copies. The folder texts and the
-// direction are read again for every file, so a change made after the list was
-// built is used. Returns at once, the popup left open, when the host is cancelled.
-// Returns every marked file that was not copied, by its destination, with the reason.
-Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, SyncHost& host);
+// Copies with a pool of workers (none given: DefaultCopyWorkers()); 1 copies
+// one at a time. The folder texts and the direction are read again for every
+// file, so a change made after the list was built is used. When the host is
+// cancelled nothing more is handed out, the copies in flight complete, and it
+// returns with the popup left open. Returns every marked file that was not
+// copied, by its destination and in list order, with the reason.
+Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, SyncHost& host, int workers = 0);

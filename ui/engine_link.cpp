@@ -3,6 +3,8 @@
 #include "framework/app.h"
 #include "ui/main_dialog.h"
 
+#include <cstdio>
+
 std::string WindowInputs::BaseFolder() const
 {
     return m_window.GetDlgItemText(IDC_BASE_FOLDER);
@@ -67,5 +69,16 @@ template class WindowHost<SyncHost>;
 
 void ListBuildHost::FillResultList() { m_window.FillResultList(); }
 void ListBuildHost::UpdateSummary() { m_window.UpdateSummary(); }
-void SyncRunHost::OpenSyncProgress() { m_window.OpenSyncProgress(); }
-void SyncRunHost::CloseProgress() { m_window.CloseProgress(); }
+void SyncRunHost::OpenSyncProgress()
+{
+    std::printf("SyncStart");
+    std::fflush(stdout);
+    m_window.OpenSyncProgress();
+}
+
+// The popup shows 100% for half a second, so that the end of the copy is seen.
+void SyncRunHost::CloseProgress()
+{
+    Sleep(500);
+    m_window.CloseProgress();
+}

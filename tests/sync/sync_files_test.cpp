@@ -183,17 +183,37 @@ TEST_F(SyncFilesTest, AnEmptiedFolderTextCopiesNothingAnywhere)
     EXPECT_FALSE(target.Exists("a.txt"));
 }
 
-TEST_F(SyncFilesTest, CloseRequestStopsAfterTheFileInHand)
+TEST_F(SyncFilesTest, CloseRequestHandsOutNothingMoreAndLeavesEveryFileWhole)
 {
-    base.Write("a.txt", "a", t0);
-    base.Write("b.txt", "b", t0);
+    const std::string content(4096, 'c');
+    for (int i = 0; i < 300; ++i)
+        base.Write("f" + std::to_string(1000 + i) + ".txt", content, t0);
     MakeList(Down);
     host.cancelAfterProgress = 1;
     Sync();
-    EXPECT_TRUE(target.Exists("a.txt"));
-    EXPECT_FALSE(target.Exists("b.txt"));
+    std::vector<std::string> names = Names(target, "");
+    EXPECT_FALSE(names.empty());
+    EXPECT_LT(names.size(), 300u);
+    for (const std::string& name : names) // whole copies only, no temporary file
+        EXPECT_EQ(content, target.Read(name)) << name;
     // The popup is left to the closing window.
     EXPECT_EQ(0, std::count(host.steps.begin(), host.steps.end(), "close"));
+}
+
+TEST_F(SyncFilesTest, ACopyFailingInOneWorkerIsNamedAndTheOthersGoOn)
+{
+    for (int i = 0; i < 20; ++i)
+        base.Write("g" + std::to_string(i) + ".txt", "g", t0);
+    base.Write("locked.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    target.Write("locked.txt", "mine", t0);
+    target.SetAttributes("locked.txt", FILE_ATTRIBUTE_READONLY);
+    MakeList(Down);
+    notCopied = SyncFiles(comparison, inputs, host, 4);
+    ASSERT_EQ(1u, notCopied.size());
+    EXPECT_EQ(target.Path("locked.txt"), notCopied[0].path);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ("g", target.Read("g" + std::to_string(i) + ".txt"));
+    EXPECT_EQ("mine", target.Read("locked.txt"));
 }
 
 TEST_F(SyncFilesTest, ChangesAfterTheListNeverLoseTheDestination)

@@ -1,0 +1,36 @@
+#include "engine/worker.h"
+
+Worker::Worker(std::function<void(EngineHost&)> work) : m_done(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+{
+    m_thread = std::thread([this, work = std::move(work)] {
+        work(m_host);
+        SetEvent(m_done);
+    });
+}
+
+Worker::~Worker()
+{
+    m_host.Stop();
+    if (m_thread.joinable())
+        m_thread.join();
+    CloseHandle(m_done);
+}
+
+void Worker::Wait(EngineHost& host)
+{
+    while (WaitForSingleObject(m_done, 0) != WAIT_OBJECT_0) {
+        if (host.Cancelled())
+            m_host.Stop();
+        WaitPumping(m_done, host);
+    }
+    m_thread.join();
+}
+
+void WaitPumping(HANDLE handle, EngineHost& host)
+{
+    // Wakes for the handle or for a message, whichever comes first; a short
+    // timeout keeps hosts without a message queue (the console) looking at
+    // their close request.
+    if (MsgWaitForMultipleObjects(1, &handle, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0)
+        host.PumpOneMessage();
+}
