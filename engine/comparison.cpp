@@ -28,11 +28,9 @@ void Comparison::ScanTarget(const ComparisonInputs& inputs, EngineHost& host)
     m_target = ScanFolder(inputs.TargetFolder(), LayoutOf(inputs), host);
 }
 
-std::function<void(EngineHost&)> Comparison::TargetScan(const ComparisonInputs& inputs)
+void Comparison::ScanBoth(const ComparisonInputs& inputs, EngineHost& host, int threads)
 {
-    return [this, folder = inputs.TargetFolder(), layout = LayoutOf(inputs)](EngineHost& host) {
-        m_target = ScanFolder(folder, layout, host);
-    };
+    ScanFolders(inputs.BaseFolder(), inputs.TargetFolder(), LayoutOf(inputs), threads, host, m_base, m_target);
 }
 
 void Comparison::MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host)

@@ -7,7 +7,6 @@
 #include "engine/file_entry.h"
 #include "engine/folder_scanner.h"
 
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -18,9 +17,8 @@ public:
 
     void ScanBase(const ComparisonInputs& inputs, EngineHost& host);
     void ScanTarget(const ComparisonInputs& inputs, EngineHost& host);
-    // ScanTarget as work for another thread: the inputs are read here, on the
-    // thread that owns them; the work writes only the target table.
-    std::function<void(EngineHost&)> TargetScan(const ComparisonInputs& inputs);
+    // ScanBase and ScanTarget at once, with a few threads.
+    void ScanBoth(const ComparisonInputs& inputs, EngineHost& host, int threads);
     // Pass 1 works for Down and Both only, pass 2 for Up and Both only.
     void MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host);
     void MatchTargetToBase(const ComparisonInputs& inputs, EngineHost& host);

@@ -4,11 +4,15 @@
 #include "engine/path_text.h"
 #include "engine/stored_name.h"
 #include "engine/time_text.h"
+#include "engine/worker.h"
 
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
+#include <condition_variable>
+#include <cwchar>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 namespace {
@@ -40,107 +44,94 @@ std::optional<FolderIdentity> IdentityOf(std::wstring path)
                           (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
-class TreeWalker {
-public:
-    TreeWalker(const std::string& folderText, EngineHost& host) : m_folderText(folderText), m_host(host) {}
+// One folder waiting to be listed, with the way down to it.
+struct Folder {
+    std::shared_ptr<const Folder> parent; // none for the root
+    std::wstring path;                    // "\\?\" form, without the final "\"
+    std::string relative;                 // below the root, stored form, with the final "\" (empty for the root)
+};
+using FolderPtr = std::shared_ptr<const Folder>;
 
-    // Lists the folder and its subfolders. Folders wait on an explicit stack, so
-    // that no depth Windows allows can exhaust the program's own stack.
-    void Walk()
+// What one thread found in one tree; merged and sorted at the end.
+struct Found {
+    std::vector<FileEntry> rootFiles, subfolderFiles;
+    Problems problems;
+};
+
+// Lists the folders of one tree. Any number of threads may list its folders at
+// once, each into a Found of its own.
+class TreeLister {
+public:
+    explicit TreeLister(const std::string& folderText) : m_folderText(folderText) {}
+
+    FolderPtr Root() const
     {
         std::wstring root = LongPath(m_folderText);
         root.pop_back(); // the final "\"
-        m_folders.push_back({-1, root, std::string(), std::nullopt});
-        std::vector<int> pending{0};
-        while (!pending.empty() && !m_host.Cancelled()) { // a close request ends a worker's walk early
-            int folder = pending.back();
-            pending.pop_back();
-            List(folder, pending);
-        }
+        return std::make_shared<const Folder>(Folder{nullptr, root, std::string()});
     }
 
-    std::vector<FileEntry> rootFiles, subfolderFiles;
-    Problems problems;
-
-private:
-    struct Folder {
-        int parent;               // index in m_folders, -1 for the root
-        std::wstring path;        // "\\?\" form, without the final "\"
-        std::string relative;     // below the root, stored form, with the final "\" (empty for the root)
-        std::optional<FolderIdentity> identity; // asked for only when a link needs it
-    };
-
-    void List(int index, std::vector<int>& pending)
+    // Lists one folder into found; each subfolder goes to push.
+    template <class Push>
+    void List(const FolderPtr& folder, Found& found, EngineHost& host, Push push) const
     {
-        // Copies: m_folders grows below, which moves its elements.
-        std::wstring path = m_folders[index].path;
-        std::string relative = m_folders[index].relative;
         WIN32_FIND_DATAW data;
         // The basic information level and large fetches: the short name is never
         // needed, and bigger batches mean fewer round trips to the file system.
-        HANDLE find = FindFirstFileExW((path + L"\\*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                       nullptr, FIND_FIRST_EX_LARGE_FETCH);
+        HANDLE find = FindFirstFileExW((folder->path + L"\\*").c_str(), FindExInfoBasic, &data,
+                                       FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
         if (find == INVALID_HANDLE_VALUE) {
             DWORD error = GetLastError();
-            if (error != ERROR_FILE_NOT_FOUND || GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES)
-                ReportUnreadable(relative, error);
+            if (error != ERROR_FILE_NOT_FOUND || GetFileAttributesW(folder->path.c_str()) == INVALID_FILE_ATTRIBUTES)
+                ReportUnreadable(folder->relative, error, found);
             return;
         }
         do {
-            m_host.PumpOneMessage();
+            host.PumpOneMessage();
             const wchar_t* name = data.cFileName;
             if (std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0)
                 continue;
             std::string storedName = StoredFromWide(name);
             if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                Add(relative, storedName, data);
+                Add(folder->relative, storedName, data, found);
                 continue;
             }
-            m_folders.push_back({index, path + L"\\" + name, relative + storedName + "\\", std::nullopt});
-            int child = static_cast<int>(m_folders.size()) - 1;
-            if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && LeadsToAncestor(child))
-                problems.push_back({FullPath(m_folders[child].relative), kLoopReason});
+            auto child = std::make_shared<const Folder>(
+                Folder{folder, folder->path + L"\\" + name, folder->relative + storedName + "\\"});
+            if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && LeadsToAncestor(*child))
+                found.problems.push_back({FullPath(child->relative), kLoopReason});
             else
-                pending.push_back(child);
+                push(std::move(child));
         } while (FindNextFileW(find, &data));
         DWORD error = GetLastError();
         FindClose(find);
         if (error != ERROR_NO_MORE_FILES)
-            ReportUnreadable(relative, error);
+            ReportUnreadable(folder->relative, error, found);
     }
 
+private:
     // A link (junction or symbolic link) that leads to a folder already on the
-    // way down from the root would be walked again and again.
-    bool LeadsToAncestor(int child)
+    // way down from the root would be walked again and again. Links are few:
+    // identities are asked for only when one is met.
+    static bool LeadsToAncestor(const Folder& link)
     {
-        const std::optional<FolderIdentity>& target = Identity(child);
+        std::optional<FolderIdentity> target = IdentityOf(link.path);
         if (!target)
             return false;
-        for (int a = m_folders[child].parent; a >= 0; a = m_folders[a].parent)
-            if (Identity(a) == target)
+        for (const Folder* a = link.parent.get(); a; a = a->parent.get())
+            if (IdentityOf(a->path) == target)
                 return true;
         return false;
     }
 
-    const std::optional<FolderIdentity>& Identity(int folder)
+    void ReportUnreadable(const std::string& relative, DWORD error, Found& found) const
     {
-        Folder& f = m_folders[folder];
-        if (!f.identity)
-            f.identity = IdentityOf(f.path);
-        return f.identity;
+        found.problems.push_back({FullPath(relative), "フォルダを読めません: " + SystemMessage(error)});
     }
 
-    void ReportUnreadable(const std::string& relative, DWORD error)
-    {
-        problems.push_back({FullPath(relative), "フォルダを読めません: " + SystemMessage(error)});
-    }
+    std::string FullPath(const std::string& relative) const { return WithTrailingBackslash(m_folderText) + relative; }
 
-    std::string FullPath(const std::string& relative) const
-    {
-        return WithTrailingBackslash(m_folderText) + relative;
-    }
-
-    void Add(const std::string& relative, const std::string& name, const WIN32_FIND_DATAW& data)
+    void Add(const std::string& relative, const std::string& name, const WIN32_FIND_DATAW& data, Found& found) const
     {
         FileEntry entry;
         entry.relativePath.reserve(relative.size() + name.size());
@@ -149,13 +140,11 @@ private:
         entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
         m_formatter.Format(data.ftLastWriteTime, entry.timeText);
         entry.isRoot = relative.empty();
-        (entry.isRoot ? rootFiles : subfolderFiles).push_back(std::move(entry));
+        (entry.isRoot ? found.rootFiles : found.subfolderFiles).push_back(std::move(entry));
     }
 
     const std::string& m_folderText;
-    EngineHost& m_host;
     LocalTimeFormatter m_formatter;
-    std::vector<Folder> m_folders;
 };
 
 void SortByPath(std::vector<FileEntry>& entries)
@@ -168,6 +157,78 @@ void Append(std::vector<FileEntry>& to, std::vector<FileEntry>& from)
     to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
 }
 
+// Sorts each group and lays them out as the options say.
+ScanResult Arrange(std::vector<Found>& parts, const ScanLayout& layout)
+{
+    Found all;
+    for (Found& part : parts) {
+        Append(all.rootFiles, part.rootFiles);
+        Append(all.subfolderFiles, part.subfolderFiles);
+        all.problems.insert(all.problems.end(), part.problems.begin(), part.problems.end());
+    }
+    SortByPath(all.rootFiles);
+    SortByPath(all.subfolderFiles);
+    std::sort(all.problems.begin(), all.problems.end(),
+              [](const Problem& a, const Problem& b) { return a.path < b.path; });
+
+    ScanResult result;
+    result.rootFileCount = static_cast<int>(all.rootFiles.size());
+    result.subfolderFileCount = static_cast<int>(all.subfolderFiles.size());
+    result.problems = std::move(all.problems);
+    if (layout.subFolder) {
+        result.entries = std::move(all.rootFiles);
+    } else if (layout.rootFile) {
+        result.entries = std::move(all.rootFiles);
+        Append(result.entries, all.subfolderFiles);
+    } else {
+        result.entries = std::move(all.subfolderFiles);
+        Append(result.entries, all.rootFiles);
+    }
+    result.entries.shrink_to_fit();
+    return result;
+}
+
+// The folders still to list, of both trees, shared by the scanning threads.
+class FolderQueue {
+public:
+    void Push(int tree, FolderPtr folder)
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_pending.emplace_back(tree, std::move(folder));
+        }
+        m_wake.notify_one();
+    }
+
+    // The next folder; false once every folder is listed (or the scan stopped).
+    bool Take(int& tree, FolderPtr& folder, const EngineHost& host)
+    {
+        std::unique_lock lock(m_mutex);
+        m_wake.wait(lock, [&] { return !m_pending.empty() || m_busy == 0 || host.Cancelled(); });
+        if (m_pending.empty() || host.Cancelled())
+            return false;
+        std::tie(tree, folder) = std::move(m_pending.back());
+        m_pending.pop_back();
+        ++m_busy;
+        return true;
+    }
+
+    void Done()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            --m_busy;
+        }
+        m_wake.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::vector<std::pair<int, FolderPtr>> m_pending;
+    int m_busy = 0;
+};
+
 } // namespace
 
 bool PathBytesLess(const FileEntry& a, const FileEntry& b)
@@ -177,27 +238,55 @@ bool PathBytesLess(const FileEntry& a, const FileEntry& b)
 
 ScanResult ScanFolder(const std::string& folderText, const ScanLayout& layout, EngineHost& host)
 {
-    ScanResult result;
     if (folderText.empty())
-        return result;
-
-    TreeWalker walker(folderText, host);
-    walker.Walk();
-    SortByPath(walker.rootFiles);
-    SortByPath(walker.subfolderFiles);
-    result.rootFileCount = static_cast<int>(walker.rootFiles.size());
-    result.subfolderFileCount = static_cast<int>(walker.subfolderFiles.size());
-    result.problems = std::move(walker.problems);
-
-    if (layout.subFolder) {
-        result.entries = std::move(walker.rootFiles);
-    } else if (layout.rootFile) {
-        result.entries = std::move(walker.rootFiles);
-        Append(result.entries, walker.subfolderFiles);
-    } else {
-        result.entries = std::move(walker.subfolderFiles);
-        Append(result.entries, walker.rootFiles);
+        return {};
+    TreeLister lister(folderText);
+    std::vector<Found> found(1);
+    // Folders wait on an explicit stack, so that no depth Windows allows can
+    // exhaust the program's own stack.
+    std::vector<FolderPtr> pending{lister.Root()};
+    while (!pending.empty()) {
+        FolderPtr folder = std::move(pending.back());
+        pending.pop_back();
+        lister.List(folder, found[0], host, [&](FolderPtr child) { pending.push_back(std::move(child)); });
     }
-    result.entries.shrink_to_fit();
-    return result;
+    return Arrange(found, layout);
+}
+
+void ScanFolders(const std::string& baseText, const std::string& targetText, const ScanLayout& layout, int threads,
+                 EngineHost& host, ScanResult& base, ScanResult& target)
+{
+    const std::string* texts[2] = {&baseText, &targetText};
+    std::vector<std::unique_ptr<TreeLister>> listers;
+    FolderQueue queue;
+    for (int tree = 0; tree < 2; ++tree) {
+        listers.push_back(std::make_unique<TreeLister>(*texts[tree]));
+        if (!texts[tree]->empty())
+            queue.Push(tree, listers[tree]->Root());
+    }
+    // found[thread][tree]: each thread writes only its own.
+    std::vector<std::array<Found, 2>> found(static_cast<std::size_t>(std::max(threads, 1)));
+    {
+        std::vector<std::unique_ptr<Worker>> workers;
+        for (auto& mine : found) {
+            // A worker's own host says when a close request stopped it.
+            workers.push_back(std::make_unique<Worker>([&queue, &listers, &mine](EngineHost& own) {
+                int tree;
+                FolderPtr folder;
+                while (queue.Take(tree, folder, own)) {
+                    listers[tree]->List(folder, mine[tree], own,
+                                        [&queue, tree](FolderPtr child) { queue.Push(tree, std::move(child)); });
+                    queue.Done();
+                }
+            }));
+        }
+        for (auto& worker : workers)
+            worker->Wait(host);
+    }
+    for (int tree = 0; tree < 2; ++tree) {
+        std::vector<Found> parts;
+        for (auto& mine : found)
+            parts.push_back(std::move(mine[tree]));
+        (tree == 0 ? base : target) = Arrange(parts, layout);
+    }
 }

@@ -28,5 +28,12 @@ struct ScanResult {
 // folder on its own way down, which is not entered.
 ScanResult ScanFolder(const std::string& folderText, const ScanLayout& layout, EngineHost& host);
 
+// Both trees at once, as ScanFolder each: threads take folders of either tree
+// from one queue, since each folder costs round trips to the file system that
+// another thread's work can fill. This thread waits, letting messages through
+// the host; a close request stops the threads at their next folder.
+void ScanFolders(const std::string& baseText, const std::string& targetText, const ScanLayout& layout, int threads,
+                 EngineHost& host, ScanResult& base, ScanResult& target);
+
 // Byte order of relative paths (unsigned bytes; "B" before "a", "sub2\x" before "sub\x").
 bool PathBytesLess(const FileEntry& a, const FileEntry& b);
