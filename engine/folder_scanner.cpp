@@ -14,6 +14,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 
 namespace {
 
@@ -91,13 +92,14 @@ public:
             const wchar_t* name = data.cFileName;
             if (std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0)
                 continue;
-            std::string storedName = StoredFromWide(name);
             if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                Add(folder->relative, storedName, data, found);
+                Add(folder->relative, name, data, found);
                 continue;
             }
+            std::string relative = folder->relative;
+            AppendStored(relative, name);
             auto child = std::make_shared<const Folder>(
-                Folder{folder, folder->path + L"\\" + name, folder->relative + storedName + "\\"});
+                Folder{folder, folder->path + L"\\" + name, relative + "\\"});
             if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && LeadsToAncestor(*child))
                 found.problems.push_back({FullPath(child->relative), kLoopReason});
             else
@@ -131,12 +133,13 @@ private:
 
     std::string FullPath(const std::string& relative) const { return WithTrailingBackslash(m_folderText) + relative; }
 
-    void Add(const std::string& relative, const std::string& name, const WIN32_FIND_DATAW& data, Found& found) const
+    void Add(const std::string& relative, const wchar_t* name, const WIN32_FIND_DATAW& data, Found& found) const
     {
         FileEntry entry;
-        entry.relativePath.reserve(relative.size() + name.size());
+        std::size_t length = std::wcslen(name);
+        entry.relativePath.reserve(relative.size() + length); // one allocation for the usual name
         entry.relativePath = relative;
-        entry.relativePath += name;
+        AppendStored(entry.relativePath, {name, length});
         entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
         m_formatter.Format(data.ftLastWriteTime, entry.timeText);
         entry.isRoot = relative.empty();
@@ -283,10 +286,14 @@ void ScanFolders(const std::string& baseText, const std::string& targetText, con
         for (auto& worker : workers)
             worker->Wait(host);
     }
-    for (int tree = 0; tree < 2; ++tree) {
+    // Each tree's table is sorted on a thread of its own.
+    auto arrange = [&found, &layout](int tree, ScanResult& result) {
         std::vector<Found> parts;
         for (auto& mine : found)
             parts.push_back(std::move(mine[tree]));
-        (tree == 0 ? base : target) = Arrange(parts, layout);
-    }
+        result = Arrange(parts, layout);
+    };
+    std::thread targetSort(arrange, 1, std::ref(target));
+    arrange(0, base);
+    targetSort.join();
 }

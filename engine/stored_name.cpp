@@ -91,14 +91,22 @@ bool IsAscii(std::wstring_view wide)
 std::string StoredFromWide(std::wstring_view wide)
 {
     std::string out;
+    AppendStored(out, wide);
+    return out;
+}
+
+void AppendStored(std::string& out, std::wstring_view wide)
+{
     if (IsAscii(wide)) {
-        out.reserve(wide.size());
         for (wchar_t c : wide)
             out += static_cast<char>(c);
-        return out;
+        return;
     }
-    if (ConvertsExactly(wide, out))
-        return out;
+    std::string whole;
+    if (ConvertsExactly(wide, whole)) {
+        out += whole;
+        return;
+    }
     // Character by character: what Shift-JIS writes exactly stays Shift-JIS.
     for (std::size_t i = 0; i < wide.size(); ++i) {
         std::size_t units = 1;
@@ -115,7 +123,6 @@ std::string StoredFromWide(std::wstring_view wide)
             AppendEscape(out, codePoint);
         i += units - 1;
     }
-    return out;
 }
 
 std::wstring WideFromStored(std::string_view stored)

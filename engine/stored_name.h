@@ -16,6 +16,8 @@
 
 // The stored form of a name or path from the file system.
 std::string StoredFromWide(std::wstring_view wide);
+// The same, appended to out (no string of its own: the scanner's hot path).
+void AppendStored(std::string& out, std::wstring_view wide);
 // The file system's name or path for a stored form (plain Shift-JIS included).
 std::wstring WideFromStored(std::string_view stored);
 // For Shift-JIS output (a console, a message in the code page): every escaped
