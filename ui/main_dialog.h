@@ -141,6 +141,7 @@ private:
     ListBuildHost m_listHost{*this};
     SyncRunHost m_syncHost{*this};
     DWORD m_lastPeek = 0;
+    bool m_queueHadMessage = false;
     DWORD m_listDonePauseMs = 1000;
 
     // What a refused command puts back while a list is built or files are copied.

@@ -28,19 +28,20 @@ private:
     const CWnd& m_window;
 };
 
-// Letting a message through costs a round trip to the window server, so the
-// pump looks at the queue only when this much time has passed since it last did.
+// Looking at an empty queue costs a round trip to the window server, so after
+// finding it empty the pump looks again only when this much time has passed.
 const DWORD kPeekIntervalMs = 4;
 } // namespace
 
 void CMirvalenDlg::PumpOneMessage()
 {
     DWORD now = GetTickCount();
-    if (now - m_lastPeek < kPeekIntervalMs)
+    if (!m_queueHadMessage && now - m_lastPeek < kPeekIntervalMs)
         return;
     m_lastPeek = now;
     MSG msg;
-    if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    m_queueHadMessage = PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
+    if (m_queueHadMessage) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
