@@ -1,7 +1,7 @@
 // The floor of the benchmark: walks each folder tree given with plain
 // FindFirstFileA/FindNextFileA, as a scanner must at the least, and prints the
-// file count and the seconds taken. "copy SOURCE DEST N" instead copies the
-// first N files of SOURCE's top folder with a plain CopyFileA loop.
+// file count and the seconds taken. "copy SOURCE DEST N [FIRST]" instead copies
+// N files of SOURCE's top folder, from the FIRST on, with a plain CopyFileA loop.
 #include <windows.h>
 
 #include <cstdio>
@@ -37,16 +37,19 @@ double Seconds(LARGE_INTEGER from, LARGE_INTEGER to)
     return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-int CopyLoop(const std::string& source, const std::string& destination, long long limit)
+// Copies files first to first+limit-1 (in listing order) of source's top folder.
+int CopyLoop(const std::string& source, const std::string& destination, long long first, long long limit)
 {
     LARGE_INTEGER start, end;
     QueryPerformanceCounter(&start);
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA((source + "\\*").c_str(), &data);
-    long long copied = 0;
+    long long copied = 0, seen = 0;
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && copied < limit) {
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                continue;
+            if (seen++ >= first && copied < limit) {
                 CopyFileA((source + "\\" + data.cFileName).c_str(), (destination + "\\" + data.cFileName).c_str(),
                           FALSE);
                 ++copied;
@@ -63,8 +66,8 @@ int CopyLoop(const std::string& source, const std::string& destination, long lon
 
 int main(int argc, char** argv)
 {
-    if (argc == 5 && std::strcmp(argv[1], "copy") == 0)
-        return CopyLoop(argv[2], argv[3], std::atoll(argv[4]));
+    if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "copy") == 0)
+        return CopyLoop(argv[2], argv[3], argc == 6 ? std::atoll(argv[5]) : 0, std::atoll(argv[4]));
     for (int i = 1; i < argc; ++i) {
         std::string folder = argv[i];
         while (!folder.empty() && folder.back() == '\\')

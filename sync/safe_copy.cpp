@@ -108,13 +108,16 @@ std::string ReasonText(const CopyResult& result)
 
 CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule)
 {
+    // The source's times matter only against an existing destination; for a new
+    // file the copy itself finds a missing source. Each question asked of the
+    // file system is a round trip, the cost that dominates small files.
     WIN32_FILE_ATTRIBUTE_DATA from, to;
-    if (!GetFileAttributesExW(source.c_str(), GetFileExInfoStandard, &from)) {
-        DWORD error = GetLastError();
-        return error == ERROR_PATH_NOT_FOUND ? CopyResult{CopyFailure::SourceMissing, error} : FailureOf(error);
-    }
     bool replacing = GetFileAttributesExW(destination.c_str(), GetFileExInfoStandard, &to);
     if (replacing) {
+        if (!GetFileAttributesExW(source.c_str(), GetFileExInfoStandard, &from)) {
+            DWORD error = GetLastError();
+            return error == ERROR_PATH_NOT_FOUND ? CopyResult{CopyFailure::SourceMissing, error} : FailureOf(error);
+        }
         if (CopyResult refusal = MayReplace(from, to, rule); !refusal.Copied())
             return refusal;
     }
@@ -130,13 +133,16 @@ CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destin
     }
     // The rename cannot replace a read-only or hidden file: one that may be
     // replaced loses those attributes first, and gets them back if it stays.
+    // A new file never replaces one that appeared meanwhile.
     bool unprotected = replacing && (to.dwFileAttributes & kProtection)
         && SetFileAttributesW(destination.c_str(), to.dwFileAttributes & ~kProtection);
-    if (!MoveFileExW(temporary.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (!MoveFileExW(temporary.c_str(), destination.c_str(), replacing ? MOVEFILE_REPLACE_EXISTING : 0)) {
         DWORD error = GetLastError();
         Discard(temporary);
         if (unprotected)
             SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
+        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
+            return {CopyFailure::DestinationNewer, error};
         return error == ERROR_FILE_NOT_FOUND ? CopyResult{CopyFailure::Other, error} : FailureOf(error);
     }
     return {};
