@@ -1,37 +1,50 @@
 #!/usr/bin/env bash
-# Benchmark of the make-list engine against its floor and its peers.
-#   bash bench/run_bench.sh [FILES ...]     (default: 20000 200000 files per side)
-# For each size: generates the trees once (under $BENCH_DIR, default
-# /tmp/mirvalen-bench), then times, three runs each, median shown:
-#   - mirvalen-cli list --timings (per step, files/s, peak memory)
-#   - a bare FindFirstFileA walk of both trees (the floor)
-#   - xcopy /L /D /E /I /Y under Wine (a peer on the same layer)
-#   - rsync -rnu both ways, natively
-# and then the copy cost: $SYNC_FILES small files (default 1000) copied by a
-# plain CopyFileA loop and by mirvalen-cli sync --down (the fail-safe copy).
-# Every Wine program and its wineserver run pinned to one CPU, in a prefix of
-# their own so that tests running meanwhile do not share the server.
+# Benchmark of the comparison and the copy, beside their floors, in one run.
+#   bash bench/run_bench.sh [FILES ...]     (default: 200000 files per side)
+# For each size the trees are generated once (under $BENCH_DIR, default
+# /tmp/mirvalen-bench). Every figure is a median of $RUNS runs (default 3) of
+# a whole process, unpinned (as users run it: Wine and its server free to use
+# both processors) and pinned (program and server on one processor):
+#   - floors: a bare single-threaded FindFirstFileA walk of both trees, and two
+#     such walks side by side (one process per tree)
+#   - mirvalen-cli list, its ratio to the single-threaded walk, peak memory
+#   - the window: from the click on リスト作成 to the shown list
+#   - the copy of $SYNC_FILES small files (default 2000): a plain CopyFileA
+#     loop, two such loops side by side over halves, mirvalen-cli sync (both
+#     lists included) with the default pool and one copy at a time
+#   - one large file ($BIG_MIB MiB, default 500): CopyFileA against the sync
+# The program runs in a prefix of its own, so that tests running meanwhile do
+# not share its server.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-source "$here/../scripts/wine-env"
-sizes=("$@"); [ ${#sizes[@]} -eq 0 ] && sizes=(20000 200000)
+source "$here/../scripts/setup-steps"
+sizes=("$@"); [ ${#sizes[@]} -eq 0 ] && sizes=(200000)
 bench_dir="${BENCH_DIR:-/tmp/mirvalen-bench}"
+runs="${RUNS:-3}"
 cpu="${BENCH_CPU:-0}"
 
-command -v rsync >/dev/null || { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq rsync >/dev/null; }
 cmake --build "$MIRVALEN_BUILD" --target mirvalen-cli mirvalen-walk mirvalen-window-bench -- --no-print-directory >/dev/null
 cli="$MIRVALEN_BUILD/cli/mirvalen-cli.exe"
 walk="$MIRVALEN_BUILD/bench/mirvalen-walk.exe"
 window_bench="$MIRVALEN_BUILD/bench/mirvalen-window-bench.exe"
 
 export WINEPREFIX="$MIRVALEN_BUILD/bench-prefix"
-[ -d "$WINEPREFIX" ] || taskset -c "$cpu" "$WINE" wineboot -u >/dev/null 2>&1
-"$WINESERVER" -k 2>/dev/null || true
-taskset -c "$cpu" "$WINESERVER" -p 60
-pinned() { taskset -c "$cpu" "$WINE" "$@"; }
+prepare_prefix
+unset DISPLAY
+
+# pin=1 runs the program and a server of its own on one processor.
+server() {
+  "$WINESERVER" -k 2>/dev/null || true
+  "$WINESERVER" -w 2>/dev/null || true
+  if [ "$1" = 1 ]; then taskset -c "$cpu" "$WINESERVER" -p 60; else "$WINESERVER" -p 60; fi
+}
+run() { if [ "$pin" = 1 ]; then taskset -c "$cpu" "$WINE" "$@"; else "$WINE" "$@"; fi; }
 winpath() { echo "Z:${1//\//\\}\\"; }
 now() { date +%s.%N; }
-median() { sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+seconds() { local s; s=$(now); "$@" >/dev/null 2>&1 || true; echo "$(now) - $s" | bc; }
+line() { printf '   %-46s %8.3f s   (runs: %s)\n' "$1" "$(echo "$2" | median)" "$2"; }
+ratio() { echo "scale=2; $(echo "$1" | median) / $(echo "$2" | median)" | bc; }
 
 for files in "${sizes[@]}"; do
   trees="$bench_dir/$files"
@@ -42,51 +55,77 @@ for files in "${sizes[@]}"; do
     touch "$trees/.done"
   fi
   base="$(winpath "$trees/base")"; target="$(winpath "$trees/target")"
-  nbase=$(find "$trees/base" -type f | wc -l); ntarget=$(find "$trees/target" -type f | wc -l)
-  echo "== $files: base $nbase files, target $ntarget files"
-  pinned "$walk" "$base" "$target" >/dev/null   # warm the caches
-
-  walks=(); lists=(); xcopies=(); rsyncs=()
-  for run in 1 2 3; do
-    t=$(pinned "$walk" "$base" "$target" | awk -F'\t' '{gsub(/ s/,"",$4); s+=$4} END {print s}')
-    walks+=("$t")
-    pinned "$cli" list "$base" "$target" --timings >/dev/null 2>"$trees/timings.$run"
-    lists+=("$(awk -F'\t' '$2=="total" {gsub(/ s/,"",$3); print $3}' "$trees/timings.$run")")
-    start=$(now); pinned xcopy /L /D /E /I /Y "$base" "$target" >/dev/null 2>&1 || true; end=$(now)
-    xcopies+=("$(echo "$end - $start" | bc)")
-    start=$(now)
-    rsync -rnu --out-format= "$trees/base/" "$trees/target/" >/dev/null
-    rsync -rnu --out-format= "$trees/target/" "$trees/base/" >/dev/null
-    end=$(now)
-    rsyncs+=("$(echo "$end - $start" | bc)")
+  echo "== comparison: $(find "$trees/base" -type f | wc -l) base files, $(find "$trees/target" -type f | wc -l) target files"
+  for pin in 0 1; do
+    server "$pin"
+    run "$walk" "$base" "$target" >/dev/null   # warm the caches
+    walk1=""; walk2=""; list=""; window=""
+    for r in $(seq "$runs"); do
+      walk1+="$(seconds run "$walk" "$base" "$target") "
+      s=$(now); run "$walk" "$base" >/dev/null & run "$walk" "$target" >/dev/null; wait; walk2+="$(echo "$(now) - $s" | bc) "
+      s=$(now); run "$cli" list "$base" "$target" --timings >/dev/null 2>"$trees/timings"; list+="$(echo "$(now) - $s" | bc) "
+      window+="$(run "$window_bench" "$base" "$target" | awk -F'\t' '{gsub(/ s/,"",$3); print $3}') "
+    done
+    echo "-- $([ "$pin" = 1 ] && echo "pinned to CPU $cpu" || echo "unpinned, as users run it")"
+    line "floor: bare walk of both trees, one thread" "$walk1"
+    line "floor: two bare walks side by side" "$walk2"
+    line "mirvalen-cli list (whole process)" "$list"
+    line "window: リスト作成 to the shown list" "$window"
+    echo "   list / single-threaded walk: $(ratio "$list" "$walk1"); window / list: $(ratio "$window" "$list")"
+    grep -E '^memory' "$trees/timings" | sed 's/^/   /'
   done
-  walk_m=$(printf '%s\n' "${walks[@]}" | median)
-  list_m=$(printf '%s\n' "${lists[@]}" | median)
-  xcopy_m=$(printf '%s\n' "${xcopies[@]}" | median)
-  rsync_m=$(printf '%s\n' "${rsyncs[@]}" | median)
-  echo "-- mirvalen-cli list --timings (last run)"
-  sed 's/^/   /' "$trees/timings.3"
-  printf '   %-34s %8.3f s  (runs: %s)\n' "make-list without the window" "$list_m" "${lists[*]}"
-  printf '   %-34s %8.3f s  (runs: %s)\n' "bare FindFirstFileA walk, both" "$walk_m" "${walks[*]}"
-  printf '   %-34s %8.3f s  (runs: %s)\n' "xcopy /L /D /E /I /Y (Wine)" "$xcopy_m" "${xcopies[*]}"
-  printf '   %-34s %8.3f s  (runs: %s)\n' "rsync -rnu both ways (native)" "$rsync_m" "${rsyncs[*]}"
-  # The window's result list, shown by the null display driver (no X needed).
-  (unset DISPLAY; pinned "$window_bench" "$base" "$target") | awk -F'\t' '{printf "   %-34s %8s  (%s rows, %s)\n", "result list shows the rows", $3, $2, $4}'
-  printf '   ratio to the bare walk %.2f, xcopy is %.1fx slower, rsync %.2fx of our time\n' \
-    "$(echo "$list_m / $walk_m" | bc -l)" "$(echo "$xcopy_m / $list_m" | bc -l)" "$(echo "$rsync_m / $list_m" | bc -l)"
 done
 
-sync_files="${SYNC_FILES:-1000}"
+sync_files="${SYNC_FILES:-2000}"
 copies="$bench_dir/copy-$sync_files"
-rm -rf "$copies"; mkdir -p "$copies/source" "$copies/plain" "$copies/safe"
-python3 - "$copies/source" "$sync_files" <<'PY'
+if [ ! -d "$copies/source" ]; then
+  mkdir -p "$copies/source"
+  python3 - "$copies/source" "$sync_files" <<'PY'
 import os, sys
 for i in range(int(sys.argv[2])):
     with open(os.path.join(sys.argv[1], f"f{i:05d}.txt"), "wb") as f:
         f.write(b"x" * (i % 4096 + 1))
 PY
+fi
+source_w="$(winpath "$copies/source")"
+out() { rm -rf "$copies/out"; mkdir -p "$copies/out"; winpath "$copies/out"; }
 echo "== copying $sync_files small files"
-pinned "$walk" copy "$(winpath "$copies/source")" "$(winpath "$copies/plain")" "$sync_files" | sed 's/^/   plain CopyFileA loop: /'
-pinned "$cli" sync --down "$(winpath "$copies/source")" "$(winpath "$copies/safe")" --timings 2>&1 >/dev/null \
-  | awk -F'\t' '$2=="sync" {gsub(/ s/,"",$3); printf "   mirvalen-cli sync:    %s files\t%.3f s (less the 0.5 s closing pause: %.3f s)\n", $4+0, $3, $3-0.5}'
+for pin in 0 1; do
+  server "$pin"
+  plain=""; halves=""; pool=""; single=""
+  for r in $(seq "$runs"); do
+    dest=$(out); plain+="$(seconds run "$walk" copy "$source_w" "$dest" "$sync_files") "
+    dest=$(out); s=$(now)
+    run "$walk" copy "$source_w" "$dest" $((sync_files / 2)) 0 >/dev/null &
+    run "$walk" copy "$source_w" "$dest" $((sync_files - sync_files / 2)) $((sync_files / 2)) >/dev/null; wait
+    halves+="$(echo "$(now) - $s" | bc) "
+    dest=$(out); pool+="$(seconds run "$cli" sync --down "$source_w" "$dest") "
+    dest=$(out); single+="$(seconds run "$cli" sync --down "$source_w" "$dest" --copy-workers 1) "
+  done
+  echo "-- $([ "$pin" = 1 ] && echo "pinned to CPU $cpu" || echo "unpinned, as users run it")"
+  line "floor: plain CopyFileA loop" "$plain"
+  line "floor: two CopyFileA loops side by side" "$halves"
+  line "mirvalen-cli sync, default pool" "$pool"
+  line "mirvalen-cli sync --copy-workers 1" "$single"
+  echo "   sync / plain loop: $(ratio "$pool" "$plain")"
+done
+
+big_mib="${BIG_MIB:-500}"
+big="$bench_dir/big-$big_mib"
+if [ ! -f "$big/source/big.bin" ]; then
+  mkdir -p "$big/source"
+  head -c "$((big_mib * 1024 * 1024))" /dev/urandom > "$big/source/big.bin"
+fi
+echo "== copying one file of $big_mib MiB"
+pin=0; server 0
+plain=""; synced=""
+for r in $(seq "$runs"); do
+  rm -rf "$big/out"; mkdir -p "$big/out"
+  plain+="$(seconds run "$walk" copy "$(winpath "$big/source")" "$(winpath "$big/out")" 1) "
+  rm -rf "$big/out"; mkdir -p "$big/out"
+  synced+="$(seconds run "$cli" sync --down "$(winpath "$big/source")" "$(winpath "$big/out")") "
+done
+line "plain CopyFileA" "$plain"
+line "mirvalen-cli sync" "$synced"
+rm -rf "$big/out" "$copies/out"
 "$WINESERVER" -k 2>/dev/null || true
