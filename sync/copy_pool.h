@@ -19,6 +19,7 @@ struct CopyTask {
     std::size_t index; // position in the comparison list
     std::wstring source, destination;
     ReplaceRule rule;
+    bool expectNew; // no destination when the list was made
 };
 
 struct CopyDone {

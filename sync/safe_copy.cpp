@@ -106,13 +106,14 @@ std::string ReasonText(const CopyResult& result)
     return SystemMessage(result.error);
 }
 
-CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule)
+CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule,
+                          bool expectNew)
 {
     // The source's times matter only against an existing destination; for a new
     // file the copy itself finds a missing source. Each question asked of the
     // file system is a round trip, the cost that dominates small files.
     WIN32_FILE_ATTRIBUTE_DATA from, to;
-    bool replacing = GetFileAttributesExW(destination.c_str(), GetFileExInfoStandard, &to);
+    bool replacing = !expectNew && GetFileAttributesExW(destination.c_str(), GetFileExInfoStandard, &to);
     if (replacing) {
         if (!GetFileAttributesExW(source.c_str(), GetFileExInfoStandard, &from)) {
             DWORD error = GetLastError();
@@ -141,6 +142,8 @@ CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destin
         Discard(temporary);
         if (unprotected)
             SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
+        if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && expectNew)
+            return CopyFileSafely(source, destination, rule, false); // it appeared since the list was made
         if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
             return {CopyFailure::DestinationNewer, error};
         return error == ERROR_FILE_NOT_FOUND ? CopyResult{CopyFailure::Other, error} : FailureOf(error);

@@ -43,4 +43,8 @@ CopyResult FailureOf(DWORD error);
 // rule refuses (times compared in whole seconds, as the list shows them), and
 // a read-only or hidden destination whose source is not so too (a copy that
 // carried the attribute over may be replaced; one the user set may not).
-CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule);
+// expectNew says the list found no destination: then the destination is not
+// asked about first; should one have appeared, the rename refuses to replace
+// it and the copy is decided as for any existing destination.
+CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule,
+                          bool expectNew = false);

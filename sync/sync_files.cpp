@@ -122,7 +122,8 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
         CopyTask task{i, LongPath(from, entry.relativePath), LongPath(to, entry.relativePath),
                       // Two-way runs never overwrite a file of the same time: an undecided
                       // pair (same time, different sizes) would otherwise be copied both ways.
-                      direction == Both ? ReplaceRule::EarlierOnly : ReplaceRule::NotLater};
+                      direction == Both ? ReplaceRule::EarlierOnly : ReplaceRule::NotLater,
+                      entry.status == BaseOnly || entry.status == TargetOnly};
         // A missing folder chain is made before the first file that needs it is handed out.
         if (DWORD error = folders.Ensure(task.destination)) {
             outcomes.Failed(i, {destinations[i], ReasonText({CopyFailure::FolderNotCreated, error})});

@@ -224,7 +224,9 @@ TEST_F(SyncFilesTest, ChangesAfterTheListNeverLoseTheDestination)
     target.Write("edited.txt", "old", t0);
     base.Write("locked.txt", "locked", LocalFileTime(2011, 1, 1, 0, 0, 0));
     target.Write("locked.txt", "keep me too", t0);
+    base.Write("appeared.txt", "base", LocalFileTime(2011, 1, 1, 0, 0, 0));
     MakeList(Down);
+    target.Write("appeared.txt", "made after the list", LocalFileTime(2012, 1, 1, 0, 0, 0));
     DeleteFileA(base.Path("vanished.txt").c_str());
     target.Write("edited.txt", "edited after the list", LocalFileTime(2012, 1, 1, 0, 0, 0));
     HANDLE lock = CreateFileA(base.Path("locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -236,7 +238,9 @@ TEST_F(SyncFilesTest, ChangesAfterTheListNeverLoseTheDestination)
     EXPECT_NE(std::string::npos, ReasonFor(target, "vanished.txt").find("コピー元のファイルがありません"));
     EXPECT_NE(std::string::npos, ReasonFor(target, "edited.txt").find("リスト作成後に更新"));
     EXPECT_NE(std::string::npos, ReasonFor(target, "locked.txt").find("使用中"));
-    EXPECT_EQ((std::vector<std::string>{"edited.txt", "locked.txt", "vanished.txt"}), Names(target, ""));
+    EXPECT_EQ("made after the list", target.Read("appeared.txt"));
+    EXPECT_NE(std::string::npos, ReasonFor(target, "appeared.txt").find("リスト作成後に更新"));
+    EXPECT_EQ((std::vector<std::string>{"appeared.txt", "edited.txt", "locked.txt", "vanished.txt"}), Names(target, ""));
 }
 
 TEST_F(SyncFilesTest, ProgressIsThePositionInTheWholeList)
