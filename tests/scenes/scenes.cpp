@@ -2,6 +2,7 @@
 //   scenes.exe SCENE    with SCENE one of main, list-both, list-down, list-up,
 //                       progress, options, about, help, browser, units
 // The window stays open until it is closed; scripts/screenshots.sh captures it.
+#include "engine/stored_name.h"
 #include "framework/app.h"
 #include "sync/progress_window.h"
 #include "tests/support/gui_harness.h"
@@ -30,6 +31,8 @@ void WriteExample(const TempTree& tree)
     tree.Write("基本\\写真\\海.jpg", std::string(998877, 'x'), older);
     tree.Write("対象\\写真\\海.jpg", std::string(998877, 'x'), newer);
     tree.Write("基本\\memo.txt", "only in the base", older);
+    // Names Shift-JIS cannot write are shown as they are.
+    tree.Write("基本\\" + StoredFromWide(L"Café 한국어 😀.txt"), "true name", older);
     tree.Write("対象\\表示\\readme.txt", "only in the target", newer);
     tree.Write("基本\\予定.xlsx", std::string(4096, 'x'), older);
     tree.Write("対象\\予定.xlsx", std::string(4096, 'x'), older);
