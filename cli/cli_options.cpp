@@ -33,7 +33,7 @@ bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& opti
     bool directionGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--favorite" || arg == "--favorites" || arg == "--copy-workers") {
+        if (arg == "--favorite" || arg == "--favorites" || arg == "--copy-workers" || arg == "--log") {
             if (i + 1 == args.size()) {
                 error = arg + " needs a value";
                 return false;
@@ -46,7 +46,7 @@ bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& opti
                     return false;
                 }
             } else {
-                (arg == "--favorite" ? options.favorite : options.favoritesFile) = value;
+                (arg == "--favorite" ? options.favorite : arg == "--log" ? options.logFile : options.favoritesFile) = value;
             }
         } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
             const Flag* found = nullptr;
@@ -94,5 +94,7 @@ const char* CompareFlagsHelp()
            "                   (a direction flag given as well overrides the favourite's)\n"
            "  --favorites FILE the favourites file to look in (default: the program's own)\n"
            "  --copy-workers N copies side by side, 1 to 8 (default: 2 to 4 after the processors;\n"
-           "                   1 copies one file at a time)\n";
+           "                   1 copies one file at a time)\n"
+           "  --log FILE       append the run to FILE (UTF-8): start time, command, panels, problems,\n"
+           "                   exit code; a log that cannot be written stops the run (exit 6)\n";
 }

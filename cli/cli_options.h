@@ -14,6 +14,7 @@ struct CompareOptions {
     std::string favorite;       // --favorite NAME: folders and direction from a favourite
     std::string favoritesFile;  // --favorites FILE: where to look it up
     int copyWorkers = 0;        // --copy-workers N; 0: the pool's default
+    std::string logFile;        // --log FILE: where the run leaves its trace
 };
 
 // Reads "BASE TARGET" (or --favorite NAME) and the flags; on failure returns

@@ -16,3 +16,4 @@ constexpr int kExitBadArguments = 2;
 constexpr int kExitMissingFolder = 3;
 constexpr int kExitCancelled = 4;
 constexpr int kExitIncomplete = 5; // finished, but some entries were not read or not copied
+constexpr int kExitLogUnwritable = 6; // --log FILE cannot be written: nothing was done

@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/console_host.h"
 #include "cli/report.h"
+#include "cli/run_log.h"
 #include "cli/timings.h"
 #include "engine/folder_pair.h"
 #include "engine/transfer.h"
@@ -26,15 +27,27 @@ bool FoldersExist(const CompareOptions& options, const Output& output)
     return true;
 }
 
-// One line per problem on standard error: path, tab, reason. A folder that the
-// list built again after a sync still cannot read was named already.
-void PrintProblems(const Problems& problems, const Output& output)
-{
-    static std::set<std::string> printed;
-    for (const Problem& p : problems)
-        if (std::string line = p.path + "\t" + p.reason; printed.insert(line).second)
-            output.ErrorLine(line);
-}
+// One line per problem on standard error and in the log: path, tab, reason.
+// A folder that the list built again after a sync still cannot read was named already.
+class ProblemReport {
+public:
+    ProblemReport(const Output& output, RunLog& log) : m_output(output), m_log(log) {}
+    void operator()(const Problems& problems)
+    {
+        Problems fresh;
+        for (const Problem& p : problems)
+            if (m_named.insert(p.path + "\t" + p.reason).second)
+                fresh.push_back(p);
+        for (const Problem& p : fresh)
+            m_output.ErrorLine(p.path + "\t" + p.reason);
+        m_log.Problems(fresh);
+    }
+
+private:
+    const Output& m_output;
+    RunLog& m_log;
+    std::set<std::string> m_named;
+};
 
 // With subfolders searched, a folder inside the other would be copied into itself.
 bool FoldersApart(const CompareOptions& options, const Output& output)
@@ -61,8 +74,9 @@ int CountMarked(const Comparison& comparison, SyncDirection direction)
 
 // Builds and prints the list, the folders not read on standard error; false
 // when interrupted. complete turns false when a folder could not be read.
+class ProblemReport;
 bool MakeAndPrintList(Comparison& comparison, const CompareOptions& options, ConsoleHost& host,
-                      const Output& output, bool& complete)
+                      const Output& output, bool& complete, ProblemReport& problems)
 {
     comparison.Clear();
     MemoryUse before = CurrentMemoryUse();
@@ -75,9 +89,36 @@ bool MakeAndPrintList(Comparison& comparison, const CompareOptions& options, Con
     PrintRows(host.Rows(), output);
     PrintSummary(host.Summary(), output);
     Problems unread = comparison.ReadProblems();
-    PrintProblems(unread, output);
+    problems(unread);
     complete = complete && unread.empty();
     return true;
+}
+
+// The list, and for sync the copy and the list made again; the exit code.
+int Compare(const CompareOptions& options, bool copy, const Output& output, RunLog& log)
+{
+    Comparison comparison;
+    ConsoleHost host(comparison, options.inputs, output);
+    ProblemReport problems(output, log);
+    bool complete = true;
+    if (!MakeAndPrintList(comparison, options, host, output, complete, problems))
+        return kExitCancelled;
+    if (copy) {
+        double started = Now();
+        Problems notCopied = SyncFiles(comparison, options.inputs, host, options.copyWorkers);
+        double seconds = Now() - started;
+        if (options.timings)
+            PrintSyncTiming(seconds, CountMarked(comparison, options.inputs.direction), output);
+        problems(notCopied);
+        complete = complete && notCopied.empty();
+        if (host.Cancelled())
+            return kExitCancelled;
+        output.Line("");
+        if (!MakeAndPrintList(comparison, options, host, output, complete, problems))
+            return kExitCancelled;
+    }
+    log.Summary(host.Summary());
+    return complete ? kExitOk : kExitIncomplete;
 }
 
 int RunCompare(const Arguments& args, bool copy)
@@ -93,27 +134,15 @@ int RunCompare(const Arguments& args, bool copy)
         return kExitMissingFolder;
     if (!FoldersApart(options, output))
         return kExitBadArguments;
-
-    Comparison comparison;
-    ConsoleHost host(comparison, options.inputs, output);
-    bool complete = true;
-    if (!MakeAndPrintList(comparison, options, host, output, complete))
-        return kExitCancelled;
-    if (!copy)
-        return complete ? kExitOk : kExitIncomplete;
-
-    double started = Now();
-    Problems notCopied = SyncFiles(comparison, options.inputs, host, options.copyWorkers);
-    double seconds = Now() - started;
-    if (options.timings)
-        PrintSyncTiming(seconds, CountMarked(comparison, options.inputs.direction), output);
-    PrintProblems(notCopied, output);
-    if (host.Cancelled())
-        return kExitCancelled;
-    output.Line("");
-    if (!MakeAndPrintList(comparison, options, host, output, complete))
-        return kExitCancelled;
-    return (complete && notCopied.empty()) ? kExitOk : kExitIncomplete;
+    // A log that cannot be written stops the run before anything is copied.
+    RunLog log;
+    if (!options.logFile.empty() && !log.Open(options.logFile, error)) {
+        output.ErrorLine("mirvalen-cli: cannot write the log " + options.logFile + ": " + error);
+        return kExitLogUnwritable;
+    }
+    int exitCode = Compare(options, copy, output, log);
+    log.End(exitCode);
+    return exitCode;
 }
 
 } // namespace

@@ -45,7 +45,8 @@ void PrintHelp()
             "  2  bad arguments (also: one folder lies inside the other while subfolders are searched)\n"
             "  3  folder not found\n"
             "  4  interrupted (Ctrl+C)\n"
-            "  5  finished, but some entries were not read or not copied (see standard error)\n";
+            "  5  finished, but some entries were not read or not copied (see standard error)\n"
+            "  6  the log (--log FILE) cannot be written: nothing was done\n";
     Output(false).Write(stdout, text);
 }
 

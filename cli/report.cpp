@@ -9,12 +9,13 @@ std::string Trimmed(const std::string& value)
 }
 
 template <std::size_t N>
-void PrintPanel(const char* header, const std::string& status, const char* const (&captions)[N],
-                const std::array<std::string, N>& values, const Output& output)
+std::string PanelText(const char* header, const std::string& status, const char* const (&captions)[N],
+                      const std::array<std::string, N>& values)
 {
-    output.Line(std::string("[") + header + "]\t" + status);
+    std::string text = std::string("[") + header + "]\t" + status + "\n";
     for (std::size_t i = 0; i < N; ++i)
-        output.Line(std::string(captions[i]) + "\t" + Trimmed(values[i]));
+        text += std::string(captions[i]) + "\t" + Trimmed(values[i]) + "\n";
+    return text;
 }
 
 } // namespace
@@ -32,12 +33,17 @@ void PrintRows(const ResultRows& rows, const Output& output)
     }
 }
 
-void PrintSummary(const SummaryContents& summary, const Output& output)
+std::string SummaryText(const SummaryContents& summary)
 {
     const char* const transferRows[] = {"総数", "合計", "↓　転送", "↑　転送", "＝"};
     const char* const folderRows[] = {"総数", "合計", "＝", "×", "△", "▲"};
+    return PanelText("転送", summary.transferStatus, transferRows, summary.transfer)
+        + PanelText("基本フォルダ", summary.baseStatus, folderRows, summary.base)
+        + PanelText("対象フォルダ", summary.targetStatus, folderRows, summary.target);
+}
+
+void PrintSummary(const SummaryContents& summary, const Output& output)
+{
     output.Line("");
-    PrintPanel("転送", summary.transferStatus, transferRows, summary.transfer, output);
-    PrintPanel("基本フォルダ", summary.baseStatus, folderRows, summary.base, output);
-    PrintPanel("対象フォルダ", summary.targetStatus, folderRows, summary.target, output);
+    output.Write(stdout, SummaryText(summary));
 }

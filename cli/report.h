@@ -7,3 +7,5 @@
 
 void PrintRows(const ResultRows& rows, const Output& output);
 void PrintSummary(const SummaryContents& summary, const Output& output);
+// The three panels as lines of text ("[転送]\tOK", then caption and value).
+std::string SummaryText(const SummaryContents& summary);

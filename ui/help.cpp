@@ -116,6 +116,7 @@ const char* const kHelpText =
     "  --root-first             ルートファイルを先に並べます\r\n"
     "  --hide-same              = の行を表示しません\r\n"
     "  --utf8                   UTF-8 で出力します\r\n"
+    "  --log ファイル           実行の記録をファイルに追記します（UTF-8）\r\n"
     "  --copy-workers N         同時に行うコピーの数（1〜8。既定はプロセッサの数に応じて 2〜4、1 なら一つずつ）\r\n"
     "  --help                   使い方を表示します\r\n"
     "読めなかったフォルダとコピーできなかったファイルは、標準エラーに 1 件 1 行（パス、タブ、理由）で出力します。\r\n"
@@ -124,7 +125,8 @@ const char* const kHelpText =
     "  2  引数の誤り（サブフォルダを検索するときに一方のフォルダがもう一方の中にある場合も）\r\n"
     "  3  フォルダが見つからない\r\n"
     "  4  中断（Ctrl+C）\r\n"
-    "  5  終わったが、読めなかったもの・コピーできなかったものがある（標準エラーを参照）\r\n";
+    "  5  終わったが、読めなかったもの・コピーできなかったものがある（標準エラーを参照）\r\n"
+    "  6  --log のファイルに書き込めない（何もしていない）\r\n";
 
 // The help window: a plain top-level window with one read-only edit that
 // fills it. It releases itself when it is closed.

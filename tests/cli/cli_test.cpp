@@ -161,6 +161,38 @@ TEST(Cli, TrueNamesInUtf8AndEveryFileNotCopiedNamedWithExitCodeFive)
     EXPECT_EQ("new", target.Read("locked.txt"));
 }
 
+TEST(Cli, LogAppendsEachRunAndAnUnwritableLogStopsTheRunBeforeAnyCopy)
+{
+    TempTree base, target, logs;
+    base.Write("a.txt", "a", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    CliRun refused = RunCli("sync --down " + Quoted(base.Root()) + " " + Quoted(target.Root()) + " --log "
+                            + Quoted(logs.Path("missing\\run.log")));
+    EXPECT_EQ(6u, refused.exitCode);
+    EXPECT_FALSE(target.Exists("a.txt"));
+
+    std::string log = logs.Path("run.log");
+    std::string args = Quoted(base.Root()) + " " + Quoted(target.Root()) + " --down --log " + Quoted(log);
+    EXPECT_EQ(0u, RunCli("sync " + args).exitCode);
+    base.Write("a.txt", "new", LocalFileTime(2012, 1, 1, 0, 0, 0));
+    target.SetAttributes("a.txt", FILE_ATTRIBUTE_NORMAL);
+    base.Write("b.txt", "b", LocalFileTime(2012, 1, 1, 0, 0, 0));
+    target.Write("b.txt", "mine", LocalFileTime(2010, 1, 1, 0, 0, 0));
+    target.SetAttributes("b.txt", FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ(5u, RunCli("sync " + args).exitCode);
+
+    std::string text = logs.Read("run.log");
+    int runs = 0;
+    for (std::size_t at = text.find("== 2"); at != std::string::npos; at = text.find("== 2", at + 1))
+        ++runs; // each run starts with "== " and its time
+    EXPECT_EQ(2, runs);
+    EXPECT_NE(std::string::npos, text.find("exit 0\n"));
+    std::size_t second = text.find("exit 5\n");
+    ASSERT_NE(std::string::npos, second);
+    EXPECT_LT(text.find("exit 0\n"), second);
+    EXPECT_NE(std::string::npos, text.find(Utf8FromWide(WideFromStored(target.Path("b.txt") + "\t"))));
+    EXPECT_NE(std::string::npos, text.find("[\xe8\xbb\xa2\xe9\x80\x81]\tOK")); // [転送] in UTF-8
+}
+
 TEST(Cli, AFolderInsideTheOtherIsRefusedWhenSubfoldersAreSearched)
 {
     TempTree base;

@@ -1,0 +1,63 @@
+#include "cli/run_log.h"
+
+#include "cli/report.h"
+#include "engine/stored_name.h"
+
+#include <cstdio>
+
+RunLog::~RunLog()
+{
+    if (IsOpen())
+        CloseHandle(m_file);
+}
+
+bool RunLog::Open(const std::string& path, std::string& error)
+{
+    m_file = CreateFileW(WideFromStored(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (!IsOpen()) {
+        error = SystemMessage(GetLastError());
+        return false;
+    }
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char stamp[40];
+    std::snprintf(stamp, sizeof stamp, "%04d/%02d/%02d %02d:%02d:%02d", now.wYear, now.wMonth, now.wDay, now.wHour,
+                  now.wMinute, now.wSecond);
+    std::string start = std::string("== ") + stamp + "\n";
+    DWORD written = 0;
+    std::string command = Utf8FromWide(GetCommandLineW()) + "\n";
+    std::string utf8 = Utf8FromWide(WideFromStored(start)) + command;
+    if (!WriteFile(m_file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr)) {
+        error = SystemMessage(GetLastError());
+        CloseHandle(m_file);
+        m_file = INVALID_HANDLE_VALUE;
+        return false;
+    }
+    return true;
+}
+
+void RunLog::Problems(const ::Problems& problems)
+{
+    for (const Problem& p : problems)
+        Write(p.path + "\t" + p.reason + "\n");
+}
+
+void RunLog::Summary(const SummaryContents& summary)
+{
+    Write(SummaryText(summary));
+}
+
+void RunLog::End(int exitCode)
+{
+    Write("exit " + std::to_string(exitCode) + "\n\n");
+}
+
+void RunLog::Write(const std::string& shiftJisText)
+{
+    if (!IsOpen())
+        return;
+    std::string utf8 = Utf8FromWide(WideFromStored(shiftJisText));
+    DWORD written = 0;
+    WriteFile(m_file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+}
