@@ -103,11 +103,13 @@ int RunCompare(const Arguments& args, bool copy)
         return complete ? kExitOk : kExitIncomplete;
 
     double started = Now();
-    Problems notCopied = SyncFiles(comparison, options.inputs, host, options.copyWorkers);
+    Problems noBin;
+    Problems notCopied = SyncFiles(comparison, options.inputs, host, options.copyWorkers, &noBin);
     double seconds = Now() - started;
     if (options.timings)
         PrintSyncTiming(seconds, CountMarked(comparison, options.inputs.direction), output);
     PrintProblems(notCopied, output);
+    PrintProblems(noBin, output); // copied all the same: a notice that leaves the exit code alone
     if (host.Cancelled())
         return kExitCancelled;
     output.Line("");

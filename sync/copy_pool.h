@@ -19,6 +19,7 @@ struct CopyTask {
     std::size_t index; // position in the comparison list
     std::wstring source, destination;
     ReplaceRule rule;
+    OldVersion old = OldVersion::Recycle;
 };
 
 struct CopyDone {
