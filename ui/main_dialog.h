@@ -123,6 +123,7 @@ private:
 
     // Options and the folder pickers (main_options.cpp)
     void OnOptions();
+    void OnExclusions();
     void OnBrowseBase();
     void OnBrowseTarget();
     void BrowseField(int fieldId, const char* title);
