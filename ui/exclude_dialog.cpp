@@ -55,6 +55,18 @@ std::string CExcludeDlg::ListFromLines(const std::string& lines)
     return JoinPatterns(Lines(lines));
 }
 
+// The caret goes after the last pattern, nothing selected: the first key
+// typed would otherwise replace the whole list.
+BOOL CExcludeDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    HWND patterns = GetDlgItem(IDC_EXC_PATTERNS);
+    SetFocus(patterns);
+    int end = GetWindowTextLengthA(patterns);
+    ::SendMessageA(patterns, EM_SETSEL, end, end);
+    return FALSE; // the focus is set
+}
+
 void CExcludeDlg::DoDataExchange(DataExchange& dx)
 {
     DdxTextMax(dx, IDC_EXC_PATTERNS, m_lines, kMaxPatternText);

@@ -22,6 +22,7 @@ public:
     static std::string ListFromLines(const std::string& lines);
 
 protected:
+    BOOL OnInitDialog() override;
     void DoDataExchange(DataExchange& dx) override;
 
 private:
