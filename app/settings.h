@@ -11,6 +11,8 @@ struct Settings {
     int SAMEHIDE = 0;        // 1: identical files are left out of the list
     int DISPTIME = 0;        // milliseconds the folder-not-found notice stays
     std::string FAVPATH;     // favourites file; ".\" at the start means the program folder
+    int RECYCLE = 1;         // 1: a replaced file's old version goes to the Recycle Bin
+    std::string EXCLUDE;     // name patterns left out of both scans, "|" between them
 };
 
 // The settings file beside the program, and the favourites file's name (its
@@ -27,4 +29,6 @@ inline constexpr const char* SameHide = "SAMEHIDE";
 inline constexpr const char* DispTime = "DISPTIME";
 inline constexpr const char* FavPath = "FAVPATH";
 inline constexpr const char* OneSecSame = "ONESECSAME";
+inline constexpr const char* Recycle = "RECYCLE";
+inline constexpr const char* Exclude = "EXCLUDE";
 } // namespace SettingsKeys

@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "cli/favorites_lookup.h"
+#include "engine/exclusion_filter.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -21,6 +22,7 @@ const Flag kFlags[] = {
     {"--no-subfolders", [](CompareOptions& o) { o.inputs.subFolder = 1; }},
     {"--root-first", [](CompareOptions& o) { o.inputs.rootFile = 1; }},
     {"--hide-same", [](CompareOptions& o) { o.inputs.sameHide = 1; }},
+    {"--no-recycle", [](CompareOptions& o) { o.inputs.recycle = 0; }},
     {"--utf8", [](CompareOptions& o) { o.utf8 = true; }},
     {"--timings", [](CompareOptions& o) { o.timings = true; }},
 };
@@ -33,7 +35,8 @@ bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& opti
     bool directionGiven = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (arg == "--favorite" || arg == "--favorites" || arg == "--copy-workers" || arg == "--log") {
+        if (arg == "--favorite" || arg == "--favorites" || arg == "--copy-workers" || arg == "--log"
+            || arg == "--exclude") {
             if (i + 1 == args.size()) {
                 error = arg + " needs a value";
                 return false;
@@ -45,6 +48,9 @@ bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& opti
                     error = "--copy-workers takes 1 to " + std::to_string(kMaxCopyWorkers) + ", not " + value;
                     return false;
                 }
+            } else if (arg == "--exclude") {
+                if (!AddExcludePattern(options.inputs.exclude, value, error))
+                    return false;
             } else {
                 (arg == "--favorite" ? options.favorite : arg == "--log" ? options.logFile : options.favoritesFile) = value;
             }
@@ -93,6 +99,9 @@ const char* CompareFlagsHelp()
            "  --favorite NAME  take the folders and the direction from the favourite NAME\n"
            "                   (a direction flag given as well overrides the favourite's)\n"
            "  --favorites FILE the favourites file to look in (default: the program's own)\n"
+           "  --no-recycle     replace files without moving the old versions to the Recycle Bin\n"
+           "  --exclude PATTERN leave out files and folders whose name matches PATTERN\n"
+           "                   (* and ?, any case; ending in \\ folders only); may be repeated\n"
            "  --copy-workers N copies side by side, 1 to 8 (default: 2 to 4 after the processors;\n"
            "                   1 copies one file at a time)\n"
            "  --log FILE       append the run to FILE (UTF-8): start time, command, panels, problems,\n"

@@ -105,11 +105,13 @@ int Compare(const CompareOptions& options, bool copy, const Output& output, RunL
         return kExitCancelled;
     if (copy) {
         double started = Now();
-        Problems notCopied = SyncFiles(comparison, options.inputs, host, options.copyWorkers);
+        Problems noBin;
+        Problems notCopied = SyncFiles(comparison, options.inputs, host, options.copyWorkers, &noBin);
         double seconds = Now() - started;
         if (options.timings)
             PrintSyncTiming(seconds, CountMarked(comparison, options.inputs.direction), output);
         problems(notCopied);
+        problems(noBin); // copied all the same: a notice that leaves the exit code alone
         complete = complete && notCopied.empty();
         if (host.Cancelled())
             return kExitCancelled;

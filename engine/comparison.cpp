@@ -6,7 +6,7 @@ namespace {
 
 ScanLayout LayoutOf(const ComparisonInputs& inputs)
 {
-    return {inputs.SubFolder(), inputs.RootFile()};
+    return {inputs.SubFolder(), inputs.RootFile(), ExclusionFilter(inputs.ExcludePatterns())};
 }
 
 } // namespace

@@ -16,6 +16,9 @@ public:
     virtual int SubFolder() const = 0;     // SUBFOLDER: leave subfolder files out
     virtual int RootFile() const = 0;      // ROOTFILE: root files before subfolder files
     virtual int SameHide() const = 0;      // SAMEHIDE: identical files get no row
+    virtual int Recycle() const = 0;       // RECYCLE: replaced files go to the Recycle Bin
+    // EXCLUDE: name patterns the scan leaves out, separated by "|" (exclusion_filter.h)
+    virtual std::string ExcludePatterns() const = 0;
 };
 
 // Inputs held as plain values (command-line tool, tests).
@@ -24,6 +27,8 @@ public:
     std::string base, target;
     SyncDirection direction = Both;
     int twoSecondSame = 0, subFolder = 0, rootFile = 0, sameHide = 0;
+    int recycle = 1;
+    std::string exclude;
 
     std::string BaseFolder() const override { return base; }
     std::string TargetFolder() const override { return target; }
@@ -32,4 +37,6 @@ public:
     int SubFolder() const override { return subFolder; }
     int RootFile() const override { return rootFile; }
     int SameHide() const override { return sameHide; }
+    int Recycle() const override { return recycle; }
+    std::string ExcludePatterns() const override { return exclude; }
 };

@@ -63,7 +63,10 @@ struct Found {
 // once, each into a Found of its own.
 class TreeLister {
 public:
-    explicit TreeLister(const std::string& folderText) : m_folderText(folderText) {}
+    TreeLister(const std::string& folderText, const ExclusionFilter& exclude)
+        : m_folderText(folderText), m_exclude(exclude)
+    {
+    }
 
     FolderPtr Root() const
     {
@@ -92,7 +95,10 @@ public:
             const wchar_t* name = data.cFileName;
             if (std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0)
                 continue;
-            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            bool isFolder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+            if (m_exclude.Excludes(name, isFolder)) // neither row nor count, and never entered
+                continue;
+            if (!isFolder) {
                 Add(folder->relative, name, data, found);
                 continue;
             }
@@ -147,6 +153,7 @@ private:
     }
 
     const std::string& m_folderText;
+    const ExclusionFilter& m_exclude;
     LocalTimeFormatter m_formatter;
 };
 
@@ -243,7 +250,7 @@ ScanResult ScanFolder(const std::string& folderText, const ScanLayout& layout, E
 {
     if (folderText.empty())
         return {};
-    TreeLister lister(folderText);
+    TreeLister lister(folderText, layout.exclude);
     std::vector<Found> found(1);
     // Folders wait on an explicit stack, so that no depth Windows allows can
     // exhaust the program's own stack.
@@ -263,7 +270,7 @@ void ScanFolders(const std::string& baseText, const std::string& targetText, con
     std::vector<std::unique_ptr<TreeLister>> listers;
     FolderQueue queue;
     for (int tree = 0; tree < 2; ++tree) {
-        listers.push_back(std::make_unique<TreeLister>(*texts[tree]));
+        listers.push_back(std::make_unique<TreeLister>(*texts[tree], layout.exclude));
         if (!texts[tree]->empty())
             queue.Push(tree, listers[tree]->Root());
     }

@@ -3,6 +3,7 @@
 // its relative paths, the groups never interleaved.
 #pragma once
 #include "engine/engine_host.h"
+#include "engine/exclusion_filter.h"
 #include "engine/file_entry.h"
 #include "engine/problem.h"
 
@@ -12,6 +13,7 @@
 struct ScanLayout {
     int subFolder = 0; // SUBFOLDER: subfolder files are left out of the table
     int rootFile = 0;  // ROOTFILE: root files come before subfolder files
+    ExclusionFilter exclude; // names left out as if they were not there (folders not entered)
 };
 
 struct ScanResult {

@@ -49,6 +49,12 @@
 #define IDC_OPT_ROOTFILE            1018
 #define IDC_OPT_SAMEHIDE            1019
 
+/* Exclusion patterns and the Recycle Bin */
+#define IDD_EXCLUDE                 137
+#define IDC_EXC_PATTERNS            1030
+#define IDC_EXC_ADD_USUAL           1031
+#define IDC_EXC_RECYCLE             1032
+
 /* Folder-not-found notice */
 #define IDD_NOTICE                  132
 #define IDC_NOTICE_TEXT             1020
@@ -60,6 +66,7 @@
 #define IDM_ABOUTBOX                0x0010
 #define ID_FILE_EXIT                32771
 #define ID_OPTIONS_SETTINGS         32772
+#define ID_OPTIONS_EXCLUDE          32777
 #define ID_HELP_CONTENTS            32773
 #define ID_HELP_ABOUT               32776
 /* The application's help command, which F1 sends (kHelpCommand in framework/dialog.h) */

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # PNGs of the windows in the states people look at, taken in Xvfb:
 # the main window before and after a list in each direction, the progress
-# popup at 50%, the options dialog, the about box, the help window and the
+# popup at 50%, the options dialog, the exclusions dialog, the about box, the help window and the
 # folder browser.
 # Usage: scripts/screenshots.sh [folder]   (default build/screenshots)
 set -euo pipefail
@@ -45,6 +45,7 @@ shoot() {  # scene, window title
 for scene in main list-both list-down list-up; do shoot "$scene" '^Mirvalen$'; done
 shoot progress ''
 shoot options 'オプション'
+shoot exclude '除外パターンとごみ箱'
 shoot about 'Mirvalenのﾊﾞｰｼﾞｮﾝ情報'
 shoot help 'ヘルプ'
 shoot browser 'フォルダ'

@@ -96,7 +96,7 @@ void CopyPool::Run()
         if (key.empty())
             return; // closing, nothing taken
         lock.unlock();
-        CopyResult result = CopyFileSafely(task.source, task.destination, task.rule, task.expectNew);
+        CopyResult result = CopyFileSafely(task.source, task.destination, task.rule, task.old, task.expectNew);
         lock.lock();
         m_inFlight.erase(key);
         m_done.push_back({task.index, result});

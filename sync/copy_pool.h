@@ -20,6 +20,7 @@ struct CopyTask {
     std::wstring source, destination;
     ReplaceRule rule;
     bool expectNew; // no destination when the list was made
+    OldVersion old = OldVersion::Recycle;
 };
 
 struct CopyDone {

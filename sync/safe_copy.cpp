@@ -1,6 +1,7 @@
 #include "sync/safe_copy.h"
 
 #include "engine/problem.h"
+#include "sync/recycle_bin.h"
 
 #include <atomic>
 #include <cstdint>
@@ -100,6 +101,11 @@ std::string ReasonText(const CopyResult& result)
         return "コピー先のディスクの空き容量が足りません";
     case CopyFailure::AccessDenied:
         return "アクセスが拒否されました";
+    case CopyFailure::NotRecycled:
+        return "コピー先の古いファイルをごみ箱に移せませんでした（コピー先はそのまま残しました）";
+    case CopyFailure::NotPlacedAfterBin:
+        return "コピー先の古いファイルはごみ箱に移しましたが、新しいファイルを置けませんでした: "
+            + SystemMessage(result.error);
     case CopyFailure::Other:
         break;
     }
@@ -107,7 +113,7 @@ std::string ReasonText(const CopyResult& result)
 }
 
 CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule,
-                          bool expectNew)
+                          OldVersion old, bool expectNew)
 {
     // The source's times matter only against an existing destination; for a new
     // file the copy itself finds a missing source. Each question asked of the
@@ -137,16 +143,38 @@ CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destin
     // A new file never replaces one that appeared meanwhile.
     bool unprotected = replacing && (to.dwFileAttributes & kProtection)
         && SetFileAttributesW(destination.c_str(), to.dwFileAttributes & ~kProtection);
+    // The old version goes to the bin only now that the new one is complete
+    // beside it; should it not go, the destination stays as it was.
+    CopyResult done;
+    if (replacing && old == OldVersion::Recycle) {
+        switch (MoveToRecycleBin(destination)) {
+        case BinOutcome::Moved:
+            if (!MoveFileExW(temporary.c_str(), destination.c_str(), 0)) {
+                DWORD error = GetLastError();
+                Discard(temporary);
+                return {CopyFailure::NotPlacedAfterBin, error};
+            }
+            return {};
+        case BinOutcome::Failed:
+            Discard(temporary);
+            if (unprotected)
+                SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
+            return {CopyFailure::NotRecycled};
+        case BinOutcome::NoBin:
+            done.noBin = true; // replaced as without the bin, and said so
+            break;
+        }
+    }
     if (!MoveFileExW(temporary.c_str(), destination.c_str(), replacing ? MOVEFILE_REPLACE_EXISTING : 0)) {
         DWORD error = GetLastError();
         Discard(temporary);
         if (unprotected)
             SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
         if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && expectNew)
-            return CopyFileSafely(source, destination, rule, false); // it appeared since the list was made
+            return CopyFileSafely(source, destination, rule, old, false); // it appeared since the list was made
         if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
             return {CopyFailure::DestinationNewer, error};
         return error == ERROR_FILE_NOT_FOUND ? CopyResult{CopyFailure::Other, error} : FailureOf(error);
     }
-    return {};
+    return done;
 }

@@ -10,6 +10,12 @@ enum class ReplaceRule {
     EarlierOnly,    // refuse also one with the same time (two-way runs)
 };
 
+// What becomes of the version a copy replaces.
+enum class OldVersion {
+    Recycle, // into the Recycle Bin of its drive, where there is one
+    Discard, // gone with the replacement
+};
+
 // Why a file was not copied.
 enum class CopyFailure {
     None,
@@ -23,12 +29,15 @@ enum class CopyFailure {
     FolderNotCreated,
     DiskFull,
     AccessDenied,
+    NotRecycled,         // the old version would not go to the Recycle Bin: left in place
+    NotPlacedAfterBin,   // the old version is in the bin, the new one could not take its place
     Other,               // the system's own message tells
 };
 
 struct CopyResult {
     CopyFailure failure = CopyFailure::None;
     DWORD error = 0; // the system's code, where one caused it
+    bool noBin = false; // copied, but the drive had no bin for the old version: it is gone
     bool Copied() const { return failure == CopyFailure::None; }
 };
 
@@ -42,9 +51,10 @@ CopyResult FailureOf(DWORD error);
 // no temporary file left: a source that cannot be read, a destination the
 // rule refuses (times compared in whole seconds, as the list shows them), and
 // a read-only or hidden destination whose source is not so too (a copy that
-// carried the attribute over may be replaced; one the user set may not).
+// carried the attribute over may be replaced; one the user set may not), and
+// an old version that should go to the Recycle Bin and would not.
 // expectNew says the list found no destination: then the destination is not
 // asked about first; should one have appeared, the rename refuses to replace
 // it and the copy is decided as for any existing destination.
 CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule,
-                          bool expectNew = false);
+                          OldVersion old = OldVersion::Recycle, bool expectNew = false);

@@ -13,6 +13,8 @@
 
 namespace {
 
+const char kNoBinReason[] = "ごみ箱のないドライブのため、古いファイルはごみ箱に移さずに置き換えました";
+
 // Position in the whole list, rows needing no copy included; 100 only at the end.
 int PercentAt(std::size_t i, std::size_t n)
 {
@@ -57,6 +59,8 @@ public:
     {
         if (!result.Copied())
             m_rows[i].problem = Problem{std::move(destination), ReasonText(result)};
+        else if (result.noBin)
+            m_rows[i].noBin = Problem{std::move(destination), kNoBinReason};
         m_rows[i].settled = m_rows[i].copied = true;
         Advance();
     }
@@ -66,19 +70,22 @@ public:
             if (m_rows[m_settled].copied)
                 m_host.SetProgress(PercentAt(m_settled, m_rows.size()));
     }
-    Problems NotCopied() const
+    Problems NotCopied(Problems* noBin) const
     {
         Problems problems;
-        for (const Row& row : m_rows)
+        for (const Row& row : m_rows) {
             if (row.problem)
                 problems.push_back(*row.problem);
+            if (row.noBin && noBin)
+                noBin->push_back(*row.noBin);
+        }
         return problems;
     }
 
 private:
     struct Row {
         bool settled = false, copied = false;
-        std::optional<Problem> problem;
+        std::optional<Problem> problem, noBin;
     };
     std::vector<Row> m_rows;
     std::size_t m_settled = 0;
@@ -87,8 +94,10 @@ private:
 
 } // namespace
 
-Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, SyncHost& host, int workers)
+Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, SyncHost& host, int workers,
+                   Problems* noBin)
 {
+    OldVersion old = inputs.Recycle() ? OldVersion::Recycle : OldVersion::Discard;
     std::span<const FileEntry> list = comparison.List(inputs.GetDirection());
     std::size_t n = list.size();
     host.OpenSyncProgress();
@@ -123,7 +132,7 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
                       // Two-way runs never overwrite a file of the same time: an undecided
                       // pair (same time, different sizes) would otherwise be copied both ways.
                       direction == Both ? ReplaceRule::EarlierOnly : ReplaceRule::NotLater,
-                      entry.status == BaseOnly || entry.status == TargetOnly};
+                      entry.status == BaseOnly || entry.status == TargetOnly, old};
         // A missing folder chain is made before the first file that needs it is handed out.
         if (DWORD error = folders.Ensure(task.destination)) {
             outcomes.Failed(i, {destinations[i], ReasonText({CopyFailure::FolderNotCreated, error})});
@@ -137,7 +146,7 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
         host.PumpOneMessage();
         if (host.Cancelled()) { // nothing more is handed out; the pool waits for the copies in flight
             pool.Cancel();
-            return outcomes.NotCopied();
+            return outcomes.NotCopied(noBin);
         }
     }
     outcomes.Advance();
@@ -146,11 +155,11 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
         collect();
         if (host.Cancelled()) {
             pool.Cancel();
-            return outcomes.NotCopied();
+            return outcomes.NotCopied(noBin);
         }
     }
     collect();
     host.SetProgress(100);
     host.CloseProgress();
-    return outcomes.NotCopied();
+    return outcomes.NotCopied(noBin);
 }

@@ -40,6 +40,16 @@ int WindowInputs::SameHide() const
     return m_window.Options().SAMEHIDE;
 }
 
+int WindowInputs::Recycle() const
+{
+    return m_window.Options().RECYCLE;
+}
+
+std::string WindowInputs::ExcludePatterns() const
+{
+    return m_window.Options().EXCLUDE;
+}
+
 template <class Host>
 void WindowHost<Host>::PumpOneMessage()
 {

@@ -18,6 +18,8 @@ public:
     int SubFolder() const override;
     int RootFile() const override;
     int SameHide() const override;
+    int Recycle() const override;
+    std::string ExcludePatterns() const override;
 
 private:
     CMirvalenDlg& m_window;

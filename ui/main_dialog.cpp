@@ -38,6 +38,7 @@ std::span<const MessageEntry<CMirvalenDlg>> CMirvalenDlg::MessageMap()
         OnCommand(IDC_DIR_BOTH, BN_CLICKED, &D::OnDirectionBoth),
         OnCommand(IDC_NEW_FAVORITE, BN_CLICKED, &D::OnNewFavorite),
         OnCommand(ID_OPTIONS_SETTINGS, 0, &D::OnOptions),
+        OnCommand(ID_OPTIONS_EXCLUDE, 0, &D::OnExclusions),
         OnCommand(IDC_REGISTER_FAVORITE, BN_CLICKED, &D::OnRegisterFavorite),
         OnCommand(IDC_FAV_LIST, LBN_SELCHANGE, &D::OnSelectFavorite),
         OnCommand(IDC_MAKE_LIST, BN_CLICKED, &D::OnMakeList),

@@ -90,7 +90,7 @@ private:
     void OnMakeList();
     // Builds the list; then names what could not be read and, after a sync,
     // the files that were not copied.
-    void MakeList(const Problems& notCopied = {});
+    void MakeList(const Problems& notCopied = {}, const Problems& noBin = {});
     bool RefuseNestedFolders();
     void OnRunSync();
     void ClearResults();
@@ -123,6 +123,7 @@ private:
 
     // Options and the folder pickers (main_options.cpp)
     void OnOptions();
+    void OnExclusions();
     void OnBrowseBase();
     void OnBrowseTarget();
     void BrowseField(int fieldId, const char* title);

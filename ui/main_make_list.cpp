@@ -103,11 +103,12 @@ bool CMirvalenDlg::RefuseNestedFolders()
     return true;
 }
 
-void CMirvalenDlg::MakeList(const Problems& notCopied)
+void CMirvalenDlg::MakeList(const Problems& notCopied, const Problems& noBin)
 {
     ClearResults();
     if (HasEmptyFolder() || RefuseNestedFolders()) {
         ShowProblems(m_hWnd, {}, notCopied);
+        ShowNoBinNotice(m_hWnd, noBin);
         return;
     }
     m_busy = 1;
@@ -128,6 +129,7 @@ void CMirvalenDlg::MakeList(const Problems& notCopied)
     CloseProgress();
     m_busy = 0;
     ShowProblems(m_hWnd, m_comparison.ReadProblems(), notCopied);
+    ShowNoBinNotice(m_hWnd, noBin);
 }
 
 void CMirvalenDlg::OnRunSync()
@@ -137,16 +139,16 @@ void CMirvalenDlg::OnRunSync()
     m_syncing = 1;
     m_runDirection = GetDirection();
     m_runFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
-    Problems notCopied;
+    Problems notCopied, noBin;
     {
         CWaitCursor wait;
         FoldersLocked folders(*this);
-        notCopied = SyncFiles(m_comparison, m_inputs, m_syncHost);
+        notCopied = SyncFiles(m_comparison, m_inputs, m_syncHost, 0, &noBin);
     }
     if (m_cancel)  // the window is closing: no list to show the state after the copy
         CloseProgress();
     else
-        MakeList(notCopied);
+        MakeList(notCopied, noBin);
     m_syncing = 0;
 }
 

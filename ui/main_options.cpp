@@ -1,6 +1,7 @@
 // The options command and the two browse buttons.
 #include "ui/main_dialog.h"
 
+#include "ui/exclude_dialog.h"
 #include "ui/folder_picker.h"
 
 void CMirvalenDlg::OnOptions()
@@ -18,6 +19,27 @@ void CMirvalenDlg::OnOptions()
     m_favorites.items.clear();
     LoadFavorites();
     FillFavoritesList();
+}
+
+// OK changes the settings in memory, as the options dialog does; the settings
+// file takes them at the usual moments. Other patterns make other tables, so
+// the list shown no longer answers to the inputs and is cleared.
+void CMirvalenDlg::OnExclusions()
+{
+    if (RefuseWhileBusy())
+        return;
+    Settings& settings = m_optionDlg.m_settings;
+    CExcludeDlg dialog;
+    dialog.m_lines = CExcludeDlg::LinesFromList(settings.EXCLUDE);
+    dialog.m_recycle = settings.RECYCLE;
+    if (dialog.DoModal() != IDOK)
+        return;
+    settings.RECYCLE = dialog.m_recycle;
+    std::string patterns = CExcludeDlg::ListFromLines(dialog.m_lines);
+    if (patterns != settings.EXCLUDE) {
+        settings.EXCLUDE = patterns;
+        ClearResults();
+    }
 }
 
 void CMirvalenDlg::OnBrowseBase()

@@ -35,6 +35,8 @@ void CMirvalenDlg::LoadSettings()
     m_twoSecondSame = App().GetProfileInt(Section, OneSecSame, 0) != 0 ? 1 : 0;
     SetCheck(IDC_TWO_SECOND, m_twoSecondSame ? BST_CHECKED : BST_UNCHECKED);
     s.FAVPATH = App().GetProfileString(Section, FavPath, GetModuleFolder() + FavoritesFileName);
+    s.RECYCLE = App().GetProfileInt(Section, Recycle, 1) != 0 ? 1 : 0;
+    s.EXCLUDE = App().GetProfileString(Section, Exclude, "");
 }
 
 // Writes the options and copies the settings file beside the favourites file,
@@ -47,6 +49,8 @@ void CMirvalenDlg::SaveSettings()
     App().WriteProfileInt(Section, RootFile, s.ROOTFILE);
     App().WriteProfileInt(Section, SameHide, s.SAMEHIDE);
     App().WriteProfileInt(Section, DispTime, s.DISPTIME);
+    App().WriteProfileInt(Section, Recycle, s.RECYCLE);
+    App().WriteProfileString(Section, Exclude, s.EXCLUDE);
     if (s.FAVPATH.rfind(".\\", 0) != 0)
         s.FAVPATH = StoredFavoritesPath(s.FAVPATH, GetModuleFolder());
     App().WriteProfileString(Section, FavPath, s.FAVPATH);

@@ -44,3 +44,13 @@ void ShowProblems(HWND owner, const Problems& unread, const Problems& notCopied)
                                         SW_SHOWNORMAL) <= reinterpret_cast<HINSTANCE>(32))
         AppMessageBox("一覧を開けませんでした。", MB_OK | MB_ICONWARNING, owner);
 }
+
+void ShowNoBinNotice(HWND owner, const Problems& noBin)
+{
+    std::string message = NoBinMessage(noBin);
+    if (message.empty())
+        return;
+    CWinApp* app = AfxGetApp();
+    std::wstring title = WideFromStored(app ? app->Title() : std::string());
+    MessageBoxW(owner, WideFromStored(message).c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
+}

@@ -7,3 +7,6 @@
 
 // Shows nothing when both lists are empty.
 void ShowProblems(HWND owner, const Problems& unread, const Problems& notCopied);
+
+// The notice that replaced files had no Recycle Bin; nothing when the list is empty.
+void ShowNoBinNotice(HWND owner, const Problems& noBin);

@@ -49,3 +49,17 @@ std::string ProblemReportText(const Problems& unread, const Problems& notCopied)
 {
     return Section("コピーできなかったファイル", notCopied) + Section("読めなかったフォルダ", unread);
 }
+
+std::string NoBinMessage(const Problems& noBin)
+{
+    if (noBin.empty())
+        return "";
+    std::string text = std::to_string(noBin.size())
+        + " 件のファイルは、ごみ箱のないドライブ（ネットワーク上など）にあったため、"
+          "古いファイルをごみ箱に移さずに置き換えました。\n";
+    for (std::size_t i = 0; i < noBin.size() && i < kProblemsInMessage; ++i)
+        text += "\n" + noBin[i].path;
+    if (noBin.size() > kProblemsInMessage)
+        text += "\n\nほか " + std::to_string(noBin.size() - kProblemsInMessage) + " 件";
+    return text;
+}

@@ -14,3 +14,7 @@ std::string ProblemMessage(const Problems& unread, const Problems& notCopied);
 
 // Every problem, one per line: path, tab, reason, under a heading per kind.
 std::string ProblemReportText(const Problems& unread, const Problems& notCopied);
+
+// The notice after a sync that replaced files on a drive without a Recycle
+// Bin: they were copied, but their old versions are gone. Empty when none.
+std::string NoBinMessage(const Problems& noBin);

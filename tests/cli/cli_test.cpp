@@ -230,3 +230,20 @@ TEST(Cli, FavoritesListsAFileAndSyncRunsAFavouriteByName)
     EXPECT_NE(std::string::npos, unknown.err.find("無い"));
     EXPECT_EQ(3u, RunCli("favorites " + Quoted(tree.Path("none.bdt"))).exitCode);
 }
+
+TEST(Cli, ExcludedNamesAreNeitherListedNorCopied)
+{
+    TempTree base, target;
+    FILETIME t = LocalFileTime(2010, 3, 5, 14, 7, 9);
+    base.Write("a.txt", "a", t);
+    base.Write("~$report.docx", "lock", t);
+    base.Write("Cache\\x.txt", "x", t);
+    CliRun run = RunCli("sync --down --exclude ~$* --exclude cache\\ " + Quoted(base.Root()) + " "
+                        + Quoted(target.Root()));
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_EQ("a", target.Read("a.txt"));
+    EXPECT_FALSE(target.Exists("~$report.docx"));
+    EXPECT_FALSE(target.Exists("Cache"));
+    EXPECT_EQ(std::string::npos, run.out.find("report"));
+    EXPECT_EQ(2u, RunCli("list --exclude \"a|b\" " + Quoted(base.Root()) + " " + Quoted(target.Root())).exitCode);
+}

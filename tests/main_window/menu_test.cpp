@@ -94,3 +94,39 @@ TEST_F(MainWindowTest, ATypedFavouritesPathChangesThePathWithoutAReload)
     Close();
     EXPECT_EQ(24u + 1572u, m_tree.Read("other.bdt").size());  // the list went to the new file
 }
+
+TEST_F(MainWindowTest, ExclusionsDialogAddsTheUsualNoiseAndTheListLosesIt)
+{
+    WriteFiveFileExample(m_tree, m_base, m_target);
+    m_tree.Write(m_base.substr(m_tree.Root().size()) + "Thumbs.db", "t");
+    Open();
+    SetFolders(m_base, m_target);
+    MakeList();
+    ASSERT_EQ(6, RowCount());
+    struct Use {
+        static void Apply(HWND dialog, void* shown)
+        {
+            *static_cast<int*>(shown) = gui::Checked(dialog, IDC_EXC_RECYCLE) ? 1 : 0;
+            gui::Click(dialog, IDC_EXC_ADD_USUAL);
+            gui::Click(dialog, IDC_EXC_ADD_USUAL); // a second time adds nothing
+            SendDlgItemMessageA(dialog, IDC_EXC_RECYCLE, BM_SETCHECK, BST_UNCHECKED, 0);
+        }
+    };
+    int recycleShown = -1;
+    {
+        gui::DialogAnswerer answer("除外パターンとごみ箱", IDOK);
+        answer.Before(Use::Apply, &recycleShown);
+        SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(ID_OPTIONS_EXCLUDE, 0), 0);
+        ASSERT_TRUE(answer.Answered());
+    }
+    EXPECT_EQ(1, recycleShown); // on by default
+    EXPECT_EQ(0, RowCount());   // other inputs: the old list is gone
+    const std::string usual = "~$*|Thumbs.db|desktop.ini|*.tmp|.DS_Store";
+    EXPECT_EQ(usual, m_dialog->Options().EXCLUDE);
+    EXPECT_EQ(0, m_dialog->Options().RECYCLE);
+    MakeList();
+    EXPECT_EQ(5, RowCount());
+    Close();
+    EXPECT_EQ(usual, Setting("EXCLUDE"));
+    EXPECT_EQ("0", Setting("RECYCLE"));
+}

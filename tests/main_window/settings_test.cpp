@@ -42,3 +42,16 @@ TEST_F(MainWindowTest, SettingsFileIsCopiedBesideTheFavouritesFile)
     EXPECT_TRUE(m_tree.Exists("favs\\Mirvalen.ini"));
     EXPECT_EQ(m_tree.Read("Mirvalen.ini"), m_tree.Read("favs\\Mirvalen.ini"));
 }
+
+TEST_F(MainWindowTest, ExclusionPatternsAndTheBinSwitchRoundTrip)
+{
+    const std::string patterns = "古い版\\|*.bak|~$*|Thumbs.db";
+    WriteSetting("EXCLUDE", patterns);
+    WriteSetting("RECYCLE", "0");
+    Open();
+    EXPECT_EQ(patterns, m_dialog->Options().EXCLUDE);
+    EXPECT_EQ(0, m_dialog->Options().RECYCLE);
+    Close();
+    EXPECT_EQ(patterns, Setting("EXCLUDE"));
+    EXPECT_EQ("0", Setting("RECYCLE"));
+}

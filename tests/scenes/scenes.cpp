@@ -1,6 +1,6 @@
 // Puts the real windows into the states people look at, for screenshots:
 //   scenes.exe SCENE    with SCENE one of main, list-both, list-down, list-up,
-//                       progress, options, about, help, browser, units
+//                       progress, options, exclude, about, help, browser, units
 // The window stays open until it is closed; scripts/screenshots.sh captures it.
 #include "engine/stored_name.h"
 #include "framework/app.h"
@@ -8,6 +8,7 @@
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
 #include "ui/about_dialog.h"
+#include "ui/exclude_dialog.h"
 #include "ui/folder_picker.h"
 #include "ui/help.h"
 #include "ui/main_dialog.h"
@@ -116,6 +117,13 @@ int main(int argc, char** argv)
         options.m_settings.DISPTIME = 500;
         options.m_settings.FAVPATH = ".\\Mirvalen.bdt";
         options.DoModal();
+        return 0;
+    }
+    if (scene == "exclude") {
+        CWinApp app;
+        CExcludeDlg exclude;
+        exclude.m_lines = CExcludeDlg::LinesFromList("~$*|Thumbs.db|desktop.ini|*.tmp|.DS_Store|node_modules\\");
+        exclude.DoModal();
         return 0;
     }
     if (scene == "browser") {

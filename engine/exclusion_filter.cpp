@@ -1,0 +1,119 @@
+#include "engine/exclusion_filter.h"
+
+#include "engine/stored_name.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+void FoldInPlace(wchar_t* text, std::size_t length)
+{
+    CharUpperBuffW(text, static_cast<DWORD>(length));
+}
+
+// Wildcard match of folded texts; a "*" that fails is retried one character
+// further along, which never backtracks more than one star at a time.
+bool Matches(std::wstring_view pattern, std::wstring_view name)
+{
+    std::size_t p = 0, n = 0, starP = std::wstring_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == L'?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == L'*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::wstring_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == L'*')
+        ++p;
+    return p == pattern.size();
+}
+
+} // namespace
+
+std::vector<std::string> SplitPatterns(std::string_view list)
+{
+    std::vector<std::string> patterns;
+    while (!list.empty()) {
+        std::size_t end = list.find(kPatternSeparator);
+        std::string_view one = Trimmed(list.substr(0, end));
+        if (!one.empty())
+            patterns.emplace_back(one);
+        list = end == std::string_view::npos ? std::string_view() : list.substr(end + 1);
+    }
+    return patterns;
+}
+
+std::string JoinPatterns(const std::vector<std::string>& patterns)
+{
+    std::string list;
+    for (const std::string& pattern : patterns) {
+        std::string_view one = Trimmed(pattern);
+        if (one.empty())
+            continue;
+        if (!list.empty())
+            list += kPatternSeparator;
+        list += one;
+    }
+    return list;
+}
+
+bool AddExcludePattern(std::string& list, const std::string& pattern, std::string& error)
+{
+    if (Trimmed(pattern).empty() || pattern.find(kPatternSeparator) != std::string::npos) {
+        error = "--exclude takes a name pattern without \"|\", not \"" + pattern + "\"";
+        return false;
+    }
+    std::vector<std::string> patterns = SplitPatterns(list);
+    patterns.push_back(pattern);
+    list = JoinPatterns(patterns);
+    return true;
+}
+
+ExclusionFilter::ExclusionFilter(std::string_view list)
+{
+    for (const std::string& text : SplitPatterns(list)) {
+        Pattern pattern{WideFromStored(text), false};
+        if (!pattern.folded.empty() && pattern.folded.back() == L'\\') {
+            pattern.folded.pop_back();
+            pattern.foldersOnly = true;
+        }
+        if (pattern.folded.empty())
+            continue;
+        FoldInPlace(pattern.folded.data(), pattern.folded.size());
+        m_patterns.push_back(std::move(pattern));
+    }
+}
+
+bool ExclusionFilter::Excludes(std::wstring_view name, bool folder) const
+{
+    if (m_patterns.empty())
+        return false;
+    // A name is at most MAX_PATH characters: folded on the stack, no allocation.
+    wchar_t folded[MAX_PATH + 1];
+    std::size_t length = std::min<std::size_t>(name.size(), MAX_PATH);
+    name.copy(folded, length);
+    FoldInPlace(folded, length);
+    std::wstring_view key(folded, length);
+    for (const Pattern& pattern : m_patterns)
+        if ((folder || !pattern.foldersOnly) && Matches(pattern.folded, key))
+            return true;
+    return false;
+}
