@@ -116,6 +116,12 @@ HTREEITEM ChildNamed(HWND tree, HTREEITEM parent, const std::string& name)
 
 } // namespace
 
+std::string BrowserSelection(HWND browser)
+{
+    HWND tree = FindWindowExA(browser, nullptr, "SysTreeView32", nullptr);
+    return ItemText(tree, TreeView_GetSelection(tree));
+}
+
 void SelectInBrowser(HWND browser, const std::string& path)
 {
     // The browser may take a while (seconds, the first time in a new prefix) and,

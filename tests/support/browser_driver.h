@@ -47,6 +47,9 @@ private:
     std::string m_root;
 };
 
+// The name of the folder the open browser has selected, in the stored form.
+std::string BrowserSelection(HWND browser);
+
 // Selects a folder of the open browser as the user would by clicking it. Paths
 // here are in the stored form (StoredFromWide for names Shift-JIS cannot write).
 void SelectInBrowser(HWND browser, const std::string& path);
