@@ -74,7 +74,6 @@ int CountMarked(const Comparison& comparison, SyncDirection direction)
 
 // Builds and prints the list, the folders not read on standard error; false
 // when interrupted. complete turns false when a folder could not be read.
-class ProblemReport;
 bool MakeAndPrintList(Comparison& comparison, const CompareOptions& options, ConsoleHost& host,
                       const Output& output, bool& complete, ProblemReport& problems)
 {

@@ -104,17 +104,6 @@ TEST(ScannerFolders, DoubleByteFolderNameEndingInBackslashByte)
     EXPECT_EQ((std::vector<std::string>{"a.txt"}), Paths(ScanFolder(tree.Path("表\\"), {0, 0}, host)));
 }
 
-TEST(ScannerPumping, OneMessagePerDirectoryEntryDotsIncluded)
-{
-    TempTree tree;
-    tree.Write("a.txt", "x");
-    tree.Write("sub\\b.txt", "y");
-    RecordingHost host;
-    ScanFolder(tree.Root(), {0, 0}, host);
-    // root: . .. a.txt sub; sub: . .. b.txt
-    EXPECT_EQ(7, host.pumps);
-}
-
 TEST(ScannerPumping, FilesAppearingAndVanishingDuringTheScanKeepTheTableWhole)
 {
     TempTree tree;

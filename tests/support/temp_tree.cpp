@@ -3,6 +3,7 @@
 #include "engine/long_path.h"
 #include "engine/path_text.h"
 #include "engine/stored_name.h"
+#include "sync/folder_chain.h"
 
 #include <stdexcept>
 #include <vector>
@@ -88,12 +89,7 @@ void TempTree::MakeDir(const std::string& relative) const
     std::wstring path = WidePath(relative);
     if (path.back() == L'\\')
         path.pop_back();
-    // Up to the first folder that exists, then down creating each.
-    std::vector<std::wstring> missing{path};
-    while (!CreateDirectoryW(missing.back().c_str(), nullptr) && GetLastError() == ERROR_PATH_NOT_FOUND)
-        missing.push_back(missing.back().substr(0, missing.back().rfind(L'\\')));
-    for (missing.pop_back(); !missing.empty(); missing.pop_back())
-        CreateDirectoryW(missing.back().c_str(), nullptr);
+    CreateFolderChain(path);
 }
 
 void TempTree::Write(const std::string& relative, const std::string& content, const FILETIME& lastWrite) const
