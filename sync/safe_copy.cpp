@@ -143,6 +143,12 @@ CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destin
     // A new file never replaces one that appeared meanwhile.
     bool unprotected = replacing && (to.dwFileAttributes & kProtection)
         && SetFileAttributesW(destination.c_str(), to.dwFileAttributes & ~kProtection);
+    // A copy that does not take place leaves the destination as it found it.
+    auto leaveAsItWas = [&] {
+        Discard(temporary);
+        if (unprotected)
+            SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
+    };
     // The old version goes to the bin only now that the new one is complete
     // beside it; should it not go, the destination stays as it was.
     CopyResult done;
@@ -156,9 +162,7 @@ CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destin
             }
             return {};
         case BinOutcome::Failed:
-            Discard(temporary);
-            if (unprotected)
-                SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
+            leaveAsItWas();
             return {CopyFailure::NotRecycled};
         case BinOutcome::NoBin:
             done.noBin = true; // replaced as without the bin, and said so
@@ -167,9 +171,7 @@ CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destin
     }
     if (!MoveFileExW(temporary.c_str(), destination.c_str(), replacing ? MOVEFILE_REPLACE_EXISTING : 0)) {
         DWORD error = GetLastError();
-        Discard(temporary);
-        if (unprotected)
-            SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
+        leaveAsItWas();
         if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && expectNew)
             return CopyFileSafely(source, destination, rule, old, false); // it appeared since the list was made
         if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
