@@ -3,6 +3,7 @@
 #include "cli/favorites_lookup.h"
 #include "cli/output.h"
 #include "favorites/favorites_file.h"
+#include "view/vocabulary.h"
 
 #include <windows.h>
 
@@ -30,12 +31,10 @@ int FavoritesCommand(const Arguments& args)
     FavoritesReadResult read = ReadFavoritesFile(file);
     if (read.damaged)
         output.ErrorLine("mirvalen-cli: " + DamagedFavoritesMessage(file));
-    static const char* const kDirections[] = {"↓", "↑", "↓↑"};
     int number = 0;
     for (const Favorite& f : read.table.items) {
-        const char* direction = f.direction >= 0 && f.direction <= 2 ? kDirections[f.direction] : "?";
-        output.Line(std::to_string(++number) + "\t" + f.name + "\t" + direction + "\t" + f.baseFolder + "\t"
-                    + f.targetFolder);
+        output.Line(std::to_string(++number) + "\t" + f.name + "\t" + DirectionMark(f.direction) + "\t"
+                    + f.baseFolder + "\t" + f.targetFolder);
     }
     return kExitOk;
 }

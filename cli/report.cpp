@@ -9,12 +9,12 @@ std::string Trimmed(const std::string& value)
 }
 
 template <std::size_t N>
-std::string PanelText(const char* header, const std::string& status, const char* const (&captions)[N],
-                      const std::array<std::string, N>& values)
+std::string PanelText(PanelKind kind, const PanelContents<N>& panel)
 {
-    std::string text = std::string("[") + header + "]\t" + status + "\n";
+    std::string text = std::string("[") + PanelTitle(kind) + "]\t" + StatusWord(panel.status) + "\n";
+    std::span<const char* const> captions = CaptionsOf(kind);
     for (std::size_t i = 0; i < N; ++i)
-        text += std::string(captions[i]) + "\t" + Trimmed(values[i]) + "\n";
+        text += std::string(captions[i]) + "\t" + Trimmed(panel.values[i]) + "\n";
     return text;
 }
 
@@ -35,11 +35,8 @@ void PrintRows(const ResultRows& rows, const Output& output)
 
 std::string SummaryText(const SummaryContents& summary)
 {
-    const char* const transferRows[] = {"総数", "合計", "↓　転送", "↑　転送", "＝"};
-    const char* const folderRows[] = {"総数", "合計", "＝", "×", "△", "▲"};
-    return PanelText("転送", summary.transferStatus, transferRows, summary.transfer)
-        + PanelText("基本フォルダ", summary.baseStatus, folderRows, summary.base)
-        + PanelText("対象フォルダ", summary.targetStatus, folderRows, summary.target);
+    return PanelText(PanelKind::Transfer, summary.transfer) + PanelText(PanelKind::Base, summary.base)
+        + PanelText(PanelKind::Target, summary.target);
 }
 
 void PrintSummary(const SummaryContents& summary, const Output& output)

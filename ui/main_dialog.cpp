@@ -5,20 +5,14 @@
 #include "framework/dpi.h"
 #include "sync/progress_window.h"
 #include "ui/about_dialog.h"
+#include "ui/colors.h"
 #include "ui/help.h"
 
 #include <commctrl.h>
 
 static_assert(ID_HELP == kHelpCommand, "F1 and the help command are one command");
 
-namespace {
-const COLORREF kGray = RGB(128, 128, 128);
-const COLORREF kBlack = RGB(0, 0, 0);
-const COLORREF kWhite = RGB(255, 255, 255);
-const COLORREF kLightOrange = RGB(255, 224, 192);
-const COLORREF kLightBlue = RGB(192, 192, 255);
-const COLORREF kLightRed = RGB(255, 192, 192);
-} // namespace
+using namespace Colors;
 
 std::span<const MessageEntry<CMirvalenDlg>> CMirvalenDlg::MessageMap()
 {

@@ -189,14 +189,14 @@ void CMirvalenDlg::FillResultList()
 
 void CMirvalenDlg::ShowSummary(const SummaryContents& contents)
 {
-    auto fill = [](SummaryPanel& panel, std::span<const std::string> values, const std::string& status) {
-        for (size_t row = 0; row < values.size(); ++row)
-            panel.SetValue(row, values[row]);
-        panel.SetStatus(status == "OK" ? PanelStatus::Ok : status == "ERROR" ? PanelStatus::Error : PanelStatus::Ready);
+    auto fill = [](SummaryPanel& panel, const auto& panelContents) {
+        for (size_t row = 0; row < panelContents.values.size(); ++row)
+            panel.SetValue(row, panelContents.values[row]);
+        panel.SetStatus(panelContents.status);
     };
-    fill(m_basePanel, contents.base, contents.baseStatus);
-    fill(m_targetPanel, contents.target, contents.targetStatus);
-    fill(m_transferPanel, contents.transfer, contents.transferStatus);
+    fill(m_basePanel, contents.base);
+    fill(m_targetPanel, contents.target);
+    fill(m_transferPanel, contents.transfer);
 }
 
 void CMirvalenDlg::ResetSummary()
@@ -206,7 +206,7 @@ void CMirvalenDlg::ResetSummary()
 }
 
 // The run-sync button is enabled only when the panels that count in this
-// direction read "OK" and something is to be copied; only ResetSummary disables it.
+// direction add up and something is to be copied; only ResetSummary disables it.
 void CMirvalenDlg::UpdateSummary()
 {
     TableCounts counts{m_comparison.BaseCount(), m_comparison.TargetCount(), m_comparison.BothCount()};

@@ -2,19 +2,15 @@
 
 #include "engine/stored_name.h"
 #include "framework/dpi.h"
+#include "ui/colors.h"
 
 #include <commctrl.h>
 
 #include <cwchar>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
-
-const COLORREF kListBackground = RGB(255, 255, 192);
-const COLORREF kDownRow = RGB(192, 192, 255);
-const COLORREF kUpRow = RGB(255, 192, 192);
 
 struct Column {
     const char* title;
@@ -35,9 +31,9 @@ void ResultList::InitColumns()
     // The list asks for its texts in Unicode, so that a file name with characters
     // Shift-JIS cannot write is shown as it is.
     SendMessageA(m_list, CCM_SETUNICODEFORMAT, TRUE, 0);
-    SendMessageA(m_list, LVM_SETBKCOLOR, 0, kListBackground);
-    SendMessageA(m_list, LVM_SETTEXTCOLOR, 0, RGB(0, 0, 0));
-    SendMessageA(m_list, LVM_SETTEXTBKCOLOR, 0, kListBackground);
+    SendMessageA(m_list, LVM_SETBKCOLOR, 0, Colors::kListBackground);
+    SendMessageA(m_list, LVM_SETTEXTCOLOR, 0, Colors::kBlack);
+    SendMessageA(m_list, LVM_SETTEXTBKCOLOR, 0, Colors::kListBackground);
     // A time column is at least as wide as a time in the list's font, so that
     // no time is cut off when the dialog font is wider than the one designed for.
     int timeWidth = static_cast<int>(
@@ -85,8 +81,8 @@ LRESULT ResultList::OnGetDispInfo(NMHDR* header) const
     return 0;
 }
 
-// The row's colour is chosen when its first cell is drawn, from the transfer mark
-// read back from the list; it stays in effect for the row's other cells.
+// The row's colour is chosen when its first cell is drawn, from the way the row
+// is copied; it stays in effect for the row's other cells.
 LRESULT ResultList::OnCustomDraw(NMHDR* header) const
 {
     auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
@@ -96,18 +92,9 @@ LRESULT ResultList::OnCustomDraw(NMHDR* header) const
     case CDDS_ITEMPREPAINT:
         return CDRF_NOTIFYSUBITEMDRAW;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-        if (draw->iSubItem != 0)
-            return CDRF_DODEFAULT;
-        char mark[5] = "";
-        LVITEMA item{};
-        item.iSubItem = 1;
-        item.pszText = mark;
-        item.cchTextMax = sizeof mark;
-        SendMessageA(m_list, LVM_GETITEMTEXTA, draw->nmcd.dwItemSpec, reinterpret_cast<LPARAM>(&item));
-        if (std::strcmp(mark, "↑") == 0)
-            draw->clrTextBk = kUpRow;
-        else if (std::strcmp(mark, "↓") == 0)
-            draw->clrTextBk = kDownRow;
+        std::size_t row = draw->nmcd.dwItemSpec;
+        if (draw->iSubItem == 0 && row < m_rows.ShownCount())
+            RowColorOf(m_rows.Mark(row), draw->clrTextBk);
         return CDRF_DODEFAULT;
     }
     default:

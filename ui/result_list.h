@@ -1,6 +1,6 @@
 // The result list (list view 1016): a virtual report list whose rows are the
 // shown rows of the comparison list, their texts produced when the control asks.
-// Rows marked "↓" are drawn on light blue, rows marked "↑" on light red.
+// Rows copied down are drawn on light blue, rows copied up on light red.
 #pragma once
 #include "view/result_rows.h"
 

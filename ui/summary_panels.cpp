@@ -2,6 +2,8 @@
 
 #include "framework/controls.h"
 #include "res/resource.h"
+#include "ui/colors.h"
+#include "view/summary.h"
 
 namespace {
 
@@ -25,49 +27,36 @@ BaseUnits BaseUnits::Of(HWND dialog)
     return {rect.right, rect.bottom};
 }
 
-COLORREF StatusColorOf(PanelStatus status)
-{
-    switch (status) {
-    case PanelStatus::Ok: return RGB(192, 255, 192);
-    case PanelStatus::Error: return RGB(255, 192, 192);
-    default: return RGB(255, 224, 192);
-    }
-}
-
-const char* StatusWordOf(PanelStatus status)
-{
-    switch (status) {
-    case PanelStatus::Ok: return "OK";
-    case PanelStatus::Error: return "ERROR";
-    default: return "READY";
-    }
-}
-
+// How each row of a panel is drawn, in the order of the panel's captions.
 std::vector<SummaryPanel::Row> SummaryPanel::RowsOf(PanelKind kind)
 {
     using C = CellColor;
-    switch (kind) {
-    case PanelKind::Transfer:
-        return {{"総数", false, false, C::Default},
-                {"合計", false, false, C::Default},
-                {"↓　転送", true, true, C::LightBlue},
-                {"↑　転送", true, true, C::LightRed},
-                {"＝", false, false, C::Default}};
-    case PanelKind::Base:
-        return {{"総数", false, false, C::Default}, {"合計", false, false, C::Default},
-                {"＝", false, false, C::Default},   {"×", true, false, C::LightBlue},
-                {"△", true, false, C::LightBlue},   {"▲", true, false, C::LightRed}};
-    case PanelKind::Target:
-    default:
-        return {{"総数", false, false, C::Default}, {"合計", false, false, C::Default},
-                {"＝", false, false, C::Default},   {"×", true, false, C::LightRed},
-                {"△", true, false, C::LightRed},    {"▲", true, false, C::LightBlue}};
-    }
+    struct Style {
+        bool boldCaption, boldValue;
+        CellColor color;
+    };
+    static const std::array<Style, kTransferRowCount> kTransfer = {
+        {{false, false, C::Default}, {false, false, C::Default}, {true, true, C::LightBlue},
+         {true, true, C::LightRed}, {false, false, C::Default}}};
+    // Base and target: "×" and "△" are the side's own colour, "▲" the other side's.
+    static const std::array<Style, kFolderRowCount> kBase = {
+        {{false, false, C::Default}, {false, false, C::Default}, {false, false, C::Default},
+         {true, false, C::LightBlue}, {true, false, C::LightBlue}, {true, false, C::LightRed}}};
+    static const std::array<Style, kFolderRowCount> kTarget = {
+        {{false, false, C::Default}, {false, false, C::Default}, {false, false, C::Default},
+         {true, false, C::LightRed}, {true, false, C::LightRed}, {true, false, C::LightBlue}}};
+    std::span<const Style> styles = kind == PanelKind::Transfer ? std::span<const Style>(kTransfer)
+        : kind == PanelKind::Base                               ? std::span<const Style>(kBase)
+                                                                : std::span<const Style>(kTarget);
+    std::span<const char* const> captions = CaptionsOf(kind);
+    std::vector<Row> rows;
+    for (std::size_t r = 0; r < captions.size(); ++r)
+        rows.push_back({captions[r], styles[r].boldCaption, styles[r].boldValue, styles[r].color});
+    return rows;
 }
 
 void SummaryPanel::Create(HWND dialog, const BaseUnits& units, PanelKind kind, int x, HFONT normal, HFONT bold)
 {
-    static const char* const kHeaders[] = {"転送", "基本フォルダ", "対象フォルダ"};
     m_dialog = dialog;
     m_units = units;
     m_rows = RowsOf(kind);
@@ -79,11 +68,11 @@ void SummaryPanel::Create(HWND dialog, const BaseUnits& units, PanelKind kind, i
         cell.frame = CreateStatic(dialog, {"", SS_BLACKFRAME, {}, IDC_RUNTIME_STATIC});
         m_cells.push_back(cell);
     };
-    add(kHeaders[static_cast<int>(kind)], SS_CENTER, normal);
-    add("READY", SS_CENTER, bold);
+    add(PanelTitle(kind), SS_CENTER, normal);
+    add(StatusWord(PanelStatus::Ready), SS_CENTER, bold);
     for (const Row& row : m_rows) {
         add(row.caption, SS_CENTER, row.boldCaption ? bold : normal);
-        add("0 ", SS_RIGHT, row.boldValue ? bold : normal);
+        add(SummaryValueText(0).c_str(), SS_RIGHT, row.boldValue ? bold : normal);
     }
     Place(x, SWP_NOZORDER);
 }
@@ -138,7 +127,7 @@ void SummaryPanel::SetStatus(PanelStatus status)
 {
     m_status = status;
     m_statusBrush.SetColor(StatusColorOf(status));
-    SetWindowTextA(m_cells[1].text, StatusWordOf(status));
+    SetWindowTextA(m_cells[1].text, StatusWord(status));
 }
 
 std::string SummaryPanel::StatusText() const

@@ -3,6 +3,7 @@
 // the result list, and coloured by the window's WM_CTLCOLORSTATIC handler.
 #pragma once
 #include "framework/gdi.h"
+#include "view/vocabulary.h"
 
 #include <windows.h>
 
@@ -15,13 +16,8 @@ struct SummaryCell {
     HWND frame = nullptr;
 };
 
-enum class PanelKind { Transfer, Base, Target };
-
 // What colour a summary static asks for.
 enum class CellColor { Default, Header, Status, LightBlue, LightRed };
-
-// The three states of a panel's status cell.
-enum class PanelStatus { Ready, Ok, Error };
 
 // One column: header, status, then rows of a caption and a value.
 // Client-pixel positions of the run-time controls are designed for dialog base
@@ -43,7 +39,7 @@ public:
     void MoveTo(int x);
     void Show(bool show);
 
-    void SetValue(size_t row, const std::string& text);   // row 0 is the first counted row ("総数")
+    void SetValue(size_t row, const std::string& text);   // row: a TransferRow or FolderRow
     void SetStatus(PanelStatus status);
     PanelStatus Status() const { return m_status; }
     std::string StatusText() const;
@@ -73,6 +69,3 @@ private:
     PanelStatus m_status = PanelStatus::Ready;
     ColorBrush m_statusBrush;
 };
-
-COLORREF StatusColorOf(PanelStatus status);
-const char* StatusWordOf(PanelStatus status);

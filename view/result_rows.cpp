@@ -1,6 +1,7 @@
 #include "view/result_rows.h"
 
 #include "view/format_thousands.h"
+#include "view/vocabulary.h"
 
 namespace {
 
@@ -101,11 +102,9 @@ std::string ResultRows::CellText(std::size_t shownRow, int column) const
     case kNumberColumn:
         return std::to_string(shownRow + 1);
     case kTransferColumn:
-        return transfer == Transfer::Down ? "↓" : transfer == Transfer::Up ? "↑" : "=";
+        return TransferMark(transfer);
     case kStateColumn:
-        if (transfer == Transfer::None)
-            return {};
-        return (entry.status == BaseOnly || entry.status == TargetOnly) ? "×" : "△";
+        return StateMark(entry.status, transfer);
     case kBaseTimeColumn:
         return TimeText(SidesOf(entry).base);
     case kTargetTimeColumn:

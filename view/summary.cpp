@@ -4,15 +4,12 @@
 
 namespace {
 
-const char* const kReady = "READY";
-const char* const kOk = "OK";
-const char* const kError = "ERROR";
-
 // A panel adds up when its total and its sum read alike.
 template <std::size_t N>
-std::string StatusOf(const std::array<std::string, N>& values)
+void SetStatus(PanelContents<N>& panel)
 {
-    return values[0] == values[1] ? kOk : kError;
+    static_assert(kTransferTotal == kFolderTotal && kTransferSum == kFolderSum);
+    panel.status = panel.values[kFolderTotal] == panel.values[kFolderSum] ? PanelStatus::Ok : PanelStatus::Error;
 }
 
 int ListLength(const TableCounts& counts, SyncDirection direction)
@@ -30,44 +27,44 @@ std::string SummaryValueText(long long value)
 SummaryContents ReadySummary()
 {
     SummaryContents s;
-    s.transfer.fill(SummaryValueText(0));
-    s.base.fill(SummaryValueText(0));
-    s.target.fill(SummaryValueText(0));
-    s.transferStatus = s.baseStatus = s.targetStatus = kReady;
+    s.transfer.values.fill(SummaryValueText(0));
+    s.base.values.fill(SummaryValueText(0));
+    s.target.values.fill(SummaryValueText(0));
     return s;
 }
 
 SummaryContents ComputeSummary(const RowCounters& c, const TableCounts& counts, SyncDirection direction)
 {
     auto v = SummaryValueText;
+    using Sum = long long;
     SummaryContents s;
-    s.base = {v(counts.baseCount),
-              v(static_cast<long long>(c.sameCount) + c.downNewerCount + c.downOnlyCount + c.baseOlderCount),
-              v(c.sameCount), v(c.downOnlyCount), v(c.downNewerCount), v(c.baseOlderCount)};
-    s.baseStatus = StatusOf(s.base);
-    s.target = {v(counts.targetCount),
-                v(static_cast<long long>(c.sameCount) + c.upNewerCount + c.upOnlyCount + c.targetOlderCount),
-                v(c.sameCount), v(c.upOnlyCount), v(c.upNewerCount), v(c.targetOlderCount)};
-    s.targetStatus = StatusOf(s.target);
-    s.transfer = {v(ListLength(counts, direction)),
-                  v(static_cast<long long>(c.downOnlyCount) + c.downNewerCount + c.sameCount + c.upNewerCount
-                    + c.upOnlyCount),
-                  v(static_cast<long long>(c.downOnlyCount) + c.downNewerCount),
-                  v(static_cast<long long>(c.upNewerCount) + c.upOnlyCount), v(c.sameCount)};
-    s.transferStatus = StatusOf(s.transfer);
+    s.base.values = {v(counts.baseCount), v(Sum(c.sameCount) + c.downNewerCount + c.downOnlyCount + c.baseOlderCount),
+                     v(c.sameCount),      v(c.downOnlyCount),
+                     v(c.downNewerCount), v(c.baseOlderCount)};
+    SetStatus(s.base);
+    s.target.values = {v(counts.targetCount), v(Sum(c.sameCount) + c.upNewerCount + c.upOnlyCount + c.targetOlderCount),
+                       v(c.sameCount),        v(c.upOnlyCount),
+                       v(c.upNewerCount),     v(c.targetOlderCount)};
+    SetStatus(s.target);
+    s.transfer.values = {v(ListLength(counts, direction)),
+                         v(Sum(c.downOnlyCount) + c.downNewerCount + c.sameCount + c.upNewerCount + c.upOnlyCount),
+                         v(Sum(c.downOnlyCount) + c.downNewerCount), v(Sum(c.upNewerCount) + c.upOnlyCount),
+                         v(c.sameCount)};
+    SetStatus(s.transfer);
 
     // Only the panels shown in the direction are consulted; at least one row must
     // be marked for transfer.
-    bool transferOk = s.transferStatus == kOk;
+    auto ok = [](PanelStatus status) { return status == PanelStatus::Ok; };
+    bool transferOk = ok(s.transfer.status);
     switch (direction) {
     case Down:
-        s.runEnabled = transferOk && s.baseStatus == kOk && c.sameCount < counts.baseCount;
+        s.runEnabled = transferOk && ok(s.base.status) && c.sameCount < counts.baseCount;
         break;
     case Up:
-        s.runEnabled = transferOk && s.targetStatus == kOk && c.sameCount < counts.targetCount;
+        s.runEnabled = transferOk && ok(s.target.status) && c.sameCount < counts.targetCount;
         break;
     case Both:
-        s.runEnabled = transferOk && s.baseStatus == kOk && s.targetStatus == kOk && c.sameCount < counts.bothCount;
+        s.runEnabled = transferOk && ok(s.base.status) && ok(s.target.status) && c.sameCount < counts.bothCount;
         break;
     }
     return s;

@@ -4,38 +4,47 @@
 
 namespace {
 
-TEST(Summary, ClearedPanelReadsZeroAndReady)
+using Status = PanelStatus;
+
+TEST(Summary, ClearedPanelsReadZeroAndReady)
 {
     SummaryContents s = ReadySummary();
-    for (const std::string& v : s.transfer)
+    for (const std::string& v : s.transfer.values)
         EXPECT_EQ("0 ", v);
-    for (const std::string& v : s.base)
+    for (const std::string& v : s.base.values)
         EXPECT_EQ("0 ", v);
-    EXPECT_EQ("READY", s.transferStatus);
-    EXPECT_EQ("READY", s.targetStatus);
+    EXPECT_EQ(Status::Ready, s.transfer.status);
+    EXPECT_EQ(Status::Ready, s.target.status);
     EXPECT_FALSE(s.runEnabled);
 }
 
-TEST(Summary, DownAllIdenticalAddsUpButHasNothingToSend)
+TEST(Summary, EachDirectionConsultsItsOwnPanels)
 {
-    RowCounters c;
-    c.sameCount = 3;
-    SummaryContents s = ComputeSummary(c, {3, 3, 0}, Down);
-    EXPECT_EQ("OK", s.baseStatus);
-    EXPECT_EQ("OK", s.transferStatus);
-    EXPECT_EQ("0 ", s.transfer[2]);
-    EXPECT_FALSE(s.runEnabled);
-}
+    RowCounters same;
+    same.sameCount = 3;
+    SummaryContents allSame = ComputeSummary(same, {3, 3, 0}, Down);
+    EXPECT_EQ(Status::Ok, allSame.base.status);
+    EXPECT_EQ("0 ", allSame.transfer.values[kTransferDown]);
+    EXPECT_FALSE(allSame.runEnabled) << "adds up, but nothing to send";
 
-TEST(Summary, DownWithTargetOnlyFilesLeavesTheHiddenPanelInErrorButEnablesRun)
-{
-    RowCounters c;
-    c.sameCount = 1;
-    c.downOnlyCount = 1;
-    SummaryContents s = ComputeSummary(c, {2, 4, 0}, Down);
-    EXPECT_EQ("ERROR", s.targetStatus);
-    EXPECT_EQ("OK", s.baseStatus);
-    EXPECT_TRUE(s.runEnabled);
+    RowCounters down;
+    down.sameCount = 1;
+    down.downOnlyCount = 1;
+    SummaryContents s = ComputeSummary(down, {2, 4, 0}, Down);
+    EXPECT_EQ(Status::Error, s.target.status);
+    EXPECT_EQ(Status::Ok, s.base.status);
+    EXPECT_TRUE(s.runEnabled) << "the target panel is not shown going down";
+
+    RowCounters up;
+    up.upOnlyCount = 1234;
+    SummaryContents u = ComputeSummary(up, {5, 1234, 0}, Up);
+    EXPECT_EQ("1,234 ", u.target.values[kFolderTotal]);
+    EXPECT_EQ("1,234 ", u.transfer.values[kTransferUp]);
+    EXPECT_EQ(Status::Error, u.base.status);
+    EXPECT_TRUE(u.runEnabled);
+    SummaryContents broken = ComputeSummary(up, {0, 1235, 0}, Up);
+    EXPECT_EQ(Status::Error, broken.target.status);
+    EXPECT_FALSE(broken.runEnabled) << "a panel that does not add up withholds the button";
 }
 
 TEST(Summary, BothWithOneNewerFileOnEachSide)
@@ -44,28 +53,12 @@ TEST(Summary, BothWithOneNewerFileOnEachSide)
     c.downNewerCount = c.targetOlderCount = 1;
     c.upNewerCount = c.baseOlderCount = 1;
     SummaryContents s = ComputeSummary(c, {2, 2, 2}, Both);
-    EXPECT_EQ((std::array<std::string, 5>{"2 ", "2 ", "1 ", "1 ", "0 "}), s.transfer);
-    EXPECT_EQ((std::array<std::string, 6>{"2 ", "2 ", "0 ", "0 ", "1 ", "1 "}), s.base);
-    EXPECT_EQ((std::array<std::string, 6>{"2 ", "2 ", "0 ", "0 ", "1 ", "1 "}), s.target);
-    EXPECT_EQ("OK", s.transferStatus);
-    EXPECT_EQ("OK", s.baseStatus);
-    EXPECT_EQ("OK", s.targetStatus);
+    EXPECT_EQ((std::array<std::string, kTransferRowCount>{"2 ", "2 ", "1 ", "1 ", "0 "}), s.transfer.values);
+    EXPECT_EQ((std::array<std::string, kFolderRowCount>{"2 ", "2 ", "0 ", "0 ", "1 ", "1 "}), s.base.values);
+    EXPECT_EQ(s.base.values, s.target.values);
+    for (Status status : {s.transfer.status, s.base.status, s.target.status})
+        EXPECT_EQ(Status::Ok, status);
     EXPECT_TRUE(s.runEnabled);
-}
-
-TEST(Summary, UpConsultsTheTargetPanelAndValuesCarryGroupedDigits)
-{
-    RowCounters c;
-    c.upOnlyCount = 1234;
-    SummaryContents s = ComputeSummary(c, {5, 1234, 0}, Up);
-    EXPECT_EQ("1,234 ", s.target[0]);
-    EXPECT_EQ("1,234 ", s.transfer[3]);
-    EXPECT_EQ("ERROR", s.baseStatus); // hidden in Up, not consulted
-    EXPECT_TRUE(s.runEnabled);
-    // A panel that does not add up withholds the button.
-    SummaryContents broken = ComputeSummary(c, {0, 1235, 0}, Up);
-    EXPECT_EQ("ERROR", broken.targetStatus);
-    EXPECT_FALSE(broken.runEnabled);
 }
 
 } // namespace

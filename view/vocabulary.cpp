@@ -1,0 +1,52 @@
+#include "view/vocabulary.h"
+
+const char* TransferMark(Transfer transfer)
+{
+    switch (transfer) {
+    case Transfer::Down: return "↓";
+    case Transfer::Up: return "↑";
+    default: return "=";
+    }
+}
+
+const char* StateMark(EntryStatus status, Transfer transfer)
+{
+    if (transfer == Transfer::None)
+        return "";
+    return (status == BaseOnly || status == TargetOnly) ? "×" : "△";
+}
+
+const char* DirectionMark(int direction)
+{
+    switch (direction) {
+    case Down: return "↓";
+    case Up: return "↑";
+    case Both: return "↓↑";
+    default: return "?";
+    }
+}
+
+const char* PanelTitle(PanelKind kind)
+{
+    switch (kind) {
+    case PanelKind::Transfer: return "転送";
+    case PanelKind::Base: return "基本フォルダ";
+    default: return "対象フォルダ";
+    }
+}
+
+const char* StatusWord(PanelStatus status)
+{
+    switch (status) {
+    case PanelStatus::Ok: return "OK";
+    case PanelStatus::Error: return "ERROR";
+    default: return "READY";
+    }
+}
+
+std::span<const char* const> CaptionsOf(PanelKind kind)
+{
+    if (kind == PanelKind::Transfer)
+        return kTransferCaptions;
+    return kFolderCaptions;
+}

@@ -1,0 +1,40 @@
+// The marks and words that the result list, the summary panels and the
+// command-line report show. Each is written here once; every other layer asks
+// for them by meaning.
+#pragma once
+#include "engine/file_entry.h"
+#include "engine/sync_direction.h"
+#include "engine/transfer.h"
+
+#include <array>
+#include <cstddef>
+#include <span>
+
+// "↓", "↑" or "=" in the transfer column.
+const char* TransferMark(Transfer transfer);
+// "×" for a file on one side only, "△" for the newer of a pair, nothing for "=".
+const char* StateMark(EntryStatus status, Transfer transfer);
+// A favourite's direction: "↓", "↑" or "↓↑" ("?" for a number no direction has).
+const char* DirectionMark(int direction);
+
+// The three summary panels, left to right on the window.
+enum class PanelKind { Transfer, Base, Target };
+inline constexpr std::array<PanelKind, 3> kPanels = {PanelKind::Transfer, PanelKind::Base, PanelKind::Target};
+// "転送", "基本フォルダ", "対象フォルダ".
+const char* PanelTitle(PanelKind kind);
+
+// A panel adds up ("OK"), does not ("ERROR"), or has no list yet ("READY").
+enum class PanelStatus { Ready, Ok, Error };
+const char* StatusWord(PanelStatus status);
+
+// The rows of each panel, in order. A panel's values are indexed by these, and
+// their number fixes the size of the value arrays.
+enum TransferRow { kTransferTotal, kTransferSum, kTransferDown, kTransferUp, kTransferSame, kTransferRowCount };
+enum FolderRow { kFolderTotal, kFolderSum, kFolderSame, kFolderOnly, kFolderNewer, kFolderOlder, kFolderRowCount };
+
+inline constexpr std::array<const char*, kTransferRowCount> kTransferCaptions = {"総数", "合計", "↓　転送", "↑　転送",
+                                                                                  "＝"};
+inline constexpr std::array<const char*, kFolderRowCount> kFolderCaptions = {"総数", "合計", "＝", "×", "△", "▲"};
+
+// The captions of a panel's rows, in order.
+std::span<const char* const> CaptionsOf(PanelKind kind);
