@@ -1,17 +1,11 @@
 #include "app/mirvalen_app.h"
 
-#include "app/module_folder.h"
 #include "app/settings.h"
 #include "ui/main_dialog.h"
 
-std::string SettingsFilePath()
-{
-    return GetModuleFolder() + SettingsFileName;
-}
-
 BOOL CMirvalenApp::InitInstance()
 {
-    m_profileName = SettingsFilePath();
+    m_profileName = SettingsFile::OfProgram().Path();
     CMirvalenDlg dialog;
     m_mainWnd = &dialog;
     dialog.DoModal();

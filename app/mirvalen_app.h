@@ -8,6 +8,3 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 };
-
-// "Mirvalen.ini" in the program folder.
-std::string SettingsFilePath();

@@ -1,7 +1,9 @@
-// The options of the program, as the settings file holds them. The options
-// dialog exchanges these fields directly; the comparison, the list and the
-// favourites read them in place.
+// The options of the program and the settings file that keeps them, for the
+// window and the command-line tool alike. The options dialog exchanges the
+// fields directly; the comparison, the list and the favourites read them in place.
 #pragma once
+#include "engine/problem.h"
+
 #include <string>
 
 struct Settings {
@@ -9,26 +11,45 @@ struct Settings {
     int SUBFOLDER = 0;       // 1: subfolders are not searched
     int ROOTFILE = 0;        // 1: files of the root folders are listed first
     int SAMEHIDE = 0;        // 1: identical files are left out of the list
-    int DISPTIME = 0;        // milliseconds the folder-not-found notice stays
+    int DISPTIME = 500;      // milliseconds the folder-not-found notice stays
     std::string FAVPATH;     // favourites file; ".\" at the start means the program folder
+    int ONESECSAME = 0;      // 1: times within two seconds count as the same
     int RECYCLE = 1;         // 1: a replaced file's old version goes to the Recycle Bin
     std::string EXCLUDE;     // name patterns left out of both scans, "|" between them
 };
+
+// The range the options dialog accepts for DISPTIME.
+inline constexpr int kMinDispTime = 100;
+inline constexpr int kMaxDispTime = 3000;
 
 // The settings file beside the program, and the favourites file's name (its
 // default folder is the program's too).
 inline constexpr const char* SettingsFileName = "Mirvalen.ini";
 inline constexpr const char* FavoritesFileName = "Mirvalen.bdt";
 
-// Section and key names of the settings file.
-namespace SettingsKeys {
-inline constexpr const char* Section = "Mirvalen";
-inline constexpr const char* SubFolder = "SUBFOLDER";
-inline constexpr const char* RootFile = "ROOTFILE";
-inline constexpr const char* SameHide = "SAMEHIDE";
-inline constexpr const char* DispTime = "DISPTIME";
-inline constexpr const char* FavPath = "FAVPATH";
-inline constexpr const char* OneSecSame = "ONESECSAME";
-inline constexpr const char* Recycle = "RECYCLE";
-inline constexpr const char* Exclude = "EXCLUDE";
-} // namespace SettingsKeys
+class SettingsFile {
+public:
+    explicit SettingsFile(std::string path) : m_path(std::move(path)) {}
+    // The file beside the program.
+    static SettingsFile OfProgram();
+
+    // The stored settings. A value that is missing or no number gives its
+    // default, a number out of its range (a hand-edited file) the nearer end of
+    // it, any number but 0 turns a switch on; FAVPATH's default is the program
+    // folder's file.
+    Settings Read() const;
+    // Writes every stored value; FAVPATH is kept relative (".\") when it lies in
+    // the program folder.
+    Failure Write(Settings& settings) const;
+    // The two-second toggle is stored as soon as it is clicked.
+    Failure WriteTwoSecondSame(int on) const;
+    // A copy of the file beside the favourites file, so that the favourites
+    // travel with the settings they were made with.
+    Failure CopyBeside(const std::string& favoritesPath) const;
+
+    const std::string& Path() const { return m_path; }
+
+private:
+    Failure WriteValue(const char* key, const std::string& value) const;
+    std::string m_path;
+};

@@ -30,7 +30,7 @@ int FavoritesCommand(const Arguments& args)
     }
     FavoritesReadResult read = ReadFavoritesFile(file);
     if (read.damaged)
-        output.ErrorLine("mirvalen-cli: " + DamagedFavoritesMessage(file));
+        output.ErrorLine("mirvalen-cli: " + DamagedFavorites(file).reason + " " + file);
     int number = 0;
     for (const Favorite& f : read.table.items) {
         output.Line(std::to_string(++number) + "\t" + f.name + "\t" + DirectionMark(f.direction) + "\t"

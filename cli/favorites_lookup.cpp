@@ -6,17 +6,10 @@
 #include "favorites/favorites_file.h"
 #include "favorites/favorites_path.h"
 
-#include <windows.h>
 
 std::string ProgramFavoritesFile()
 {
-    std::string folder = GetModuleFolder();
-    std::string settings = folder + SettingsFileName;
-    char value[2048] = "";
-    std::string fallback = folder + FavoritesFileName;
-    GetPrivateProfileStringA(SettingsKeys::Section, SettingsKeys::FavPath, fallback.c_str(), value, sizeof value,
-                             settings.c_str());
-    return ResolveFavoritesPath(value, folder);
+    return ResolveFavoritesPath(SettingsFile::OfProgram().Read().FAVPATH, GetModuleFolder());
 }
 
 bool ApplyFavorite(CompareOptions& options, bool keepDirection, std::string& error)

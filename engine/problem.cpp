@@ -1,5 +1,7 @@
 #include "engine/problem.h"
 
+#include "engine/stored_name.h"
+
 #include <cstdio>
 
 std::string SystemMessage(DWORD error)
@@ -15,4 +17,17 @@ std::string SystemMessage(DWORD error)
     char code[32];
     std::snprintf(code, sizeof code, "(エラー %lu)", error);
     return text.empty() ? code : text + " " + code;
+}
+
+std::string MessageOf(const Problem& problem)
+{
+    return problem.reason + "\n" + PrintableStored(problem.path);
+}
+
+std::string MessageOf(const Problems& problems)
+{
+    std::string text;
+    for (const Problem& problem : problems)
+        text += (text.empty() ? "" : "\n\n") + MessageOf(problem);
+    return text;
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,15 @@ struct Problem {
 };
 
 using Problems = std::vector<Problem>;
+
+// The outcome of one operation that may fail, the one way the lower layers
+// report a failure: nothing when it succeeded, else what failed and why.
+using Failure = std::optional<Problem>;
+
+// A problem as a message box shows it: the reason, then the path on its own line.
+std::string MessageOf(const Problem& problem);
+// Several, a blank line between them.
+std::string MessageOf(const Problems& problems);
 
 // The system's own text for an error code, on one line.
 std::string SystemMessage(DWORD error);

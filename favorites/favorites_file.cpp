@@ -97,9 +97,9 @@ FavoriteRecord ToRecord(const Favorite& favorite)
     return record;
 }
 
-std::string SaveFailedMessage(const std::string& path)
+Problem SaveFailed(const std::string& path, const std::string& why = {})
 {
-    return "お気に入りファイルを保存できませんでした。\n" + path;
+    return {path, "お気に入りファイルを保存できませんでした。" + why};
 }
 
 bool WriteAll(HANDLE file, const void* data, std::size_t size)
@@ -177,32 +177,33 @@ FavoritesReadResult ReadFavoritesFile(const std::string& path)
     return result;
 }
 
-std::string WriteFavoritesFile(const std::string& path, const FavoritesTable& table)
+Failure WriteFavoritesFile(const std::string& path, const FavoritesTable& table)
 {
     for (const Favorite& favorite : table.items) {
         std::string tooLong = ValidateFavoriteTexts(favorite.name, favorite.baseFolder, favorite.targetFolder);
         if (!tooLong.empty())
-            return SaveFailedMessage(path) + "\n" + tooLong;
+            return SaveFailed(path, tooLong);
     }
     // A rename would replace a read-only file as well; the user made it read-only to keep it.
     DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
-        return SaveFailedMessage(path);
+        return SaveFailed(path, "読み取り専用です。");
     // Written beside the old file, so the replacement is a rename within one folder.
     std::string temporary = path + ".tmp";
     if (WriteNewFile(temporary, FileImage(table))
         && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return {};
+        return std::nullopt;
+    DWORD error = GetLastError();
     DeleteFileA(temporary.c_str());
-    return SaveFailedMessage(path);
+    return SaveFailed(path, SystemMessage(error));
 }
 
-std::string UnreadableFavoritesMessage(const std::string& path)
+Problem UnreadableFavorites(const std::string& path)
 {
-    return "お気に入りファイルを読み込めませんでした。このファイルには保存しません。\n" + path;
+    return {path, "お気に入りファイルを読み込めませんでした。このファイルには保存しません。"};
 }
 
-std::string DamagedFavoritesMessage(const std::string& path)
+Problem DamagedFavorites(const std::string& path)
 {
-    return "お気に入りファイルが壊れています。読み込めたお気に入りだけを表示します。\n" + path;
+    return {path, "お気に入りファイルが壊れています。読み込めたお気に入りだけを表示します。"};
 }

@@ -1,6 +1,7 @@
 // The favourites file: a 24-byte header (count, version text) followed by one
 // 1572-byte record per favourite, in list order, integers little-endian.
 #pragma once
+#include "engine/problem.h"
 #include "favorites/favorites_table.h"
 
 #include <string>
@@ -16,11 +17,10 @@ struct FavoritesReadResult {
 FavoritesReadResult ReadFavoritesFile(const std::string& path);
 
 // Writes the whole table to the file. The old file is replaced only once the
-// new one is complete, so a failed write loses nothing already saved. Empty on
-// success, otherwise the message for the user, naming the file.
-[[nodiscard]] std::string WriteFavoritesFile(const std::string& path, const FavoritesTable& table);
+// new one is complete, so a failed write loses nothing already saved.
+[[nodiscard]] Failure WriteFavoritesFile(const std::string& path, const FavoritesTable& table);
 
 // What the user is told when ReadFavoritesFile found the file damaged.
-std::string DamagedFavoritesMessage(const std::string& path);
+Problem DamagedFavorites(const std::string& path);
 // What the user is told when the file is there but could not be read.
-std::string UnreadableFavoritesMessage(const std::string& path);
+Problem UnreadableFavorites(const std::string& path);

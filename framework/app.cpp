@@ -41,35 +41,6 @@ CWinApp* AfxGetApp()
     return g_app;
 }
 
-int CWinApp::GetProfileInt(const char* section, const char* key, int defaultValue) const
-{
-    return static_cast<int>(GetPrivateProfileIntA(section, key, defaultValue, m_profileName.c_str()));
-}
-
-std::string CWinApp::GetProfileString(const char* section, const char* key, const std::string& defaultValue) const
-{
-    // Grow until the value fits: GetPrivateProfileString returns size - 1 when it cut.
-    for (DWORD size = 1024;; size *= 4) {
-        std::string buffer(size, '\0');
-        DWORD got = GetPrivateProfileStringA(section, key, defaultValue.c_str(), buffer.data(), size,
-                                             m_profileName.c_str());
-        if (got < size - 1 || size >= (1u << 20)) {
-            buffer.resize(got);
-            return buffer;
-        }
-    }
-}
-
-bool CWinApp::WriteProfileInt(const char* section, const char* key, int value) const
-{
-    return WriteProfileString(section, key, std::to_string(value));
-}
-
-bool CWinApp::WriteProfileString(const char* section, const char* key, const std::string& value) const
-{
-    return WritePrivateProfileStringA(section, key, value.c_str(), m_profileName.c_str()) != FALSE;
-}
-
 UINT WithDefaultIcon(UINT type)
 {
     if (type & MB_ICONMASK)

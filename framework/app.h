@@ -1,7 +1,5 @@
 // CWinApp: the one application object. WinMain hands control to RunApplication,
 // which runs InitInstance and, when that returns FALSE, ends with ExitInstance.
-// The profile functions read and write the private-profile (INI) file named by
-// m_profileName.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -18,16 +16,11 @@ public:
     virtual BOOL InitInstance() { return FALSE; }
     virtual int ExitInstance() { return 0; }
 
-    int GetProfileInt(const char* section, const char* key, int defaultValue) const;
-    std::string GetProfileString(const char* section, const char* key, const std::string& defaultValue) const;
-    bool WriteProfileInt(const char* section, const char* key, int value) const;
-    bool WriteProfileString(const char* section, const char* key, const std::string& value) const;
-
     // Title of the application's message boxes: string resource 0xE000, else the
     // program's file name.
     const std::string& Title() const;
 
-    std::string m_profileName;
+    std::string m_profileName;  // the program's settings file
     CWnd* m_mainWnd = nullptr;
 
 private:

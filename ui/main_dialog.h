@@ -35,7 +35,7 @@ public:
     void CloseProgress();
     SyncDirection GetDirection() const;
     const Settings& Options() const { return m_optionDlg.m_settings; }
-    int TwoSecondSame() const { return m_twoSecondSame; }
+    int TwoSecondSame() const { return Options().ONESECSAME; }
     void FillResultList();
     void UpdateSummary();
 
@@ -82,8 +82,10 @@ private:
 
     // Settings and the close path (main_settings.cpp)
     void LoadSettings();
-    void SaveSettings();
+    Failure SaveSettings();
     void SaveOneSecSame();
+    Problems SaveSettingsAndFavorites();
+    void ReportFailure(const Failure& failure) const;
     LRESULT OnClose(WPARAM, LPARAM);
 
     // Making the list and syncing (main_make_list.cpp)
@@ -110,7 +112,7 @@ private:
 
     // Favourites (main_favorites.cpp)
     void LoadFavorites();
-    std::string SaveFavorites();  // empty, or the message of a failed write
+    Failure SaveFavorites();
     void FillFavoritesList();
     void OnNewFavorite();
     void OnRegisterFavorite();
@@ -134,7 +136,6 @@ private:
     int m_syncing = 0;
     int m_busy = 0;
     std::unique_ptr<CProgressWnd> m_progress;
-    int m_twoSecondSame = 0;
 
     Comparison m_comparison;
     ResultList m_resultList;

@@ -18,25 +18,24 @@ void CMirvalenDlg::LoadFavorites()
     m_favorites.filePath = path;
     m_unreadableFavorites = read.unreadable ? path : std::string();
     if (read.unreadable) {
-        AppMessageBox(UnreadableFavoritesMessage(path), MB_OK | MB_ICONWARNING);
+        ReportFailure(UnreadableFavorites(path));
     } else if (read.damaged) {
         // The next save rewrites the file from what could be read: keep the original.
         std::string copy = path + ".bak";
         bool kept = CopyFileA(path.c_str(), copy.c_str(), FALSE) != FALSE;
-        AppMessageBox(DamagedFavoritesMessage(path) + (kept ? "\n元のファイルを残しました: " + copy : ""),
+        AppMessageBox(MessageOf(DamagedFavorites(path)) + (kept ? "\n元のファイルを残しました: " + copy : ""),
                       MB_OK | MB_ICONWARNING);
     }
 }
 
-// Empty, or the message of a write that failed or was refused.
-std::string CMirvalenDlg::SaveFavorites()
+Failure CMirvalenDlg::SaveFavorites()
 {
     m_favorites.filePath = ResolveFavoritesPath(Options().FAVPATH, GetModuleFolder());
     // A file that is there but could not be read is never replaced by the
     // (empty) list shown in its place.
     if (!m_unreadableFavorites.empty() && lstrcmpiA(m_unreadableFavorites.c_str(), m_favorites.filePath.c_str()) == 0
         && GetFileAttributesA(m_favorites.filePath.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return UnreadableFavoritesMessage(m_favorites.filePath);
+        return UnreadableFavorites(m_favorites.filePath);
     return WriteFavoritesFile(m_favorites.filePath, m_favorites);
 }
 
@@ -81,10 +80,9 @@ void CMirvalenDlg::OnRegisterFavorite()
         SendDlgItemMessage(IDC_FAV_LIST, LB_DELETESTRING, selection);
         SendDlgItemMessage(IDC_FAV_LIST, LB_INSERTSTRING, selection, reinterpret_cast<LPARAM>(shown.c_str()));
     }
-    SaveSettings();
-    std::string failure = SaveFavorites();
-    if (!failure.empty())
-        AppMessageBox(failure, MB_OK | MB_ICONWARNING);
+    Problems failed = SaveSettingsAndFavorites();
+    if (!failed.empty())
+        AppMessageBox(MessageOf(failed), MB_OK | MB_ICONWARNING);
 }
 
 void CMirvalenDlg::OnSelectFavorite()

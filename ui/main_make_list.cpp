@@ -70,7 +70,7 @@ bool CMirvalenDlg::RefuseWhileBusy()
     if (!m_busy && !m_syncing)
         return false;
     SetDirectionChecks(m_runDirection);
-    SetCheck(IDC_TWO_SECOND, m_twoSecondSame ? BST_CHECKED : BST_UNCHECKED);
+    SetCheck(IDC_TWO_SECOND, Options().ONESECSAME ? BST_CHECKED : BST_UNCHECKED);
     SendDlgItemMessage(IDC_FAV_LIST, LB_SETCURSEL, m_runFavoriteSelection);
     MessageBeep(MB_OK);
     return true;

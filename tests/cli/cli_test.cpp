@@ -214,7 +214,7 @@ TEST(Cli, FavoritesListsAFileAndSyncRunsAFavouriteByName)
     FavoritesTable table;
     table.Append("毎晩", tree.Path("base"), tree.Path("target\\"), 0);  // stored without its final "\"
     table.Append("逆", tree.Path("target\\"), tree.Path("base\\"), 1);
-    ASSERT_EQ("", WriteFavoritesFile(tree.Path("favorites.bdt"), table));
+    ASSERT_FALSE(WriteFavoritesFile(tree.Path("favorites.bdt"), table));
 
     CliRun list = RunCli("favorites " + Quoted(tree.Path("favorites.bdt")));
     EXPECT_EQ(0u, list.exitCode);

@@ -26,7 +26,7 @@ std::string Field(const std::string& text, std::size_t size)
 TEST(FavoritesFile, EmptyTableIsTheHeaderAlone)
 {
     TempTree tree;
-    ASSERT_EQ("", WriteFavoritesFile(tree.Path("Mirvalen.bdt"), FavoritesTable{}));
+    ASSERT_FALSE(WriteFavoritesFile(tree.Path("Mirvalen.bdt"), FavoritesTable{}));
     std::string bytes = tree.Read("Mirvalen.bdt");
     EXPECT_EQ(std::string(4, '\0') + Field("1.0.0", 20), bytes);
 }
@@ -36,7 +36,7 @@ TEST(FavoritesFile, OneFavoriteSitsAtItsOffsets)
     TempTree tree;
     FavoritesTable table;
     table.Append("表計算の控え", "C:\\表示\\基本\\", "D:\\ソフト\\対象\\", 2);
-    ASSERT_EQ("", WriteFavoritesFile(tree.Path("f.bdt"), table));
+    ASSERT_FALSE(WriteFavoritesFile(tree.Path("f.bdt"), table));
 
     std::string bytes = tree.Read("f.bdt");
     ASSERT_EQ(1596u, bytes.size());
@@ -54,7 +54,7 @@ TEST(FavoritesFile, ShiftJisTextsReadBackByteForByte)
     FavoritesTable table;
     table.Append("表", "C:\\表\\", "C:\\能力\\", 0);
     table.Append("ソース", "Z:\\予定表\\", "", 1);
-    ASSERT_EQ("", WriteFavoritesFile(tree.Path("f.bdt"), table));
+    ASSERT_FALSE(WriteFavoritesFile(tree.Path("f.bdt"), table));
     EXPECT_EQ(3168u, tree.Read("f.bdt").size());
 
     FavoritesReadResult read = ReadFavoritesFile(tree.Path("f.bdt"));
@@ -79,7 +79,7 @@ TEST(FavoritesFile, VersionTextIsWrittenBackAsRead)
 
     FavoritesReadResult read = ReadFavoritesFile(tree.Path("f.bdt"));
     EXPECT_FALSE(read.damaged);
-    ASSERT_EQ("", WriteFavoritesFile(tree.Path("f.bdt"), read.table));
+    ASSERT_FALSE(WriteFavoritesFile(tree.Path("f.bdt"), read.table));
     EXPECT_EQ(version, tree.Read("f.bdt").substr(4));
 }
 
@@ -113,7 +113,7 @@ TEST(FavoritesFile, FailedWriteKeepsTheOldFileAndReportsThePath)
     TempTree tree;
     FavoritesTable old;
     old.Append("old", "C:\\a\\", "C:\\b\\", 0);
-    ASSERT_EQ("", WriteFavoritesFile(tree.Path("f.bdt"), old));
+    ASSERT_FALSE(WriteFavoritesFile(tree.Path("f.bdt"), old));
     std::string before = tree.Read("f.bdt");
     FavoritesTable changed;
     changed.Append("new", "C:\\c\\", "C:\\d\\", 1);
@@ -121,16 +121,18 @@ TEST(FavoritesFile, FailedWriteKeepsTheOldFileAndReportsThePath)
     {   // held open by another program that lets nobody else in
         HANDLE lock = CreateFileA(tree.Path("f.bdt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(INVALID_HANDLE_VALUE, lock);
-        std::string message = WriteFavoritesFile(tree.Path("f.bdt"), changed);
+        Failure failure = WriteFavoritesFile(tree.Path("f.bdt"), changed);
         CloseHandle(lock);
-        EXPECT_NE(std::string::npos, message.find(tree.Path("f.bdt"))) << message;
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(tree.Path("f.bdt"), failure->path);
     }
     EXPECT_EQ(before, tree.Read("f.bdt"));
     EXPECT_FALSE(tree.Exists("f.bdt.tmp"));
 
     tree.SetAttributes("f.bdt", FILE_ATTRIBUTE_READONLY);
-    std::string message = WriteFavoritesFile(tree.Path("f.bdt"), changed);
-    EXPECT_EQ("お気に入りファイルを保存できませんでした。\n" + tree.Path("f.bdt"), message);
+    Failure failure = WriteFavoritesFile(tree.Path("f.bdt"), changed);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ("お気に入りファイルを保存できませんでした。読み取り専用です。\n" + tree.Path("f.bdt"), MessageOf(*failure));
     EXPECT_EQ(before, tree.Read("f.bdt"));
     EXPECT_FALSE(tree.Exists("f.bdt.tmp"));
 }
@@ -139,7 +141,8 @@ TEST(FavoritesFile, WriteIntoAMissingFolderFails)
 {
     TempTree tree;
     std::string path = tree.Path("no such folder\\f.bdt");
-    std::string message = WriteFavoritesFile(path, FavoritesTable{});
-    EXPECT_NE(std::string::npos, message.find(path));
+    Failure failure = WriteFavoritesFile(path, FavoritesTable{});
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(path, failure->path);
     EXPECT_FALSE(tree.Exists("no such folder"));
 }

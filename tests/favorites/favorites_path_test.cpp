@@ -33,7 +33,7 @@ TEST(FavoritesPath, BesideTheProgramFolderResolvesToTheSameFile)
 
     FavoritesTable table;
     table.Append("beside", "", "", 0);
-    ASSERT_EQ("", WriteFavoritesFile(ResolveFavoritesPath(stored, program), table));
+    ASSERT_FALSE(WriteFavoritesFile(ResolveFavoritesPath(stored, program), table));
     EXPECT_EQ(1596u, tree.Read("x.bdt").size());
 }
 

@@ -71,7 +71,7 @@ TEST(FavoritesTable, DeleteRemovesOneAndTheLastLeavesAnEmptyFile)
     EXPECT_TRUE(table.Delete(0));
     EXPECT_EQ(0, table.count());
     TempTree tree;
-    ASSERT_EQ("", WriteFavoritesFile(tree.Path("f.bdt"), table));
+    ASSERT_FALSE(WriteFavoritesFile(tree.Path("f.bdt"), table));
     EXPECT_EQ(24u, tree.Read("f.bdt").size());
 }
 
@@ -86,9 +86,9 @@ TEST(FavoritesTable, TextsLongerThanTheirFieldsAreRefused)
     // Nor does the file cut them: the save fails and the old file stays.
     TempTree tree;
     FavoritesTable table;
-    ASSERT_EQ("", WriteFavoritesFile(tree.Path("f.bdt"), table));
+    ASSERT_FALSE(WriteFavoritesFile(tree.Path("f.bdt"), table));
     table.Append(name523 + "n", "", "", 0);
-    EXPECT_NE("", WriteFavoritesFile(tree.Path("f.bdt"), table));
+    EXPECT_TRUE(WriteFavoritesFile(tree.Path("f.bdt"), table));
     EXPECT_EQ(24u, tree.Read("f.bdt").size());
 }
 

@@ -1,4 +1,4 @@
-#include "app/mirvalen_app.h"
+#include "app/settings.h"
 #include "app/module_folder.h"
 
 #include <gtest/gtest.h>
@@ -18,5 +18,5 @@ TEST(ModuleFolder, NamesTheRunningProgramsFolderWithTrailingBackslash)
 
 TEST(ModuleFolder, SettingsFileLiesBesideTheProgram)
 {
-    EXPECT_EQ(GetModuleFolder() + "Mirvalen.ini", SettingsFilePath());
+    EXPECT_EQ(GetModuleFolder() + "Mirvalen.ini", SettingsFile::OfProgram().Path());
 }

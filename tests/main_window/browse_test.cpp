@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, FavouritesBrowseThenEscapeReloadsFromTheSameFile)
     FavoritesTable table;
     table.Append("一", m_base, m_target, 2);
     table.Append("二", m_base, m_target, 2);
-    ASSERT_EQ("", WriteFavoritesFile(m_tree.Path("favorites.bdt"), table));
+    ASSERT_FALSE(WriteFavoritesFile(m_tree.Path("favorites.bdt"), table));
     Open();
     HWND list = Item(IDC_FAV_LIST);
     SendMessageA(list, LB_SETCURSEL, 0, 0);

@@ -219,7 +219,7 @@ TEST_F(FavoritesWindowTest, AFileThatCannotBeReadIsReportedAndNeverOverwritten)
 {
     FavoritesTable table;
     table.Append("大事", m_base, m_target, 2);
-    ASSERT_EQ("", WriteFavoritesFile(m_tree.Path("favorites.bdt"), table));
+    ASSERT_FALSE(WriteFavoritesFile(m_tree.Path("favorites.bdt"), table));
     std::string before = m_tree.Read("favorites.bdt");
     HANDLE lock = CreateFileA(m_tree.Path("favorites.bdt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     {

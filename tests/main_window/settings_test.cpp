@@ -16,7 +16,7 @@ TEST_F(MainWindowTest, SettingsAreReadAtStartAndWrittenAtClose)
     EXPECT_EQ("1", Setting("SUBFOLDER"));
     EXPECT_EQ("1", Setting("ROOTFILE"));
     EXPECT_EQ("1", Setting("SAMEHIDE"));
-    EXPECT_EQ("50", Setting("DISPTIME"));
+    EXPECT_EQ("100", Setting("DISPTIME")) << "brought into the range the options dialog accepts";
     EXPECT_EQ("7", Setting("ONESECSAME"));  // written only when the toggle changes
 }
 

@@ -1,0 +1,67 @@
+#include "app/module_folder.h"
+#include "app/settings.h"
+#include "tests/support/temp_tree.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SettingsFile, HandEditedValuesAreLimitedToTheirRanges)
+{
+    TempTree tree;
+    tree.Write("Mirvalen.ini", "[Mirvalen]\r\nSUBFOLDER=7\r\nROOTFILE=1\r\nSAMEHIDE=-1\r\nDISPTIME=-5\r\n"
+                               "ONESECSAME=1\r\nRECYCLE=abc\r\nEXCLUDE=*.tmp|~*\r\nFAVPATH=\r\n");
+    Settings s = SettingsFile(tree.Path("Mirvalen.ini")).Read();
+    EXPECT_EQ(1, s.SUBFOLDER);
+    EXPECT_EQ(1, s.ROOTFILE);
+    EXPECT_EQ(1, s.SAMEHIDE);
+    EXPECT_EQ(100, s.DISPTIME) << "a negative time would be a timer of about 49 days";
+    EXPECT_EQ(1, s.ONESECSAME);
+    EXPECT_EQ(1, s.RECYCLE) << "no number: the default";
+    EXPECT_EQ("*.tmp|~*", s.EXCLUDE);
+    EXPECT_EQ(GetModuleFolder() + FavoritesFileName, s.FAVPATH);
+
+    tree.Write("Mirvalen.ini", "[Mirvalen]\r\nDISPTIME=99999999999\r\nSUBFOLDER=0\r\n");
+    EXPECT_EQ(3000, SettingsFile(tree.Path("Mirvalen.ini")).Read().DISPTIME);
+    EXPECT_EQ(0, SettingsFile(tree.Path("Mirvalen.ini")).Read().SUBFOLDER);
+}
+
+TEST(SettingsFile, WhatIsWrittenIsReadBackAndAFailedWriteIsReported)
+{
+    TempTree tree;
+    SettingsFile file(tree.Path("Mirvalen.ini"));
+    Settings written;
+    written.SUBFOLDER = 1;
+    written.DISPTIME = 1500;
+    written.RECYCLE = 0;
+    written.EXCLUDE = std::string(5000, 'x');  // longer than any fixed buffer
+    written.FAVPATH = GetModuleFolder() + "data\\お気に入り.bdt";
+    ASSERT_FALSE(file.Write(written));
+    EXPECT_EQ(".\\data\\お気に入り.bdt", written.FAVPATH) << "kept relative to the program folder";
+    ASSERT_FALSE(file.WriteTwoSecondSame(1));
+    Settings read = file.Read();
+    EXPECT_EQ(1, read.SUBFOLDER);
+    EXPECT_EQ(1500, read.DISPTIME);
+    EXPECT_EQ(0, read.RECYCLE);
+    EXPECT_EQ(1, read.ONESECSAME);
+    EXPECT_EQ(written.EXCLUDE, read.EXCLUDE);
+    EXPECT_EQ(written.FAVPATH, read.FAVPATH);
+
+    // A copy beside the favourites file; none where that folder is missing.
+    tree.MakeDir("other");
+    EXPECT_FALSE(file.CopyBeside(tree.Path("other\\f.bdt")));
+    EXPECT_EQ(tree.Read("Mirvalen.ini"), tree.Read("other\\Mirvalen.ini"));
+    Failure missing = file.CopyBeside(tree.Path("gone\\f.bdt"));
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(tree.Path("gone\\Mirvalen.ini"), missing->path);
+
+    // A folder that is not there stands for any place the program may not write.
+    SettingsFile unwritable(tree.Path("gone\\Mirvalen.ini"));
+    Failure failure = unwritable.Write(written);
+    ASSERT_TRUE(failure) << "a settings file that cannot be written is not passed over in silence";
+    EXPECT_EQ(unwritable.Path(), failure->path);
+    EXPECT_NE(std::string::npos, MessageOf(*failure).find("設定ファイルを保存できませんでした")) << MessageOf(*failure);
+    EXPECT_TRUE(unwritable.WriteTwoSecondSame(1));
+}
+
+} // namespace
