@@ -2,7 +2,7 @@
 
 #include "app/module_folder.h"
 #include "favorites/favorites_path.h"
-#include "sync/path_parts.h"
+#include "engine/path_text.h"
 
 #include <windows.h>
 
@@ -68,7 +68,7 @@ Settings SettingsFile::Read() const
     s.SUBFOLDER = ReadFlag(m_path, "SUBFOLDER", 0);
     s.ROOTFILE = ReadFlag(m_path, "ROOTFILE", 0);
     s.SAMEHIDE = ReadFlag(m_path, "SAMEHIDE", 0);
-    s.DISPTIME = ReadInt(m_path, "DISPTIME", 500, kMinDispTime, kMaxDispTime);
+    s.DISPTIME = ReadInt(m_path, "DISPTIME", kDefaultDispTime, kMinDispTime, kMaxDispTime);
     s.ONESECSAME = ReadFlag(m_path, "ONESECSAME", 0);
     s.RECYCLE = ReadFlag(m_path, "RECYCLE", 1);
     s.EXCLUDE = ReadString(m_path, "EXCLUDE", "");
@@ -87,8 +87,7 @@ Failure SettingsFile::WriteValue(const char* key, const std::string& value) cons
 
 Failure SettingsFile::Write(Settings& s) const
 {
-    if (s.FAVPATH.rfind(".\\", 0) != 0)
-        s.FAVPATH = StoredFavoritesPath(s.FAVPATH, GetModuleFolder());
+    s.FAVPATH = StoredFavoritesPath(s.FAVPATH, GetModuleFolder());
     const std::pair<const char*, std::string> values[] = {
         {"SUBFOLDER", std::to_string(s.SUBFOLDER)}, {"ROOTFILE", std::to_string(s.ROOTFILE)},
         {"SAMEHIDE", std::to_string(s.SAMEHIDE)},   {"DISPTIME", std::to_string(s.DISPTIME)},

@@ -6,21 +6,25 @@
 
 #include <string>
 
+// The range the options dialog accepts for DISPTIME, and its default.
+inline constexpr int kMinDispTime = 100;
+inline constexpr int kMaxDispTime = 3000;
+inline constexpr int kDefaultDispTime = 500;
+// The longest favourites path the options dialog takes (the path is an ANSI
+// path, so this is far more than any that opens).
+inline constexpr int kMaxFavPathLength = 1024;
+
 struct Settings {
     int favFileChanged = 0;  // the options dialog picked another favourites file (not stored)
     int SUBFOLDER = 0;       // 1: subfolders are not searched
     int ROOTFILE = 0;        // 1: files of the root folders are listed first
     int SAMEHIDE = 0;        // 1: identical files are left out of the list
-    int DISPTIME = 500;      // milliseconds the folder-not-found notice stays
+    int DISPTIME = kDefaultDispTime; // milliseconds the folder-not-found notice stays
     std::string FAVPATH;     // favourites file; ".\" at the start means the program folder
     int ONESECSAME = 0;      // 1: times within two seconds count as the same
     int RECYCLE = 1;         // 1: a replaced file's old version goes to the Recycle Bin
     std::string EXCLUDE;     // name patterns left out of both scans, "|" between them
 };
-
-// The range the options dialog accepts for DISPTIME.
-inline constexpr int kMinDispTime = 100;
-inline constexpr int kMaxDispTime = 3000;
 
 // The settings file beside the program, and the favourites file's name (its
 // default folder is the program's too).

@@ -38,8 +38,9 @@ ConsoleHost::ConsoleHost(const Comparison& comparison, const ComparisonInputs& i
 
 void ConsoleHost::PumpOneMessage()
 {
-    // Called once per directory entry: look at the clock only now and then.
-    if ((++m_pumps & 0x3FF) == 0)
+    // Called once per directory entry: look at the clock only every 1,024th time.
+    constexpr unsigned kClockLookMask = 1024 - 1;
+    if ((++m_pumps & kClockLookMask) == 0)
         ShowProgressLine();
 }
 

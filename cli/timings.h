@@ -22,5 +22,5 @@ double Now();
 // (also per entry, counted from `before`) to standard error.
 void PrintTimings(const std::vector<std::pair<std::string, double>>& steps, int entries, const MemoryUse& before,
                   const Output& output);
-// The copy step: seconds (the closing pause of the popup included) and files copied.
+// The copy step: seconds and files copied.
 void PrintSyncTiming(double seconds, int copied, const Output& output);

@@ -1,15 +1,11 @@
 #include "engine/both_list.h"
 
 #include "engine/folder_scanner.h"
+#include "engine/transfer.h"
 
 #include <algorithm>
 
 namespace {
-
-bool ListedFromBase(const FileEntry& e)
-{
-    return e.status == Same || e.status == BaseNewer || e.status == BaseOnly;
-}
 
 bool ListedFromTarget(const FileEntry& e)
 {
@@ -23,7 +19,7 @@ void AddGroup(std::vector<FileEntry>& to, const std::vector<FileEntry>& base, co
     std::size_t start = to.size();
     for (const FileEntry& e : base) {
         host.PumpOneMessage();
-        if (e.isRoot == isRoot && ListedFromBase(e))
+        if (e.isRoot == isRoot && ListedFromBase(e.status))
             to.push_back(e);
     }
     for (const FileEntry& e : target) {

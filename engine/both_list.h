@@ -8,8 +8,8 @@
 
 struct BothList {
     std::vector<FileEntry> entries;
-    int firstCount = 0;  // m_bothFirstCount
-    int secondCount = 0; // m_bothSecondCount
+    int firstCount = 0;  // rows taken from the first table of the pass
+    int secondCount = 0; // rows taken from the second table
 };
 
 // A base entry is listed when Same, BaseNewer or BaseOnly, a target entry when

@@ -12,7 +12,7 @@ public:
     virtual std::string BaseFolder() const = 0;   // text of the base folder field
     virtual std::string TargetFolder() const = 0; // text of the target folder field
     virtual SyncDirection GetDirection() const = 0;
-    virtual int TwoSecondSame() const = 0; // m_twoSecondSame: times within two seconds count as the same
+    virtual int TwoSecondSame() const = 0; // ONESECSAME: times within two seconds count as the same
     virtual int SubFolder() const = 0;     // SUBFOLDER: leave subfolder files out
     virtual int RootFile() const = 0;      // ROOTFILE: root files before subfolder files
     virtual int SameHide() const = 0;      // SAMEHIDE: identical files get no row

@@ -1,12 +1,25 @@
 // What the engine needs from whoever runs it: a way to keep the window alive
 // inside long loops, the close request, the one message it shows, and progress.
 #pragma once
+#include <windows.h>
 
 class EngineHost {
 public:
     virtual ~EngineHost() = default;
     virtual void PumpOneMessage() = 0;          // let at most one queued message through
-    virtual bool Cancelled() const = 0;         // m_cancel: the application is closing
+    virtual bool Cancelled() const = 0;         // the application is closing
     virtual void ReportConversionFailure() = 0; // show "変換失敗"
     virtual void SetProgress(int percent) = 0;  // progress popup value
+
+    // Waits a little for the handle, letting a message through when it is not
+    // signalled yet. A host with a message queue wakes for a message as well.
+    virtual void WaitFor(HANDLE handle)
+    {
+        if (WaitForSingleObject(handle, kWaitSliceMs) != WAIT_OBJECT_0)
+            PumpOneMessage();
+    }
+
+protected:
+    // The longest a wait goes without looking at the close request.
+    static constexpr DWORD kWaitSliceMs = 50;
 };

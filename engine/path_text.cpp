@@ -44,9 +44,10 @@ std::size_t LastBackslash(std::string_view path)
     return last;
 }
 
-bool HasBackslash(std::string_view path)
+std::string FolderPart(const std::string& path)
 {
-    return LastBackslash(path) != std::string_view::npos;
+    std::size_t last = LastBackslash(path);
+    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
 bool EndsWithBackslash(std::string_view folder)

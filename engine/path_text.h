@@ -11,8 +11,8 @@ bool IsLeadByte(unsigned char byte);
 
 // Position of the last "\" that is a character of its own; npos when none.
 std::size_t LastBackslash(std::string_view path);
-// True when the path holds a "\" that is a character of its own.
-bool HasBackslash(std::string_view path);
+// The path up to and including its last "\"; empty when there is none.
+std::string FolderPart(const std::string& path);
 
 bool EndsWithBackslash(std::string_view folder);
 // The folder text with a final "\" added when it lacks one; an empty text stays empty.

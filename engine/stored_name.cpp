@@ -9,6 +9,7 @@ namespace {
 constexpr unsigned char kEscape = 0xFF;
 constexpr unsigned char kDigitBase = 0xA0; // six bits per byte: 0xA0 to 0xDF
 constexpr int kEscapeLength = 5;
+constexpr UINT kShiftJis = 932;  // the code page of every stored name, whatever the system's
 
 void AppendEscape(std::string& out, char32_t codePoint)
 {
@@ -64,15 +65,16 @@ std::wstring WideFromCodePage(UINT codePage, std::string_view text)
 bool ConvertsExactly(std::wstring_view wide, std::string& text)
 {
     BOOL usedDefault = FALSE;
-    int length = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), nullptr,
-                                     0, nullptr, &usedDefault);
+    const int size = static_cast<int>(wide.size());
+    int length = WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr,
+                                     &usedDefault);
     if (length <= 0 || usedDefault)
         return false;
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), bytes.data(), length,
-                        nullptr, &usedDefault);
+    WideCharToMultiByte(kShiftJis, WC_NO_BEST_FIT_CHARS, wide.data(), size, bytes.data(), length, nullptr,
+                        &usedDefault);
     if (usedDefault || bytes.find(static_cast<char>(kEscape)) != std::string::npos
-        || WideFromCodePage(932, bytes) != wide)
+        || WideFromCodePage(kShiftJis, bytes) != wide)
         return false;
     text = std::move(bytes);
     return true;
@@ -131,7 +133,7 @@ std::wstring WideFromStored(std::string_view stored)
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < stored.size();) {
         if (IsEscapeAt(stored, i)) {
-            out += WideFromCodePage(932, stored.substr(runStart, i - runStart));
+            out += WideFromCodePage(kShiftJis, stored.substr(runStart, i - runStart));
             AppendUtf16(out, EscapedCodePoint(stored, i));
             i += kEscapeLength;
             runStart = i;
@@ -139,7 +141,7 @@ std::wstring WideFromStored(std::string_view stored)
             i += (IsLeadByte(static_cast<unsigned char>(stored[i])) && i + 1 < stored.size()) ? 2 : 1;
         }
     }
-    out += WideFromCodePage(932, stored.substr(runStart));
+    out += WideFromCodePage(kShiftJis, stored.substr(runStart));
     return out;
 }
 
@@ -158,11 +160,6 @@ std::string PrintableStored(std::string_view stored)
     return out;
 }
 
-bool HasEscapes(std::string_view stored)
-{
-    return stored.find(static_cast<char>(kEscape)) != std::string_view::npos;
-}
-
 std::string Utf8FromWide(std::wstring_view wide)
 {
     if (wide.empty())
@@ -172,11 +169,6 @@ std::string Utf8FromWide(std::wstring_view wide)
     std::string out(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), length, nullptr, nullptr);
     return out;
-}
-
-std::wstring WideFromUtf8(std::string_view utf8)
-{
-    return WideFromCodePage(CP_UTF8, utf8);
 }
 
 bool ExactShiftJis(std::wstring_view wide, std::string& text)

@@ -23,12 +23,9 @@ std::wstring WideFromStored(std::string_view stored);
 // For Shift-JIS output (a console, a message in the code page): every escaped
 // character becomes "?".
 std::string PrintableStored(std::string_view stored);
-// True when the text holds an escaped character.
-bool HasEscapes(std::string_view stored);
 
-// UTF-8 and back, for output meant to carry every character.
+// UTF-8, for output meant to carry every character.
 std::string Utf8FromWide(std::wstring_view wide);
-std::wstring WideFromUtf8(std::string_view utf8);
 
 // The Shift-JIS text of a path when the code page writes it exactly; false
 // (and nothing written) when it does not. Folder fields take only such paths.

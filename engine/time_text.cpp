@@ -40,6 +40,11 @@ constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600;
 
 } // namespace
 
+std::int64_t WholeSeconds(const FILETIME& time)
+{
+    return static_cast<std::int64_t>(static_cast<std::uint64_t>(Ticks(time)) / kTicksPerSecond);
+}
+
 LocalTimeFormatter::LocalTimeFormatter()
 {
     // The bias FileTimeToLocalFileTime applies is the one in force now, whatever the

@@ -18,6 +18,9 @@ private:
     std::int64_t m_bias; // local minus UTC, in 100 ns units
 };
 
+// Whole seconds since 1601 of a file time, for comparing times.
+std::int64_t WholeSeconds(const FILETIME& time);
+
 // Seconds of a time text as a calendar time; false when the text names no time
 // at all. Times the C runtime cannot take (before 1970, 1601/01/01 of a zero file
 // time) go through the platform's own calendar, so no valid text fails.

@@ -7,6 +7,13 @@
 
 enum class Transfer { None, Down, Up }; // "=", "↓", "↑"
 
+// The two-way list takes a pair's row, and a file on one side only, from the
+// base table when Same, BaseNewer or BaseOnly; the rest from the target table.
+inline bool ListedFromBase(EntryStatus status)
+{
+    return status == Same || status == BaseNewer || status == BaseOnly;
+}
+
 inline Transfer TransferOf(SyncDirection direction, EntryStatus status)
 {
     // A pair newer on the side that is not sent shows as "=".

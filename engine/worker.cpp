@@ -21,16 +21,7 @@ void Worker::Wait(EngineHost& host)
     while (WaitForSingleObject(m_done, 0) != WAIT_OBJECT_0) {
         if (host.Cancelled())
             m_host.Stop();
-        WaitPumping(m_done, host);
+        host.WaitFor(m_done);
     }
     m_thread.join();
-}
-
-void WaitPumping(HANDLE handle, EngineHost& host)
-{
-    // Wakes for the handle or for a message, whichever comes first; a short
-    // timeout keeps hosts without a message queue (the console) looking at
-    // their close request.
-    if (MsgWaitForMultipleObjects(1, &handle, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0)
-        host.PumpOneMessage();
 }

@@ -42,6 +42,3 @@ private:
     HANDLE m_done;
     std::thread m_thread;
 };
-
-// Waits on a handle while letting messages through the host.
-void WaitPumping(HANDLE handle, EngineHost& host);

@@ -12,8 +12,9 @@ struct FavoritesReadResult {
     bool unreadable = false;  // the file is there but could not be opened (locked, no access)
 };
 
-// Reads the favourites file. A file that cannot be opened gives an empty table
-// silently (the first save creates it); a damaged one gives what it holds.
+// Reads the favourites file. A missing file gives an empty table silently (the
+// first save creates it); one that is there but cannot be opened is marked
+// unreadable; a damaged one gives what it holds.
 FavoritesReadResult ReadFavoritesFile(const std::string& path);
 
 // Writes the whole table to the file. The old file is replaced only once the

@@ -1,5 +1,5 @@
-// The check made when a favourite is recalled: both folders end with "\" and
-// exist, or the user is told which is missing.
+// The check made when a favourite is recalled: whether each folder exists, and
+// the notice that tells the user which is missing.
 #pragma once
 #include <string>
 

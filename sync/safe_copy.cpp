@@ -1,6 +1,7 @@
 #include "sync/safe_copy.h"
 
 #include "engine/problem.h"
+#include "engine/time_text.h"
 #include "sync/recycle_bin.h"
 
 #include <atomic>
@@ -8,12 +9,6 @@
 #include <cwchar>
 
 namespace {
-
-std::int64_t WholeSeconds(const FILETIME& time)
-{
-    return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime)
-        / 10000000;
-}
 
 const DWORD kProtection = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
 

@@ -139,7 +139,7 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
             continue;
         }
         while (!pool.TryAdd(task) && !host.Cancelled()) {
-            WaitPumping(pool.FinishedEvent(), host);
+            host.WaitFor(pool.FinishedEvent());
             collect();
         }
         collect();
@@ -151,7 +151,7 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
     }
     outcomes.Advance();
     while (!pool.Idle()) {
-        WaitPumping(pool.FinishedEvent(), host);
+        host.WaitFor(pool.FinishedEvent());
         collect();
         if (host.Cancelled()) {
             pool.Cancel();

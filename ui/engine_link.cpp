@@ -74,6 +74,15 @@ void WindowHost<Host>::SetProgress(int percent)
     m_window.SetProgress(percent);
 }
 
+// Wakes for the handle or for a message, whichever comes first, so that the
+// window answers at once while workers run.
+template <class Host>
+void WindowHost<Host>::WaitFor(HANDLE handle)
+{
+    if (MsgWaitForMultipleObjects(1, &handle, FALSE, Host::kWaitSliceMs, QS_ALLINPUT) != WAIT_OBJECT_0)
+        PumpOneMessage();
+}
+
 template class WindowHost<MakeListHost>;
 template class WindowHost<SyncHost>;
 
@@ -89,6 +98,7 @@ void SyncRunHost::OpenSyncProgress()
 // The popup shows 100% for half a second, so that the end of the copy is seen.
 void SyncRunHost::CloseProgress()
 {
-    Sleep(500);
+    constexpr DWORD kSyncDonePauseMs = 500;
+    Sleep(kSyncDonePauseMs);
     m_window.CloseProgress();
 }

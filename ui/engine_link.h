@@ -35,6 +35,7 @@ public:
     bool Cancelled() const override;
     void ReportConversionFailure() override;
     void SetProgress(int percent) override;
+    void WaitFor(HANDLE handle) override;
 
 protected:
     CMirvalenDlg& m_window;

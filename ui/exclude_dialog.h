@@ -1,6 +1,6 @@
 // The exclusion patterns and the Recycle Bin switch, in a small dialog of
-// their own. The patterns are edited one per line; the main window turns them
-// into the stored list and back (exclusion_filter.h).
+// their own. The patterns are edited one per line; LinesFromList and
+// ListFromLines turn them into the stored list and back (exclusion_filter.h).
 #pragma once
 #include "framework/dialog.h"
 #include "res/resource.h"

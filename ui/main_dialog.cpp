@@ -126,9 +126,9 @@ void CMirvalenDlg::InitDecorations()
 void CMirvalenDlg::CreateSummaryPanels()
 {
     BaseUnits units = BaseUnits::Of(m_hWnd);
-    m_transferPanel.Create(m_hWnd, units, PanelKind::Transfer, 12, m_normalFont, m_boldFont);
-    m_basePanel.Create(m_hWnd, units, PanelKind::Base, 180, m_normalFont, m_boldFont);
-    m_targetPanel.Create(m_hWnd, units, PanelKind::Target, 348, m_normalFont, m_boldFont);
+    m_transferPanel.Create(m_hWnd, units, PanelKind::Transfer, kTransferPanelLeft, m_normalFont, m_boldFont);
+    m_basePanel.Create(m_hWnd, units, PanelKind::Base, kSecondPanelLeft, m_normalFont, m_boldFont);
+    m_targetPanel.Create(m_hWnd, units, PanelKind::Target, kThirdPanelLeft, m_normalFont, m_boldFont);
 }
 
 void CMirvalenDlg::InitData()

@@ -144,7 +144,7 @@ private:
     SyncRunHost m_syncHost{*this};
     DWORD m_lastPeek = 0;
     bool m_queueHadMessage = false;
-    DWORD m_listDonePauseMs = 1000;
+    DWORD m_listDonePauseMs = 1000;  // the finished list stays under its popup for a second
 
     // What a refused command puts back while a list is built or files are copied.
     SyncDirection m_runDirection = Both;

@@ -23,7 +23,7 @@ void CMirvalenDlg::OnDirectionUp()
     if (RefuseWhileBusy())
         return;
     m_basePanel.Show(false);
-    m_targetPanel.MoveTo(180);
+    m_targetPanel.MoveTo(kSecondPanelLeft);
     ClearResults();
 }
 
@@ -32,7 +32,7 @@ void CMirvalenDlg::OnDirectionBoth()
     if (RefuseWhileBusy())
         return;
     m_basePanel.Show(true);
-    m_targetPanel.MoveTo(348);
+    m_targetPanel.MoveTo(kThirdPanelLeft);
     ClearResults();
 }
 

@@ -3,7 +3,6 @@
 #include "app/module_folder.h"
 #include "engine/path_text.h"
 #include "favorites/favorites_path.h"
-#include "sync/path_parts.h"
 #include "ui/folder_picker.h"
 
 COptionDlg::COptionDlg()
@@ -35,8 +34,8 @@ void COptionDlg::DoDataExchange(DataExchange& dx)
     DdxCheck(dx, IDC_OPT_SUBFOLDER, m_settings.SUBFOLDER);
     DdxCheck(dx, IDC_OPT_ROOTFILE, m_settings.ROOTFILE);
     DdxCheck(dx, IDC_OPT_SAMEHIDE, m_settings.SAMEHIDE);
-    DdxIntRange(dx, IDC_OPT_DISPTIME, m_settings.DISPTIME, 100, 3000);
-    DdxTextMax(dx, IDC_OPT_FAVPATH, m_settings.FAVPATH, 1024);
+    DdxIntRange(dx, IDC_OPT_DISPTIME, m_settings.DISPTIME, kMinDispTime, kMaxDispTime);
+    DdxTextMax(dx, IDC_OPT_FAVPATH, m_settings.FAVPATH, kMaxFavPathLength);
 }
 
 // Posted, not sent: the edit would otherwise lose the selection again while it

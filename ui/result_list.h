@@ -9,7 +9,6 @@
 class ResultList {
 public:
     void Attach(HWND listView) { m_list = listView; }
-    HWND Handle() const { return m_list; }
 
     // Colours and the eight columns.
     void InitColumns();

@@ -32,6 +32,12 @@ struct BaseUnits {
     RECT Rect(int left, int top, int right, int bottom) const { return {X(left), Y(top), X(right), Y(bottom)}; }
 };
 
+// Left edges of the panels, in design pixels: the transfer panel, then the
+// second and third places. Going up, the target panel takes the second place.
+inline constexpr int kTransferPanelLeft = 12;
+inline constexpr int kSecondPanelLeft = 180;
+inline constexpr int kThirdPanelLeft = 348;
+
 class SummaryPanel {
 public:
     void Create(HWND dialog, const BaseUnits& units, PanelKind kind, int x, HFONT normal, HFONT bold);

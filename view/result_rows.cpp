@@ -10,12 +10,9 @@ bool Paired(EntryStatus status)
     return status == Same || status == BaseNewer || status == TargetNewer;
 }
 
-// Rows of the two-way list came from the base table when Same, BaseNewer or BaseOnly.
 bool FromBase(SyncDirection direction, EntryStatus status)
 {
-    if (direction == Both)
-        return status == Same || status == BaseNewer || status == BaseOnly;
-    return direction == Down;
+    return direction == Both ? ListedFromBase(status) : direction == Down;
 }
 
 void Count(RowCounters& counters, SyncDirection direction, const FileEntry& entry)

@@ -1,5 +1,4 @@
 #include "engine/path_text.h"
-#include "sync/path_parts.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +14,11 @@ TEST(PathText, TrailingBackslashStepsOverDoubleByteCharacters)
     EXPECT_EQ("", WithTrailingBackslash(""));
 }
 
-TEST(PathText, FolderAndNamePartsSplitAtTheRealLastSeparator)
+TEST(PathText, FolderPartSplitsAtTheRealLastSeparator)
 {
     EXPECT_EQ("C:\\x\\", FolderPart("C:\\x\\表.txt"));
-    EXPECT_EQ("表.txt", NamePart("C:\\x\\表.txt"));
     EXPECT_EQ("C:\\表\\", FolderPart("C:\\表\\a"));
     EXPECT_EQ("", FolderPart("表"));
-    EXPECT_EQ("表", NamePart("表"));
 }
 
 TEST(PathText, CaseFoldOnlyForSingleByteLetters)
