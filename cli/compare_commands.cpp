@@ -8,9 +8,9 @@
 #include "cli/timings.h"
 #include "engine/folder_pair.h"
 #include "engine/transfer.h"
+#include "favorites/folder_check.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include <set>
 
@@ -19,7 +19,7 @@ namespace {
 bool FoldersExist(const CompareOptions& options, const Output& output)
 {
     for (const std::string& folder : {options.inputs.base, options.inputs.target}) {
-        if (!PathIsDirectoryA(folder.c_str())) {
+        if (!FolderExists(folder)) {
             output.ErrorLine("mirvalen-cli: folder not found: " + folder);
             return false;
         }

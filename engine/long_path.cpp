@@ -37,3 +37,9 @@ std::wstring LongPath(const std::string& folderText, std::string_view relative)
     full += WideFromStored(relative);
     return full;
 }
+
+bool IsFolder(const std::wstring& path)
+{
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

@@ -5,4 +5,7 @@
 #include <string>
 #include <string_view>
 
+// True when the path names an existing folder.
+bool IsFolder(const std::wstring& path);
+
 std::wstring LongPath(const std::string& folderText, std::string_view relative = {});

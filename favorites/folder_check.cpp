@@ -1,13 +1,11 @@
 #include "favorites/folder_check.h"
 
-#include <windows.h>
+#include "engine/long_path.h"
+#include "engine/stored_name.h"
 
 bool FolderExists(const std::string& path)
 {
-    if (path.empty())
-        return false;
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return !path.empty() && IsFolder(WideFromStored(path));
 }
 
 std::string NoticeTextFor(bool baseExists, bool targetExists)

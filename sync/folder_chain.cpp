@@ -1,14 +1,10 @@
 #include "sync/folder_chain.h"
 
+#include "engine/long_path.h"
+
 #include <vector>
 
 namespace {
-
-bool IsFolder(const std::wstring& path)
-{
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // Creates one folder; 0 when it is there afterwards.
 DWORD CreateOne(const std::wstring& folder)

@@ -3,7 +3,6 @@
 #include "engine/long_path.h"
 #include "engine/path_text.h"
 #include "engine/transfer.h"
-#include "engine/worker.h"
 #include "sync/copy_pool.h"
 #include "sync/folder_chain.h"
 
@@ -32,9 +31,7 @@ public:
         if (folder == m_lastFolder)
             return m_lastError;
         m_lastFolder = folder;
-        DWORD attributes = GetFileAttributesW(folder.c_str());
-        bool exists = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-        m_lastError = exists ? 0 : CreateFolderChain(folder);
+        m_lastError = IsFolder(folder) ? 0 : CreateFolderChain(folder);
         return m_lastError;
     }
 
