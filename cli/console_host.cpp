@@ -52,13 +52,13 @@ bool ConsoleHost::Cancelled() const
 void ConsoleHost::ReportConversionFailure()
 {
     EndProgressLine();
-    m_output.ErrorLine("変換失敗");
+    m_output.ErrorLine(kConversionFailureText);
 }
 
 void ConsoleHost::SetProgress(int percent)
 {
     m_percent = percent;
-    if (m_label == "リスト作成中です" && m_steps.size() < std::size(kStepNames)) {
+    if (!m_syncing && m_steps.size() < std::size(kStepNames)) {
         double now = Now();
         m_steps.emplace_back(kStepNames[m_steps.size()], now - m_stepStarted);
         m_stepStarted = now;
@@ -79,20 +79,20 @@ void ConsoleHost::UpdateSummary()
 
 void ConsoleHost::OpenSyncProgress()
 {
-    m_label = "同期中です";
+    m_syncing = true;
     m_percent = 0;
 }
 
 void ConsoleHost::CloseProgress()
 {
     EndProgressLine();
-    m_label = "リスト作成中です";
+    m_syncing = false;
 }
 
 void ConsoleHost::StartList()
 {
     m_steps.clear();
-    m_label = "リスト作成中です";
+    m_syncing = false;
     m_stepStarted = Now();
 }
 
@@ -103,8 +103,8 @@ void ConsoleHost::ShowProgressLine()
         return;
     m_lastLine = now;
     m_lineShown = true;
-    m_output.Write(stderr, "\r" + m_label + " " + std::to_string(m_percent) + "% " + std::to_string(m_pumps)
-                               + " 件   ");
+    std::string label = m_syncing ? kSyncProgressLabel : kListProgressLabel;
+    m_output.Write(stderr, "\r" + label + " " + std::to_string(m_percent) + "% " + std::to_string(m_pumps) + " 件   ");
 }
 
 void ConsoleHost::EndProgressLine()

@@ -40,7 +40,7 @@ private:
     const Output& m_output;
     ResultRows m_rows;
     SummaryContents m_summary = ReadySummary();
-    std::string m_label = "リスト作成中です";
+    bool m_syncing = false;  // the copy runs (else a list is built)
     int m_percent = 0;
     unsigned m_pumps = 0;
     bool m_lineShown = false;

@@ -1,6 +1,7 @@
 #include "ui/engine_link.h"
 
 #include "framework/app.h"
+#include "view/vocabulary.h"
 #include "ui/main_dialog.h"
 
 #include <cstdio>
@@ -65,7 +66,7 @@ bool WindowHost<Host>::Cancelled() const
 template <class Host>
 void WindowHost<Host>::ReportConversionFailure()
 {
-    AppMessageBox("変換失敗", MB_OK);
+    AppMessageBox(kConversionFailureText, MB_OK);
 }
 
 template <class Host>

@@ -161,12 +161,12 @@ void CMirvalenDlg::OpenProgress(const char* message)
 
 void CMirvalenDlg::OpenListProgress()
 {
-    OpenProgress("リスト作成中です");
+    OpenProgress(kListProgressLabel);
 }
 
 void CMirvalenDlg::OpenSyncProgress()
 {
-    OpenProgress("同期中です");
+    OpenProgress(kSyncProgressLabel);
 }
 
 void CMirvalenDlg::SetProgress(int percent)

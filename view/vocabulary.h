@@ -17,6 +17,12 @@ const char* StateMark(EntryStatus status, Transfer transfer);
 // A favourite's direction: "↓", "↑" or "↓↑" ("?" for a number no direction has).
 const char* DirectionMark(int direction);
 
+// The progress popup's label during a list build and during a copy, and the
+// one message of a time that could not be converted.
+inline constexpr const char* kListProgressLabel = "リスト作成中です";
+inline constexpr const char* kSyncProgressLabel = "同期中です";
+inline constexpr const char* kConversionFailureText = "変換失敗";
+
 // The three summary panels, left to right on the window.
 enum class PanelKind { Transfer, Base, Target };
 inline constexpr std::array<PanelKind, 3> kPanels = {PanelKind::Transfer, PanelKind::Base, PanelKind::Target};
