@@ -3,7 +3,7 @@
 #include "framework/app.h"
 #include "framework/controls.h"
 #include "framework/dpi.h"
-#include "sync/progress_window.h"
+#include "ui/progress_window.h"
 #include "ui/about_dialog.h"
 #include "ui/help.h"
 

@@ -5,7 +5,7 @@
 #include "framework/app.h"
 #include "framework/wait_cursor.h"
 #include "ui/problem_message.h"
-#include "sync/progress_window.h"
+#include "ui/progress_window.h"
 #include "view/summary.h"
 
 namespace {

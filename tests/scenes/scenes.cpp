@@ -4,7 +4,7 @@
 // The window stays open until it is closed; scripts/screenshots.sh captures it.
 #include "engine/stored_name.h"
 #include "framework/app.h"
-#include "sync/progress_window.h"
+#include "ui/progress_window.h"
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
 #include "ui/about_dialog.h"
