@@ -1,5 +1,6 @@
 #include "framework/app.h"
 
+#include "framework/string_ids.h"
 #include "framework/window.h"
 
 #include <commctrl.h>
@@ -7,7 +8,6 @@
 
 namespace {
 CWinApp* g_app = nullptr;
-const UINT kAppTitleString = 0xE000;
 }
 
 CWinApp::CWinApp()
@@ -25,7 +25,7 @@ const std::string& CWinApp::Title() const
 {
     if (m_title.empty()) {
         char text[256] = "";
-        if (LoadStringA(AppInstance(), kAppTitleString, text, sizeof text) > 0) {
+        if (LoadStringA(AppInstance(), IDS_APP_TITLE, text, sizeof text) > 0) {
             m_title = text;
         } else {
             GetModuleFileNameA(nullptr, text, sizeof text);
@@ -65,6 +65,20 @@ int AppMessageBox(const std::string& text, UINT type, HWND owner)
         owner = app->m_mainWnd->m_hWnd;
     const char* title = app ? app->Title().c_str() : "";
     return MessageBoxA(owner, text.c_str(), title, type);
+}
+
+std::string AppString(UINT id, std::initializer_list<int> numbers)
+{
+    char resource[512] = "";
+    LoadStringA(AppInstance(), id, resource, sizeof resource);
+    std::string text = resource;
+    int number = 1;
+    for (int value : numbers) {
+        std::string mark = "%" + std::to_string(number++), digits = std::to_string(value);
+        for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + digits.size()))
+            text.replace(at, mark.size(), digits);
+    }
+    return text;
 }
 
 int RunApplication()

@@ -2,6 +2,7 @@
 // which runs InitInstance and, when that returns FALSE, ends with ExitInstance.
 #pragma once
 #include <windows.h>
+#include <initializer_list>
 #include <string>
 
 class CWnd;
@@ -16,8 +17,8 @@ public:
     virtual BOOL InitInstance() { return FALSE; }
     virtual int ExitInstance() { return 0; }
 
-    // Title of the application's message boxes: string resource 0xE000, else the
-    // program's file name.
+    // Title of the application's message boxes: string resource IDS_APP_TITLE,
+    // else the program's file name.
     const std::string& Title() const;
 
     std::string m_profileName;  // the program's settings file
@@ -38,6 +39,10 @@ int AppMessageBox(const std::string& text, UINT type = MB_OK, HWND owner = nullp
 // and OK/Cancel, a question mark for Yes/No (and Yes/No/Cancel). An icon
 // already in type is kept.
 UINT WithDefaultIcon(UINT type);
+
+// A string resource of the program, "" when it has none; "%1" and "%2" in it
+// become the given numbers.
+std::string AppString(UINT id, std::initializer_list<int> numbers = {});
 
 // Entry point used by WinMain.
 int RunApplication();

@@ -1,13 +1,13 @@
 #include "framework/data_exchange.h"
 
 #include "framework/app.h"
+#include "framework/string_ids.h"
 #include "framework/window.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 
-void DataExchange::Fail(int controlId, const char* message)
+void DataExchange::Fail(int controlId, const std::string& message)
 {
     failed = true;
     AppMessageBox(message, MB_OK | MB_ICONEXCLAMATION, dialog);
@@ -44,13 +44,11 @@ void DdxIntRange(DataExchange& dx, int id, int& value, int minimum, int maximum)
     while (end && (*end == ' ' || *end == '\t'))
         ++end;
     if (end == begin || *end != '\0' || errno == ERANGE) {
-        dx.Fail(id, "整数を入力してください。");
+        dx.Fail(id, AppString(IDS_FW_NOT_AN_INTEGER));
         return;
     }
     if (parsed < minimum || parsed > maximum) {
-        char message[128];
-        std::snprintf(message, sizeof message, "%d から %d までの整数を入力してください。", minimum, maximum);
-        dx.Fail(id, message);
+        dx.Fail(id, AppString(IDS_FW_INTEGER_RANGE, {minimum, maximum}));
         return;
     }
     value = static_cast<int>(parsed);
@@ -68,9 +66,7 @@ void DdxTextMax(DataExchange& dx, int id, std::string& value, int maxChars)
     }
     std::string text = CWnd::TextOf(edit);
     if (static_cast<int>(text.size()) > maxChars) {
-        char message[128];
-        std::snprintf(message, sizeof message, "%d 文字以内で入力してください。", maxChars);
-        dx.Fail(id, message);
+        dx.Fail(id, AppString(IDS_FW_TEXT_TOO_LONG, {maxChars}));
         return;
     }
     value = text;

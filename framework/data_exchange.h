@@ -1,6 +1,7 @@
 // Dialog data exchange and validation: plain functions that DoDataExchange calls
-// in order. Saving stops at the first control that fails: its message is shown,
-// the focus goes back to it, and the fields after it keep their values.
+// in order. Saving stops at the first control that fails: its message (the
+// program's text, framework/string_ids.h) is shown, the focus goes back to it,
+// and the fields after it keep their values.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -11,7 +12,7 @@ struct DataExchange {
     bool failed = false;
 
     // Shows the message and puts the focus back on the control; later calls do nothing.
-    void Fail(int controlId, const char* message);
+    void Fail(int controlId, const std::string& message);
 };
 
 void DdxCheck(DataExchange& dx, int id, int& value);

@@ -68,6 +68,14 @@ void CDialog::OnCancel()
 
 bool CDialog::ProcessWindowMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result)
 {
+    if (msg == WM_INITDIALOG) {
+        result = OnInitDialog();
+        // A template without a position opens centred over its owner (or the screen).
+        DWORD style = static_cast<DWORD>(GetWindowLongPtrA(m_hWnd, GWL_STYLE));
+        if (!(style & DS_CENTER) && !(style & WS_CHILD))
+            CenterWindow();
+        return true;
+    }
     // Windows turns F1 into WM_HELP for the control with the focus, and the
     // control's default processing hands it up to this dialog.
     if (msg == WM_HELP) {
@@ -94,19 +102,12 @@ bool CDialog::ProcessWindowMessage(UINT msg, WPARAM wp, LPARAM, LRESULT& result)
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
-    CDialog* self;
     if (msg == WM_INITDIALOG) {
-        self = reinterpret_cast<CDialog*>(lp);
-        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
-        self->m_hWnd = hwnd;
-        BOOL focusDefault = self->OnInitDialog();
-        // A template without a position opens centred over its owner (or the screen).
-        DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
-        if (!(style & DS_CENTER) && !(style & WS_CHILD))
-            self->CenterWindow();
-        return focusDefault;
+        auto* created = reinterpret_cast<CDialog*>(lp);
+        SetWindowLongPtrA(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(created));
+        created->m_hWnd = hwnd;
     }
-    self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    auto* self = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
     if (!self)
         return FALSE;
     if (msg == WM_NCDESTROY) {

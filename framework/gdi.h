@@ -1,8 +1,22 @@
-// Owners of GDI handles (brush, font, bitmap, region): move-only, deleting their
-// handle when they go or take another. ScopedSelect puts the old object back.
+// Owners of GDI handles (brush, font, bitmap, region) and of icons: move-only,
+// releasing their handle when they go or take another. ScopedSelect puts the
+// old object back.
 #pragma once
 #include <windows.h>
 #include <utility>
+
+// How a handle is released: GDI objects are deleted, icons destroyed.
+template <class Handle>
+inline void ReleaseHandle(Handle handle)
+{
+    DeleteObject(handle);
+}
+
+template <>
+inline void ReleaseHandle(HICON handle)
+{
+    DestroyIcon(handle);
+}
 
 template <class Handle>
 class GdiObject {
@@ -22,7 +36,7 @@ public:
     void Reset(Handle handle = nullptr)
     {
         if (m_handle)
-            DeleteObject(m_handle);
+            ReleaseHandle(m_handle);
         m_handle = handle;
     }
     Handle Get() const { return m_handle; }
@@ -37,6 +51,8 @@ using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 using Region = GdiObject<HRGN>;
+// An icon loaded as a copy of its own (LoadImage without LR_SHARED), not a shared one.
+using Icon = GdiObject<HICON>;
 
 class ScopedSelect {
 public:

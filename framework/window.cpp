@@ -1,8 +1,45 @@
 #include "framework/window.h"
 
+#include "framework/app.h"
+#include "framework/string_ids.h"
+
+#include <new>
+
 namespace {
-const char* const kThisProperty = "Mirvalen.CWnd";
+
+const char* const kThisProperty = "CWnd.this";
+
+// Tells the user that a handler failed (called inside the catch). Its work
+// was not done, so the message is answered as if it had not been wanted.
+// Nothing here allocates: memory may be what ran out. A failure while the
+// message box is up (a repaint behind it, say) is not reported again.
+void ReportHandlerFailure(HWND window) noexcept
+{
+    static bool reporting = false;
+    if (reporting)
+        return;
+    reporting = true;
+    UINT textId = IDS_FW_HANDLER_FAILED;
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        textId = IDS_FW_OUT_OF_MEMORY;
+    } catch (...) {
+    }
+    char text[512] = "";
+    LoadStringA(AppInstance(), textId, text, sizeof text);
+    const char* title = "";
+    try {
+        if (CWinApp* app = AfxGetApp())
+            title = app->Title().c_str();
+    } catch (...) {
+    }
+    HWND owner = window && IsWindow(window) ? GetAncestor(window, GA_ROOT) : nullptr;
+    MessageBoxA(owner, text, title, MB_OK | MB_ICONERROR);
+    reporting = false;
 }
+
+} // namespace
 
 HINSTANCE AppInstance()
 {
@@ -63,7 +100,13 @@ bool CWnd::RouteMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
     m_currentMessage = msg;
     m_currentLParam = lp;
     ++m_routeDepth;
-    bool handled = ProcessWindowMessage(msg, wp, lp, result);
+    bool handled = true;
+    try {
+        handled = ProcessWindowMessage(msg, wp, lp, result);
+    } catch (...) {
+        ReportHandlerFailure(m_hWnd);
+        result = msg == WM_CREATE ? -1 : 0;  // a window whose creation failed is not made
+    }
     m_currentMessage = outerMessage;
     m_currentLParam = outerLParam;
     m_msgHandled = outerHandled;
@@ -82,15 +125,36 @@ void CWnd::WindowGone()
         OnFinalMessage();
 }
 
+void CWnd::Attach(HWND hwnd, WNDPROC defaultProc)
+{
+    m_hWnd = hwnd;
+    SetPropA(hwnd, kThisProperty, this);
+    m_originalProc = defaultProc;
+}
+
 bool CWnd::SubclassWindow(HWND hwnd)
 {
     if (m_originalProc || !hwnd)
         return false;
-    m_hWnd = hwnd;
-    SetPropA(hwnd, kThisProperty, this);
-    m_originalProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc)));
+    Attach(hwnd, reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)));
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::SubclassProc));
     return m_originalProc != nullptr;
+}
+
+bool CWnd::RegisterWindowClass(WNDCLASSA windowClass)
+{
+    WNDCLASSA existing{};
+    if (GetClassInfoA(windowClass.hInstance, windowClass.lpszClassName, &existing))
+        return true;
+    windowClass.lpfnWndProc = &CWnd::ClassProc;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, SIZE size, HWND parent)
+{
+    return CreateWindowExA(exStyle, className, title, style, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, parent,
+                           nullptr, AppInstance(), this)
+        != nullptr;
 }
 
 HWND CWnd::UnsubclassWindow()
@@ -108,6 +172,18 @@ HWND CWnd::UnsubclassWindow()
 LRESULT CWnd::DefaultProcessing(UINT msg, WPARAM wp, LPARAM lp)
 {
     return CallWindowProcA(m_originalProc, m_hWnd, msg, wp, lp);
+}
+
+// The procedure of the classes registered here: the object arrives with
+// WM_NCCREATE (the few messages before it get the default processing).
+LRESULT CALLBACK CWnd::ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<CWnd*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        if (self && !self->m_originalProc)
+            self->Attach(hwnd, DefWindowProcA);
+    }
+    return SubclassProc(hwnd, msg, wp, lp);
 }
 
 LRESULT CALLBACK CWnd::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)

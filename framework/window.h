@@ -1,5 +1,7 @@
 // CWnd: a window handle with a message map. It never owns the window it names
-// (the window owns itself), and cannot be copied.
+// (the window owns itself), and cannot be copied. No exception leaves a
+// handler for Windows: RouteMessage shows the program's message for it and
+// answers the message as unwanted.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -45,7 +47,16 @@ public:
     bool SubclassWindow(HWND hwnd);
     HWND UnsubclassWindow();
 
-    // Text and rectangle of a window, for the common case of an HWND not wrapped.
+    // A window class of this layer: every field of windowClass but its procedure
+    // is the caller's. Registering a class again does nothing.
+    static bool RegisterWindowClass(WNDCLASSA windowClass);
+    // Creates a window of such a class for this object, at the place Windows
+    // chooses. The object is handed over in lpParam and so routes every message
+    // from WM_NCCREATE on (WM_CREATE included); the window's default processing
+    // is DefWindowProc.
+    bool CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, SIZE size, HWND parent);
+
+    // Text of a window, for the common case of an HWND not wrapped.
     static std::string TextOf(HWND hwnd);
 
     // A handler that wants the default processing after all calls SetMsgHandled(false).
@@ -73,6 +84,8 @@ protected:
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void Attach(HWND hwnd, WNDPROC defaultProc);
     WNDPROC m_originalProc = nullptr;
     int m_routeDepth = 0;       // handlers of this window in progress
     bool m_finalPending = false;

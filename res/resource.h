@@ -11,7 +11,9 @@
 #define IDR_MAINMENU                130
 #define IDI_MIRVALEN                142
 #define IDS_ABOUTBOX                101
-#define IDS_APP_TITLE               0xE000
+
+/* The window layer's texts (the program supplies them in its string table) */
+#include "framework/string_ids.h"
 
 /* About box */
 #define IDD_ABOUTBOX                100
@@ -61,6 +63,7 @@
 
 /* Progress popup (its controls are made at run time) */
 #define IDD_PROGRESS                136
+#define IDC_PROGRESS_BAR            1040
 
 /* Commands */
 #define IDM_ABOUTBOX                0x0010

@@ -6,10 +6,15 @@
 #include "framework/window.h"
 #include "res/resource.h"
 
+#include <utility>
+
 namespace {
 
 const char* const kHelpClass = "MirvalenHelp";
 const int kTextId = 100;
+// Designed at 96 DPI, scaled to the screen's: the window's size and the text's height.
+const int kWidth = 620, kHeight = 560;
+const int kTextHeight = 13;
 
 const char* const kHelpText =
     "Mirvalen ヘルプ\r\n"
@@ -166,6 +171,7 @@ public:
     static std::span<const MessageEntry<CHelpWnd>> MessageMap()
     {
         static const MessageEntry<CHelpWnd> map[] = {
+            OnMessage<CHelpWnd>(WM_CREATE, &CHelpWnd::OnCreate),
             OnMessage<CHelpWnd>(WM_SIZE, &CHelpWnd::OnSize),
             OnMessage<CHelpWnd>(WM_SETFOCUS, &CHelpWnd::OnSetFocus),
         };
@@ -178,6 +184,7 @@ protected:
     void OnFinalMessage() override;
 
 private:
+    LRESULT OnCreate(WPARAM, LPARAM);
     LRESULT OnSize(WPARAM, LPARAM size);
     LRESULT OnSetFocus(WPARAM, LPARAM);
 
@@ -187,45 +194,39 @@ private:
 
 CHelpWnd* g_open = nullptr;
 
-void RegisterHelpClass()
+bool CHelpWnd::Open(HWND owner)
 {
     WNDCLASSA wc{};
-    if (GetClassInfoA(AppInstance(), kHelpClass, &wc))
-        return;
-    wc.lpfnWndProc = DefWindowProcA;
     wc.hInstance = AppInstance();
     wc.hIcon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_MIRVALEN));
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kHelpClass;
-    RegisterClassA(&wc);
+    int dpi = WindowDpi(owner);
+    SIZE size{ScaleToDpi(kWidth, dpi), ScaleToDpi(kHeight, dpi)};
+    if (!RegisterWindowClass(wc) || !CreateEx(0, kHelpClass, "Mirvalen ヘルプ", WS_OVERLAPPEDWINDOW, size, owner))
+        return false;
+    CenterWindow();
+    ShowWindow(m_hWnd, SW_SHOW);
+    return true;
 }
 
-bool CHelpWnd::Open(HWND owner)
+LRESULT CHelpWnd::OnCreate(WPARAM, LPARAM)
 {
-    RegisterHelpClass();
-    // Sizes chosen at 96 DPI, scaled to the screen's.
-    int dpi = WindowDpi(owner);
-    HWND hwnd = CreateWindowExA(0, kHelpClass, "Mirvalen ヘルプ", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                ScaleToDpi(620, dpi), ScaleToDpi(560, dpi), owner, nullptr, AppInstance(), nullptr);
-    if (!hwnd || !SubclassWindow(hwnd)) {
-        if (hwnd)
-            DestroyWindow(hwnd);
-        return false;
-    }
-    m_font.Reset(CreateFontA(-ScaleToDpi(13, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "ＭＳ Ｐゴシック"));
+    int dpi = WindowDpi(m_hWnd);
+    m_font.Reset(CreateFontA(-ScaleToDpi(kTextHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "ＭＳ Ｐゴシック"));
     m_text = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kHelpText,
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
-                             0, 0, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)), AppInstance(),
+                             0, 0, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)), AppInstance(),
                              nullptr);
+    if (!m_text)
+        return -1;
     ::SendMessageA(m_text, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     RECT client;
-    GetClientRect(hwnd, &client);
+    GetClientRect(m_hWnd, &client);
     MoveWindow(m_text, 0, 0, client.right, client.bottom, FALSE);
-    CenterWindow();
-    ShowWindow(hwnd, SW_SHOW);
-    return true;
+    return 0;
 }
 
 LRESULT CHelpWnd::OnSize(WPARAM, LPARAM size)
@@ -240,8 +241,9 @@ LRESULT CHelpWnd::OnSetFocus(WPARAM, LPARAM)
     return 0;
 }
 
-// The window closes through the default processing of its original procedure,
-// outside this object's handlers, so the object may go at once.
+// The window closes through the default processing, outside this object's
+// handlers, so the object may go at once. A window whose creation failed
+// after WM_NCCREATE ends here too.
 void CHelpWnd::OnFinalMessage()
 {
     if (g_open == this)
@@ -258,11 +260,10 @@ void ShowHelpContents(HWND owner)
         SetForegroundWindow(g_open->m_hWnd);
         return;
     }
-    auto* help = new CHelpWnd;
-    if (help->Open(owner))
-        g_open = help;
-    else
-        delete help;
+    // Open before the window exists, so that a window gone during its creation releases it.
+    g_open = new CHelpWnd;
+    if (!g_open->Open(owner) && g_open)  // no window ever came: nothing released it
+        delete std::exchange(g_open, nullptr);
 }
 
 HWND HelpWindow()

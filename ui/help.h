@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-// Opens the help window beside owner, or brings the open one to the front.
+// Opens the help window centred over owner, or brings the open one to the front.
 void ShowHelpContents(HWND owner);
 
 // The help window now open, if any.

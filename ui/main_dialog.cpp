@@ -3,10 +3,10 @@
 #include "framework/app.h"
 #include "framework/controls.h"
 #include "framework/dpi.h"
-#include "sync/progress_window.h"
 #include "ui/about_dialog.h"
 #include "ui/colors.h"
 #include "ui/help.h"
+#include "ui/progress_window.h"
 
 #include <commctrl.h>
 
@@ -72,11 +72,11 @@ BOOL CMirvalenDlg::OnInitDialog()
         AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
         AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
     }
-    m_hIcon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_MIRVALEN));
+    m_hIcon = LoadIconA(AppInstance(), MAKEINTRESOURCEA(IDI_MIRVALEN));  // shared: never destroyed
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    HICON smallIcon = static_cast<HICON>(LoadImageA(AppInstance(), MAKEINTRESOURCEA(IDI_MIRVALEN), IMAGE_ICON,
-                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+    m_smallIcon.Reset(static_cast<HICON>(LoadImageA(AppInstance(), MAKEINTRESOURCEA(IDI_MIRVALEN), IMAGE_ICON,
+                                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0)));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
 
     InitMembers();
     InitDecorations();
@@ -236,21 +236,6 @@ void CMirvalenDlg::OnEditSetFocus()
     PostMessageA(reinterpret_cast<HWND>(CurrentLParam()), EM_SETSEL, 0, -1);
 }
 
-LRESULT CMirvalenDlg::OnTimer(WPARAM wp, LPARAM)
-{
-    if (wp == 1) {
-        if (m_notice) {
-            CNoticeDlg* notice = m_notice;
-            m_notice = nullptr;
-            ShowWindow(notice->Window(), SW_HIDE);
-            DestroyWindow(notice->Window());
-        }
-        KillTimer(m_hWnd, 1);
-    }
-    SetMsgHandled(false);
-    return 0;
-}
-
 LRESULT CMirvalenDlg::OnSetCursor(WPARAM, LPARAM)
 {
     if (m_busy == 1 || m_syncing == 1) {
@@ -277,8 +262,8 @@ void CMirvalenDlg::OnHelpContents()
     ShowHelpContents(m_hWnd);
 }
 
-void CMirvalenDlg::ForgetNotice(HWND notice)
+// The small icon, a copy of its own, goes with the window that showed it.
+void CMirvalenDlg::OnFinalMessage()
 {
-    if (m_notice && m_notice->Window() == notice)
-        m_notice = nullptr;
+    m_smallIcon.Reset();
 }

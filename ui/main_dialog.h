@@ -52,6 +52,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
+    void OnFinalMessage() override;
 
 private:
     // Start-up (main_dialog.cpp)
@@ -71,7 +72,6 @@ private:
         HBRUSH brush;
     };
     bool ColorsOf(HWND control, bool isStatic, ControlColors& colors) const;
-    LRESULT OnTimer(WPARAM, LPARAM);
     LRESULT OnSetCursor(WPARAM, LPARAM);
     void OnEditSetFocus();
     LRESULT OnResultListCustomDraw(NMHDR* header) { return m_resultList.OnCustomDraw(header); }
@@ -102,6 +102,7 @@ private:
     void ResetSummary();
     void ShowSummary(const SummaryContents& contents);
     bool RefuseWhileBusy();
+    void KeepFavoriteSelection();
 
     // Direction and the two-second toggle (main_direction.cpp)
     void OnDirectionDown();
@@ -122,8 +123,10 @@ private:
     void OnDeleteFavorite();
     bool CheckFolders(int fieldId);
     void ShowFolderNotice(const std::string& text);
+    void CloseNotice();
+    LRESULT OnTimer(WPARAM, LPARAM);
 
-    // Options and the folder pickers (main_options.cpp)
+    // Options and the browse buttons (main_options.cpp)
     void OnOptions();
     void OnExclusions();
     void OnBrowseBase();
@@ -146,9 +149,10 @@ private:
     bool m_queueHadMessage = false;
     DWORD m_listDonePauseMs = 1000;  // the finished list stays under its popup for a second
 
-    // What a refused command puts back while a list is built or files are copied.
+    // What a refused command puts back while a list is built or files are copied:
+    // the direction the run started with, the selection the last accepted command left.
     SyncDirection m_runDirection = Both;
-    int m_runFavoriteSelection = -1;
+    int m_keptFavoriteSelection = -1;
 
     CNoticeDlg* m_notice = nullptr;
     COptionDlg m_optionDlg;
@@ -163,4 +167,5 @@ private:
     FavoritesTable m_favorites;
     std::string m_unreadableFavorites;  // the favourites file that was there but could not be read
     HICON m_hIcon = nullptr;
+    Icon m_smallIcon;
 };

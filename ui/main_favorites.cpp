@@ -8,6 +8,15 @@
 #include "favorites/folder_check.h"
 #include "framework/app.h"
 
+#include <utility>
+
+namespace {
+// The timer that ends the folder-not-found notice after the display time.
+const UINT_PTR kNoticeTimer = 1;
+// Rows the favourites list shows at once: moving down from the last of them scrolls.
+const int kVisibleFavoriteRows = 13;
+} // namespace
+
 void CMirvalenDlg::LoadFavorites()
 {
     Settings& s = m_optionDlg.m_settings;
@@ -80,6 +89,7 @@ void CMirvalenDlg::OnRegisterFavorite()
         SendDlgItemMessage(IDC_FAV_LIST, LB_DELETESTRING, selection);
         SendDlgItemMessage(IDC_FAV_LIST, LB_INSERTSTRING, selection, reinterpret_cast<LPARAM>(shown.c_str()));
     }
+    KeepFavoriteSelection();  // an update clears the selection, also while a list is built
     Problems failed = SaveSettingsAndFavorites();
     if (!failed.empty())
         AppMessageBox(MessageOf(failed), MB_OK | MB_ICONWARNING);
@@ -122,11 +132,39 @@ bool CMirvalenDlg::CheckFolders(int fieldId)
     return FolderExists(withSeparator);
 }
 
+// A second notice replaces the first, with the whole display time of its own.
 void CMirvalenDlg::ShowFolderNotice(const std::string& text)
 {
+    CloseNotice();
     m_notice = ShowNoticeWindow(m_hWnd, this, text);
     if (m_notice)
-        SetTimer(m_hWnd, 1, static_cast<UINT>(Options().DISPTIME), nullptr);
+        SetTimer(m_hWnd, kNoticeTimer, static_cast<UINT>(Options().DISPTIME), nullptr);
+}
+
+void CMirvalenDlg::CloseNotice()
+{
+    KillTimer(m_hWnd, kNoticeTimer);
+    if (CNoticeDlg* notice = std::exchange(m_notice, nullptr)) {
+        ShowWindow(notice->Window(), SW_HIDE);
+        DestroyWindow(notice->Window());
+    }
+}
+
+LRESULT CMirvalenDlg::OnTimer(WPARAM timer, LPARAM)
+{
+    if (timer == kNoticeTimer)
+        CloseNotice();
+    SetMsgHandled(false);
+    return 0;
+}
+
+// Its close box ended the notice: its timer has nothing left to end.
+void CMirvalenDlg::ForgetNotice(HWND notice)
+{
+    if (m_notice && m_notice->Window() == notice) {
+        m_notice = nullptr;
+        KillTimer(m_hWnd, kNoticeTimer);
+    }
 }
 
 void CMirvalenDlg::OnFavoriteDown()
@@ -139,7 +177,7 @@ void CMirvalenDlg::OnFavoriteDown()
     if (s == LB_ERR || s + 1 >= n || !m_favorites.MoveDown(s))
         return;
     int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-    if (s == top + 12)  // the entry is in the last visible row: keep it in view
+    if (s == top + kVisibleFavoriteRows - 1)  // the entry is in the last visible row: keep it in view
         ::SendMessageA(list, LB_SETTOPINDEX, top + 1, 0);
     ::SendMessageA(list, LB_DELETESTRING, s, 0);
     ::SendMessageA(list, LB_INSERTSTRING, s + 1, reinterpret_cast<LPARAM>(m_favorites.items[s + 1].name.c_str()));

@@ -5,7 +5,7 @@
 #include "framework/app.h"
 #include "framework/wait_cursor.h"
 #include "ui/problem_message.h"
-#include "sync/progress_window.h"
+#include "ui/progress_window.h"
 #include "view/summary.h"
 
 namespace {
@@ -31,8 +31,21 @@ private:
 // Looking at an empty queue costs a round trip to the window server, so after
 // finding it empty the pump looks again only when this much time has passed.
 const DWORD kPeekIntervalMs = 4;
+
+// The dialog whose keyboard interface (Tab, Enter, Escape, mnemonics) a message
+// is for: the top-level window it goes to, when that is a dialog.
+HWND DialogOf(const MSG& msg)
+{
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    char className[8] = "";
+    return root && GetClassNameA(root, className, sizeof className) && lstrcmpA(className, "#32770") == 0 ? root
+                                                                                                        : nullptr;
+}
 } // namespace
 
+// The message loop of a long command, one message at a time. A quit request
+// ends the command as closing the window does, and stays queued for the loop
+// that runs the window.
 void CMirvalenDlg::PumpOneMessage()
 {
     DWORD now = GetTickCount();
@@ -41,10 +54,18 @@ void CMirvalenDlg::PumpOneMessage()
     m_lastPeek = now;
     MSG msg;
     m_queueHadMessage = PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
-    if (m_queueHadMessage) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+    if (!m_queueHadMessage)
+        return;
+    if (msg.message == WM_QUIT) {
+        m_cancel = 1;
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return;
     }
+    HWND dialog = DialogOf(msg);
+    if (dialog && IsDialogMessageA(dialog, &msg))
+        return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
 }
 
 SyncDirection CMirvalenDlg::GetDirection() const
@@ -64,16 +85,22 @@ bool CMirvalenDlg::HasEmptyFolder() const
 // While a list is built or files are copied, the tables are in use: commands
 // that would change the comparison's inputs or tables are refused, and what
 // their click already changed (a radio button, the toggle, the favourites
-// selection) is put back.
+// selection) is put back as the last accepted command left it.
 bool CMirvalenDlg::RefuseWhileBusy()
 {
     if (!m_busy && !m_syncing)
         return false;
     SetDirectionChecks(m_runDirection);
     SetCheck(IDC_TWO_SECOND, Options().ONESECSAME ? BST_CHECKED : BST_UNCHECKED);
-    SendDlgItemMessage(IDC_FAV_LIST, LB_SETCURSEL, m_runFavoriteSelection);
+    SendDlgItemMessage(IDC_FAV_LIST, LB_SETCURSEL, m_keptFavoriteSelection);
     MessageBeep(MB_OK);
     return true;
+}
+
+// Remembers the favourites selection that a refused command puts back.
+void CMirvalenDlg::KeepFavoriteSelection()
+{
+    m_keptFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
 }
 
 void CMirvalenDlg::ClearResults()
@@ -113,7 +140,7 @@ void CMirvalenDlg::MakeList(const Problems& notCopied, const Problems& noBin)
     }
     m_busy = 1;
     m_runDirection = GetDirection();
-    m_runFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
+    KeepFavoriteSelection();
     CWaitCursor wait;
     FoldersLocked folders(*this);
     OpenListProgress();
@@ -138,7 +165,7 @@ void CMirvalenDlg::OnRunSync()
         return;
     m_syncing = 1;
     m_runDirection = GetDirection();
-    m_runFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
+    KeepFavoriteSelection();
     Problems notCopied, noBin;
     {
         CWaitCursor wait;

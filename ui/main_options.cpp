@@ -57,7 +57,7 @@ void CMirvalenDlg::BrowseField(int fieldId, const char* title)
     if (RefuseWhileBusy())
         return;
     std::string chosen;
-    if (BrowseFolderField(m_hWnd, GetDlgItemText(fieldId), title, chosen))
+    if (BrowseForFolder(m_hWnd, GetDlgItemText(fieldId), title, chosen))
         SetDlgItemText(fieldId, chosen);
     ClearResults();
 }

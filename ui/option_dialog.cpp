@@ -58,15 +58,12 @@ void COptionDlg::OnFavPathSetFocus()
 void COptionDlg::OnBrowseFavFile()
 {
     const std::string& current = m_settings.FAVPATH;
-    std::string initial =
-        current.empty() ? GetModuleFolder() : FolderPart(ResolveFavoritesPath(current, GetModuleFolder()));
-
-    CFolderPicker picker(0, nullptr, 0, m_hWnd);
-    picker.Setup(BIF_RETURNONLYFSDIRS, "[ お気に入りファイルパス ] の指定", 0);
-    if (picker.Browse(initial.c_str()) != 1)
+    std::string initial = current.empty() ? "" : FolderPart(ResolveFavoritesPath(current, GetModuleFolder()));
+    std::string folder;
+    if (!BrowseForFolder(m_hWnd, initial, "[ お気に入りファイルパス ] の指定", folder, BIF_RETURNONLYFSDIRS))
         return;
 
-    std::string path = WithTrailingBackslash(picker.GetPath(CFolderPicker::kPath)) + FavoritesFileName;
+    std::string path = folder + FavoritesFileName;
     m_settings.favFileChanged = path != current ? 1 : 0;
     SetDlgItemText(IDC_OPT_FAVPATH, path);
 }

@@ -1,6 +1,6 @@
 // The progress popup on screen: its message, and the bar whose percentage text
 // changes colour exactly where the filled part ends.
-#include "sync/progress_window.h"
+#include "ui/progress_window.h"
 #include "tests/support/gui_harness.h"
 
 #include <gtest/gtest.h>

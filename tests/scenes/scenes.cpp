@@ -4,7 +4,6 @@
 // The window stays open until it is closed; scripts/screenshots.sh captures it.
 #include "engine/stored_name.h"
 #include "framework/app.h"
-#include "sync/progress_window.h"
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
 #include "ui/about_dialog.h"
@@ -13,6 +12,7 @@
 #include "ui/help.h"
 #include "ui/main_dialog.h"
 #include "ui/option_dialog.h"
+#include "ui/progress_window.h"
 
 #include <commctrl.h>
 
@@ -129,7 +129,7 @@ int main(int argc, char** argv)
     if (scene == "browser") {
         CWinApp app;
         std::string chosen;
-        BrowseFolderField(nullptr, "", "[ 基本フォルダ ] の指定", chosen);
+        BrowseForFolder(nullptr, "", "[ 基本フォルダ ] の指定", chosen);
         return 0;
     }
     if (scene == "help") {

@@ -1,9 +1,14 @@
-#include "sync/text_progress_ctrl.h"
+#include "ui/text_progress_ctrl.h"
 
 #include "framework/gdi.h"
 
 #include <string>
 #include <utility>
+
+namespace {
+// The bar's own border: the painting stays inside it.
+const int kMargin = 1;
+} // namespace
 
 std::span<const MessageEntry<CTextProgressCtrl>> CTextProgressCtrl::MessageMap()
 {
@@ -83,7 +88,7 @@ LRESULT CTextProgressCtrl::OnSetBkColor(WPARAM, LPARAM color)
 }
 
 // The bar is painted twice through complementary clip areas: the filled part
-// (inside the 1-pixel margin, up to the edge) in the bar colours, then the
+// (inside the margin, up to the edge) in the bar colours, then the
 // rest of the client area in the background colours. The text is drawn in
 // both passes, so each half of it takes the colour of what lies beneath.
 void CTextProgressCtrl::PaintContent(HDC dc)
@@ -96,9 +101,10 @@ void CTextProgressCtrl::PaintContent(HDC dc)
     RECT client;
     GetClientRect(m_hWnd, &client);
     RECT inner = client;
-    InflateRect(&inner, -1, -1);
+    InflateRect(&inner, -kMargin, -kMargin);
     int span = range.iHigh - range.iLow;
-    int fill = span > 0 ? static_cast<int>(static_cast<double>(pos - range.iLow) / span * (inner.right - 1) + 0.5) : 0;
+    int width = inner.right - inner.left;
+    int fill = span > 0 ? static_cast<int>(static_cast<double>(pos - range.iLow) / span * width + 0.5) : 0;
 
     // The caller's DC (a capture's, say) gets its clip area, font and colours back.
     int saved = SaveDC(dc);
@@ -107,7 +113,7 @@ void CTextProgressCtrl::PaintContent(HDC dc)
     SetBkMode(dc, TRANSPARENT);
 
     ::SetTextColor(dc, m_barTextColor);
-    IntersectClipRect(dc, 1, 1, fill + 1, inner.bottom);
+    IntersectClipRect(dc, inner.left, inner.top, inner.left + fill, inner.bottom);
     Brush barBrush(CreateSolidBrush(m_barColor));
     FillRect(dc, &client, barBrush);
     DrawTextA(dc, text.c_str(), -1, &inner, m_textFormat);

@@ -1,7 +1,18 @@
-#include "sync/progress_window.h"
+#include "ui/progress_window.h"
 
 #include "framework/controls.h"
 #include "framework/dpi.h"
+
+namespace {
+// Fixed client pixels at 96 DPI, not dialog units: the bar is 300 pixels wide
+// with a 10-pixel margin whatever the dialog font. The message's box starts
+// left of the client area: its centred text stands left of the bar's middle,
+// where the popup has always shown it.
+const RECT kMessageRect{-20, 10, 180, 40};
+const RECT kBarRect{10, 40, 310, 80};
+const COLORREF kBarTextColor = RGB(0, 0, 0);
+const COLORREF kBarColor = RGB(120, 160, 255);
+} // namespace
 
 CProgressWnd::CProgressWnd(std::function<void()> pumpOneMessage, HWND parent)
     : CDialogImpl(IDD, parent), m_pumpOneMessage(std::move(pumpOneMessage))
@@ -27,19 +38,18 @@ bool CProgressWnd::CreatePopup()
     return true;
 }
 
-// Fixed client pixels, not dialog units: the bar is 300 pixels wide with a
-// 10-pixel margin whatever the dialog font (at 96 DPI; scaled with the screen's).
+// Scaled with the screen's DPI.
 void CProgressWnd::LayoutControls()
 {
     int dpi = WindowDpi(m_hWnd);
-    m_bar.Create(m_hWnd, WS_CHILD | WS_BORDER | PBS_SMOOTH, RECT{}, 1);
-    m_label = CreateStatic(m_hWnd, {m_message, SS_CENTER, ScaleToDpi(RECT{-20, 10, 180, 40}, dpi), IDC_RUNTIME_STATIC});
-    RECT bar = ScaleToDpi(RECT{10, 40, 310, 80}, dpi);
+    m_bar.Create(m_hWnd, WS_CHILD | WS_BORDER | PBS_SMOOTH, RECT{}, IDC_PROGRESS_BAR);
+    m_label = CreateStatic(m_hWnd, {m_message, SS_CENTER, ScaleToDpi(kMessageRect, dpi), IDC_RUNTIME_STATIC});
+    RECT bar = ScaleToDpi(kBarRect, dpi);
     MoveWindow(m_bar.m_hWnd, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, TRUE);
     ShowWindow(m_bar.m_hWnd, SW_SHOWNA);
     m_bar.SetRange(0, 100);
-    m_bar.SetTextColor(RGB(0, 0, 0));
-    m_bar.SetBarColor(RGB(120, 160, 255));
+    m_bar.SetTextColor(kBarTextColor);
+    m_bar.SetBarColor(kBarColor);
 }
 
 void CProgressWnd::SetPercent(int percent)

@@ -5,7 +5,7 @@
 #pragma once
 #include "framework/dialog.h"
 #include "res/resource.h"
-#include "sync/text_progress_ctrl.h"
+#include "ui/text_progress_ctrl.h"
 
 #include <functional>
 #include <string>

@@ -1,0 +1,110 @@
+// The main window while a list is built (the keyboard, a quit request, the
+// favourites selection a refused click puts back) and its folder-not-found notice.
+#include "main_window_fixture.h"
+
+#include "favorites/favorites_file.h"
+
+#include <vector>
+
+class WindowLayerTest : public MainWindowTest {
+protected:
+    // Opens the window on folders whose list takes long enough to handle, from
+    // inside the build, the messages queued before it starts.
+    void OpenWithALongBuild()
+    {
+        for (int i = 0; i < 1000; ++i)
+            m_tree.Write("base\\many\\f" + std::to_string(i) + ".txt", "x");
+        Open();
+        SetFolders(m_base, m_target);
+    }
+    void Register(const std::string& name) const
+    {
+        gui::SetText(Dialog(), IDC_FAV_NAME, name);
+        gui::Click(Dialog(), IDC_REGISTER_FAVORITE);
+    }
+    // Selects as the user does: the list tells its window of the change.
+    void SelectFavorite(int index) const
+    {
+        HWND list = Item(IDC_FAV_LIST);
+        SendMessageA(list, LB_SETCURSEL, index, 0);
+        SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(IDC_FAV_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    }
+    // The folder-not-found notices shown now.
+    static std::vector<HWND> Notices()
+    {
+        std::vector<HWND> notices;
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND w, LPARAM lp) -> BOOL {
+                if (IsWindowVisible(w) && GetDlgItem(w, IDC_NOTICE_TEXT))
+                    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&notices));
+        return notices;
+    }
+};
+
+// An update clears the selection; the direction click refused afterwards must
+// not bring back the selection the build started with, or the next
+// registration would overwrite the favourite instead of adding one.
+TEST_F(WindowLayerTest, ARefusedClickAfterAnUpdateDuringABuildKeepsTheSelectionCleared)
+{
+    OpenWithALongBuild();
+    Register("一");
+    SelectFavorite(0);
+    gui::SetText(Dialog(), IDC_FAV_NAME, "二");
+    PostMessageA(Item(IDC_REGISTER_FAVORITE), BM_CLICK, 0, 0);  // updates "一" to "二"
+    PostMessageA(Item(IDC_DIR_UP), BM_CLICK, 0, 0);             // refused
+    PostMessageA(Item(IDC_REGISTER_FAVORITE), BM_CLICK, 0, 0);  // adds a second favourite
+    MakeList();
+    gui::Pump(50);
+    FavoritesTable saved = ReadFavoritesFile(m_tree.Path("favorites.bdt")).table;
+    ASSERT_EQ(2, saved.count());
+    EXPECT_EQ("二", saved.items[0].name);
+    EXPECT_EQ(-1, SendMessageA(Item(IDC_FAV_LIST), LB_GETCURSEL, 0, 0));
+    EXPECT_TRUE(gui::Checked(Dialog(), IDC_DIR_BOTH));
+    EXPECT_EQ(1000, RowCount());
+}
+
+// Keys go through the dialog's keyboard interface during a build too: Escape
+// closes the window as it does at other times, and the build stops.
+TEST_F(WindowLayerTest, EscapeDuringABuildClosesTheWindow)
+{
+    OpenWithALongBuild();
+    PostMessageA(Item(IDC_BASE_FOLDER), WM_KEYDOWN, VK_ESCAPE, 0);
+    MakeList();
+    gui::Pump();
+    EXPECT_FALSE(m_dialog->m_hWnd && IsWindow(m_dialog->m_hWnd));
+}
+
+// A quit request stops the build and stays queued for the message loop that
+// runs the window, with its exit code.
+TEST_F(WindowLayerTest, AQuitRequestDuringABuildStopsItAndIsPassedOn)
+{
+    OpenWithALongBuild();
+    PostQuitMessage(3);
+    MakeList();
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(3u, msg.wParam);
+    EXPECT_LT(RowCount(), 1000);
+}
+
+TEST_F(WindowLayerTest, ASecondFolderNoticeReplacesTheFirstAndEndsOnTime)
+{
+    WriteSetting("DISPTIME", "300");
+    Open();
+    SetFolders(m_tree.Path("gone"), m_target);
+    Register("一");
+    Register("二");
+    SelectFavorite(0);
+    std::vector<HWND> first = Notices();
+    ASSERT_EQ(1u, first.size());
+    SelectFavorite(1);
+    std::vector<HWND> second = Notices();
+    ASSERT_EQ(1u, second.size());
+    EXPECT_FALSE(IsWindow(first[0]));
+    gui::Pump(700);
+    EXPECT_TRUE(Notices().empty());
+}
