@@ -8,8 +8,19 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+using Names = std::vector<std::string>;
+
+inline Names Paths(std::span<const FileEntry> entries)
+{
+    Names paths;
+    for (const FileEntry& e : entries)
+        paths.push_back(e.relativePath);
+    return paths;
+}
 
 class EngineFixture : public ::testing::Test {
 protected:
@@ -31,14 +42,6 @@ protected:
         comparison.BuildBothList(inputs, host);
     }
 
-    static std::vector<std::string> Paths(std::span<const FileEntry> entries)
-    {
-        std::vector<std::string> paths;
-        for (const FileEntry& e : entries)
-            paths.push_back(e.relativePath);
-        return paths;
-    }
-
     const FileEntry& BaseEntry(const std::string& path) const { return Find(comparison.BaseEntries(), path); }
     const FileEntry& TargetEntry(const std::string& path) const { return Find(comparison.TargetEntries(), path); }
 
@@ -55,4 +58,5 @@ protected:
     RecordingHost host;
     Comparison comparison;
     const FILETIME t0 = LocalFileTime(2010, 3, 5, 14, 7, 9);
+    const FILETIME later = LocalFileTime(2011, 1, 1, 0, 0, 0);
 };

@@ -1,3 +1,5 @@
+// Paths in Shift-JIS: a double-byte character whose second byte is 0x5C (表)
+// is never taken for a separator.
 #include "engine/path_text.h"
 #include "sync/path_parts.h"
 
@@ -5,29 +7,25 @@
 
 namespace {
 
-TEST(PathText, TrailingBackslashStepsOverDoubleByteCharacters)
+TEST(PathText, TheTrailingBackslashRuleStepsOverDoubleByteCharacters)
 {
-    EXPECT_TRUE(EndsWithBackslash("C:\\data\\"));
-    EXPECT_FALSE(EndsWithBackslash("C:\\表")); // 95 5C
-    EXPECT_TRUE(EndsWithBackslash("C:\\表\\"));
-    EXPECT_EQ("C:\\表\\", WithTrailingBackslash("C:\\表"));
-    EXPECT_EQ("C:\\data\\", WithTrailingBackslash("C:\\data\\"));
-    EXPECT_EQ("", WithTrailingBackslash(""));
+    const char* cases[][2] = {
+        {"C:\\data", "C:\\data\\"}, {"C:\\data\\", "C:\\data\\"}, {"C:\\", "C:\\"},
+        {"C:\\表", "C:\\表\\"},     {"C:\\表\\", "C:\\表\\"},     {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c[1], WithTrailingBackslash(c[0])) << c[0];
+    EXPECT_FALSE(EndsWithBackslash("C:\\表"));
 }
 
-TEST(PathText, FolderAndNamePartsSplitAtTheRealLastSeparator)
+TEST(PathText, PartsSplitAtTheRealSeparatorAndCaseFoldsOnlySingleByteLetters)
 {
     EXPECT_EQ("C:\\x\\", FolderPart("C:\\x\\表.txt"));
     EXPECT_EQ("表.txt", NamePart("C:\\x\\表.txt"));
     EXPECT_EQ("C:\\表\\", FolderPart("C:\\表\\a"));
     EXPECT_EQ("", FolderPart("表"));
     EXPECT_EQ("表", NamePart("表"));
-}
-
-TEST(PathText, CaseFoldOnlyForSingleByteLetters)
-{
-    EXPECT_TRUE(SamePathIgnoringCase("README.TXT", "readme.txt"));
-    EXPECT_TRUE(SamePathIgnoringCase("表\\A", "表\\a"));
+    EXPECT_TRUE(SamePathIgnoringCase("表\\README.TXT", "表\\readme.txt"));
     EXPECT_FALSE(SamePathIgnoringCase("\x83\x41", "\x83\x61")); // ア / ヂ
     EXPECT_EQ(FoldedPathHash("Sub\\File.TXT"), FoldedPathHash("sub\\file.txt"));
 }

@@ -1,6 +1,6 @@
-// An engine host for tests: counts what the engine asks of it, can raise the
-// close request after a given number of progress reports, and can run an
-// action inside the message pump (as a window handler would).
+// An engine host for tests: records what the engine shows, can raise the close
+// request after a given number of progress reports, and can run an action
+// inside the message pump (as a window handler would).
 #pragma once
 #include "engine/make_list.h"
 #include "sync/sync_files.h"
@@ -13,9 +13,8 @@ class RecordingHost : public MakeListHost, public SyncHost {
 public:
     void PumpOneMessage() override
     {
-        ++pumps;
         if (onPump)
-            onPump(pumps);
+            onPump(++pumps);
     }
     bool Cancelled() const override { return cancelAfterProgress >= 0 && static_cast<int>(progress.size()) >= cancelAfterProgress; }
     void ReportConversionFailure() override { ++conversionFailures; }

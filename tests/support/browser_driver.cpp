@@ -131,19 +131,18 @@ void SelectInBrowser(HWND browser, const std::string& path)
     std::string folder = path.size() > 3 && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
     std::string leaf = folder.substr(folder.find_last_of('\\') + 1);
     HWND tree = FindWindowExA(browser, nullptr, "SysTreeView32", nullptr);
-    for (int attempt = 0; attempt < 400; ++attempt) {
-        std::wstring wide = WideFromStored(path);
+    std::wstring wide = WideFromStored(path);
+    WaitFor([&] {
+        if (ItemText(tree, TreeView_GetSelection(tree)) == leaf)
+            return true;
         SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
-        Pump(10);
+        Pump();
         HTREEITEM selected = TreeView_GetSelection(tree);
-        if (ItemText(tree, selected) == leaf)
-            return;
         HTREEITEM neighbour = ChildNamed(tree, selected ? TreeView_GetParent(tree, selected) : nullptr, leaf);
-        if (neighbour) {
+        if (neighbour)
             TreeView_SelectItem(tree, neighbour);
-            Pump(10);
-        }
-    }
+        return false;
+    });
 }
 
 } // namespace gui

@@ -6,7 +6,7 @@ namespace gui {
 
 namespace {
 std::vector<DialogAnswerer*> g_answerers;
-}
+} // namespace
 
 void SetText(HWND dialog, int id, const std::string& text)
 {
@@ -37,26 +37,27 @@ bool Checked(HWND dialog, int id)
     return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void Pump(DWORD milliseconds)
+void Pump()
 {
-    DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (milliseconds)
-            Sleep(1);
-    } while (GetTickCount() - start < milliseconds);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }
 
-RECT DialogRect(HWND dialog, int x, int y, int width, int height)
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
 {
-    // The dialog manager maps position and size separately, as here.
-    RECT rect{x, y, width, height};
-    MapDialogRect(dialog, &rect);
-    return {rect.left, rect.top, rect.left + rect.right, rect.top + rect.bottom};
+    for (DWORD start = GetTickCount();;) {
+        Pump();
+        if (condition())
+            return true;
+        DWORD spent = GetTickCount() - start;
+        if (spent >= timeoutMs)
+            return false;
+        // Wakes for the next message, or soon for a condition that no message announces.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(timeoutMs - spent, 10), QS_ALLINPUT);
+    }
 }
 
 RECT ChildRect(HWND child)
@@ -79,21 +80,22 @@ HICON MessageBoxIcon(HWND box)
     return nullptr;
 }
 
-HWND FindThreadWindow(const std::string& caption, const char* className)
+namespace {
+
+// A visible top-level dialog of this thread with the given caption.
+HWND FindThreadWindow(const std::string& caption)
 {
     struct Search {
         const std::string* caption;
-        const char* className;
         HWND found;
-    } search{&caption, className, nullptr};
+    } search{&caption, nullptr};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND hwnd, LPARAM lp) -> BOOL {
             auto* s = reinterpret_cast<Search*>(lp);
             char cls[64] = "";
             GetClassNameA(hwnd, cls, sizeof cls);
-            if (IsWindowVisible(hwnd) && (!s->className || lstrcmpiA(cls, s->className) == 0)
-                && Text(hwnd) == *s->caption) {
+            if (IsWindowVisible(hwnd) && lstrcmpiA(cls, "#32770") == 0 && Text(hwnd) == *s->caption) {
                 s->found = hwnd;
                 return FALSE;
             }
@@ -103,8 +105,10 @@ HWND FindThreadWindow(const std::string& caption, const char* className)
     return search.found;
 }
 
-DialogAnswerer::DialogAnswerer(std::string caption, int buttonId, HWND except)
-    : m_caption(std::move(caption)), m_buttonId(buttonId), m_except(except)
+} // namespace
+
+DialogAnswerer::DialogAnswerer(std::string caption, int buttonId, HWND except, std::function<void(HWND)> before)
+    : m_caption(std::move(caption)), m_buttonId(buttonId), m_except(except), m_before(std::move(before))
 {
     g_answerers.push_back(this);
     m_timer = SetTimer(nullptr, 0, 20, &DialogAnswerer::OnTimer);
@@ -113,7 +117,7 @@ DialogAnswerer::DialogAnswerer(std::string caption, int buttonId, HWND except)
 DialogAnswerer::~DialogAnswerer()
 {
     KillTimer(nullptr, m_timer);
-    g_answerers.erase(std::remove(g_answerers.begin(), g_answerers.end(), this), g_answerers.end());
+    std::erase(g_answerers, this);
 }
 
 void CALLBACK DialogAnswerer::OnTimer(HWND, UINT, UINT_PTR timer, DWORD)
@@ -133,8 +137,8 @@ void DialogAnswerer::Poll()
         return;
     m_answered = true;
     m_messageText = Text(GetDlgItem(dialog, 0xFFFF));
-    if (m_inspect)
-        m_inspect(dialog, m_context);
+    if (m_before)
+        m_before(dialog);
     HWND button = GetDlgItem(dialog, m_buttonId);
     if (button)
         PostMessageA(button, BM_CLICK, 0, 0);
@@ -142,13 +146,10 @@ void DialogAnswerer::Poll()
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(m_buttonId, BN_CLICKED), 0);
 }
 
-Capture::Capture(HWND window, bool clientOnly)
+Capture::Capture(HWND window)
 {
     RECT rect;
-    if (clientOnly)
-        GetClientRect(window, &rect);
-    else
-        GetWindowRect(window, &rect);
+    GetClientRect(window, &rect);
     m_width = rect.right - rect.left;
     m_height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);
@@ -164,7 +165,7 @@ Capture::Capture(HWND window, bool clientOnly)
     HGDIOBJ old = SelectObject(memory, bitmap);
     // What the window and its children have painted, read back from its surface.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    HDC windowDc = clientOnly ? GetDC(window) : GetWindowDC(window);
+    HDC windowDc = GetDC(window);
     BitBlt(memory, 0, 0, m_width, m_height, windowDc, 0, 0, SRCCOPY);
     ReleaseDC(window, windowDc);
     GdiFlush();

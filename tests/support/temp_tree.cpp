@@ -6,7 +6,6 @@
 #include "sync/folder_chain.h"
 
 #include <stdexcept>
-#include <vector>
 
 FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int second)
 {
@@ -92,13 +91,7 @@ void TempTree::MakeDir(const std::string& relative) const
     CreateFolderChain(path);
 }
 
-void TempTree::Write(const std::string& relative, const std::string& content, const FILETIME& lastWrite) const
-{
-    Write(relative, content);
-    SetLastWrite(relative, lastWrite);
-}
-
-void TempTree::Write(const std::string& relative, const std::string& content) const
+void TempTree::Write(const std::string& relative, const std::string& content, const FILETIME* lastWrite) const
 {
     std::size_t lastSeparator = LastBackslash(relative);
     if (lastSeparator != std::string::npos)
@@ -109,20 +102,9 @@ void TempTree::Write(const std::string& relative, const std::string& content) co
         throw std::runtime_error("cannot write " + relative);
     DWORD written = 0;
     WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    if (lastWrite)
+        SetFileTime(file, nullptr, nullptr, lastWrite);
     CloseHandle(file);
-}
-
-void TempTree::SetLastWrite(const std::string& relative, const FILETIME& lastWrite) const
-{
-    std::wstring path = WidePath(relative);
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    SetFileTime(file, nullptr, nullptr, &lastWrite);
-    CloseHandle(file);
-    if (attributes != INVALID_FILE_ATTRIBUTES)
-        SetFileAttributesW(path.c_str(), attributes);
 }
 
 void TempTree::SetAttributes(const std::string& relative, DWORD attributes) const
@@ -155,11 +137,20 @@ std::string TempTree::Read(const std::string& relative) const
     return content;
 }
 
-FILETIME TempTree::LastWrite(const std::string& relative) const
+std::vector<std::string> TempTree::Names(const std::string& folder) const
 {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    GetFileAttributesExW(WidePath(relative).c_str(), GetFileExInfoStandard, &data);
-    return data.ftLastWriteTime;
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((WidePath(folder) + L"*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        std::wstring name = data.cFileName;
+        if (name != L"." && name != L"..")
+            names.push_back(StoredFromWide(name));
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return names;
 }
 
 bool TempTree::LinkFolder(const std::string& relative, const std::string& target) const
@@ -184,7 +175,7 @@ bool TempTree::LinkFolder(const std::string& relative, const std::string& target
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     // Wine hands back a handle that does not wait for a host program: wait for the link.
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(5))
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(5))  // a poll, not a pause
         if (Exists(relative))
             return true;
     return false;

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // A local calendar time as a file time (UTC), the inverse of what the scanner shows.
 FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int second);
@@ -21,15 +22,15 @@ public:
     std::string Path(const std::string& relative) const { return m_root + relative; }
 
     void MakeDir(const std::string& relative) const;
-    // Writes a file (creating its folders) with the given content and last-write time.
-    void Write(const std::string& relative, const std::string& content, const FILETIME& lastWrite) const;
-    void Write(const std::string& relative, const std::string& content) const;
-    void SetLastWrite(const std::string& relative, const FILETIME& lastWrite) const;
+    // Writes a file (creating its folders) with the given content and, when
+    // given, last-write time. Relative paths are in the stored form: Shift-JIS,
+    // or StoredFromWide(L"...") for names the code page cannot write.
+    void Write(const std::string& relative, const std::string& content, const FILETIME* lastWrite = nullptr) const;
+    void Write(const std::string& relative, const std::string& content, const FILETIME& lastWrite) const
+    {
+        Write(relative, content, &lastWrite);
+    }
     void SetAttributes(const std::string& relative, DWORD attributes) const;
-
-    // relative paths are in the stored form: Shift-JIS, or StoredFromWide(L"...")
-    // for names the code page cannot write. WidePath is the "\\?\" path.
-    std::wstring WidePath(const std::string& relative) const;
     DWORD Attributes(const std::string& relative) const;
     // A folder link (a symbolic link to target, relative to the link's folder,
     // e.g. ".."); false when the platform makes none.
@@ -37,9 +38,11 @@ public:
 
     bool Exists(const std::string& relative) const;
     std::string Read(const std::string& relative) const;
-    FILETIME LastWrite(const std::string& relative) const;
+    // Names in a folder of the tree ("" for the root), as FindFirstFile gives them.
+    std::vector<std::string> Names(const std::string& folder = "") const;
 
 private:
+    std::wstring WidePath(const std::string& relative) const;
     std::string m_root;
 };
 
