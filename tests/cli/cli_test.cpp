@@ -80,30 +80,25 @@ std::string Quoted(const std::string& folder)
     return "\"" + text + "\"";
 }
 
-TEST(Cli, ListPrintsTabSeparatedRowsAndTheThreePanels)
+TEST(Cli, ListPrintsTabSeparatedRowsAndTheThreePanelsInEitherCodePage)
 {
     TempTree base, target;
     base.Write("表.txt", "12345", LocalFileTime(2010, 3, 5, 14, 7, 9));
     target.Write("b.txt", "b", LocalFileTime(2010, 3, 5, 14, 7, 9));
-    CliRun run = RunCli("list " + Quoted(base.Root()) + " " + Quoted(target.Root()));
+    const std::string folders = Quoted(base.Root()) + " " + Quoted(target.Root());
+    CliRun run = RunCli("list " + folders);
     EXPECT_EQ(0u, run.exitCode) << run.err;
     // Byte order: "b" (62) before 表 (95 5C).
     EXPECT_NE(std::string::npos, run.out.find("1\t↑\t×\t\t2010/03/05 14:07:09\t\t1\tb.txt"));
     EXPECT_NE(std::string::npos, run.out.find("2\t↓\t×\t2010/03/05 14:07:09\t\t5\t\t表.txt"));
-    EXPECT_NE(std::string::npos, run.out.find("[転送]\tOK"));
-    EXPECT_NE(std::string::npos, run.out.find("[基本フォルダ]\tOK"));
-    EXPECT_NE(std::string::npos, run.out.find("[対象フォルダ]\tOK"));
-}
+    for (const char* panel : {"[転送]\tOK", "[基本フォルダ]\tOK", "[対象フォルダ]\tOK"})
+        EXPECT_NE(std::string::npos, run.out.find(panel)) << panel;
 
-TEST(Cli, Utf8FlagAndDirectionFlags)
-{
-    TempTree base, target;
-    base.Write("表.txt", "x", LocalFileTime(2010, 3, 5, 14, 7, 9));
-    CliRun run = RunCli("list --utf8 --up " + Quoted(base.Root()) + " " + Quoted(target.Root()));
-    EXPECT_EQ(0u, run.exitCode);
-    EXPECT_EQ(std::string::npos, run.out.find("表.txt")); // Up lists the (empty) target table
-    EXPECT_NE(std::string::npos, run.out.find("[\xe8\xbb\xa2\xe9\x80\x81]\tOK")); // [転送] in UTF-8
-    CliRun down = RunCli("list --utf8 --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
+    CliRun up = RunCli("list --utf8 --up " + folders);
+    EXPECT_EQ(0u, up.exitCode);
+    EXPECT_EQ(std::string::npos, up.out.find("\xe8\xa1\xa8.txt")); // Up lists the target table
+    EXPECT_NE(std::string::npos, up.out.find("[\xe8\xbb\xa2\xe9\x80\x81]\tOK")); // [転送] in UTF-8
+    CliRun down = RunCli("list --utf8 --down " + folders);
     EXPECT_NE(std::string::npos, down.out.find("\xe8\xa1\xa8.txt")); // 表 in UTF-8
 }
 
@@ -120,17 +115,27 @@ TEST(Cli, SyncCopiesAndPrintsTheRebuiltList)
     EXPECT_NE(std::string::npos, run.out.find("1\t=\t\t2010/03/05 14:07:09\t2010/03/05 14:07:09", synced));
 }
 
-TEST(Cli, BadArgumentsAndMissingFoldersExitWithAMessage)
+TEST(Cli, BadArgumentsNestedFoldersAndMissingFoldersExitWithAMessageBeforeAnyCopy)
 {
     TempTree base;
+    base.Write("a.txt", "a");
+    base.MakeDir("copy");
+    const std::string folders = Quoted(base.Root()) + " " + Quoted(base.Path("copy\\"));
+    // A folder inside the other while subfolders are searched: every sync would copy the tree into itself.
+    CliRun nested = RunCli("sync " + folders);
+    EXPECT_EQ(2u, nested.exitCode);
+    EXPECT_NE(std::string::npos, nested.err.find("inside"));
+    EXPECT_FALSE(base.Exists("copy\\a.txt"));
+    EXPECT_EQ(0u, RunCli("list --no-subfolders " + folders).exitCode);
+    for (const std::string& arguments :
+         {"list " + Quoted(base.Root()), std::string("list --sideways a b"), std::string("frobnicate"),
+          "list --exclude \"a|b\" " + folders})
+        EXPECT_EQ(2u, RunCli(arguments).exitCode) << arguments;
+
     CliRun missing = RunCli("list " + Quoted(base.Root()) + " " + Quoted(base.Path("nowhere\\")));
     EXPECT_EQ(3u, missing.exitCode);
     EXPECT_NE(std::string::npos, missing.err.find("folder not found"));
     EXPECT_TRUE(missing.out.empty());
-
-    EXPECT_EQ(2u, RunCli("list " + Quoted(base.Root())).exitCode);
-    EXPECT_EQ(2u, RunCli("list --sideways a b").exitCode);
-    EXPECT_EQ(2u, RunCli("frobnicate").exitCode);
     CliRun help = RunCli("--help");
     EXPECT_EQ(0u, help.exitCode);
     EXPECT_NE(std::string::npos, help.out.find("--two-second"));
@@ -193,19 +198,6 @@ TEST(Cli, LogAppendsEachRunAndAnUnwritableLogStopsTheRunBeforeAnyCopy)
     EXPECT_NE(std::string::npos, text.find("[\xe8\xbb\xa2\xe9\x80\x81]\tOK")); // [転送] in UTF-8
 }
 
-TEST(Cli, AFolderInsideTheOtherIsRefusedWhenSubfoldersAreSearched)
-{
-    TempTree base;
-    base.MakeDir("copy");
-    CliRun nested = RunCli("sync " + Quoted(base.Root()) + " " + Quoted(base.Path("copy\\")));
-    EXPECT_EQ(2u, nested.exitCode);
-    EXPECT_NE(std::string::npos, nested.err.find("inside"));
-    EXPECT_FALSE(base.Exists("copy\copy"));
-    EXPECT_EQ(0u, RunCli("list --no-subfolders " + Quoted(base.Path("copy")) + " " + Quoted(base.Root())).exitCode);
-}
-
-} // namespace
-
 TEST(Cli, FavoritesListsAFileAndSyncRunsAFavouriteByName)
 {
     TempTree tree;
@@ -245,5 +237,6 @@ TEST(Cli, ExcludedNamesAreNeitherListedNorCopied)
     EXPECT_FALSE(target.Exists("~$report.docx"));
     EXPECT_FALSE(target.Exists("Cache"));
     EXPECT_EQ(std::string::npos, run.out.find("report"));
-    EXPECT_EQ(2u, RunCli("list --exclude \"a|b\" " + Quoted(base.Root()) + " " + Quoted(target.Root())).exitCode);
 }
+
+} // namespace
