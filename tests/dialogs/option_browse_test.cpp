@@ -7,85 +7,46 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace {
 
-class OptionBrowse : public ::testing::Test {
-protected:
-    // Clicks the browse button; the browser gets `select` chosen (when given) and
-    // then OK or Cancel. Returns the favourites field's text afterwards.
-    std::string Browse(const std::string& select, int button)
-    {
+TEST(OptionBrowse, GivesTheFavouritesFileInTheChosenFolderAndAsksForAReloadWhenItDiffers)
+{
+    gui::BrowseFolders tree;
+    for (const char* folder : {"a", "b", "表"})  // 表 ends in the byte 0x5C
+        tree.MakeDir(folder);
+    const std::string programFile = GetModuleFolder() + "Mirvalen.bdt";
+    struct Case {
+        std::string path;    // FAVPATH before
+        std::string select;  // a folder chosen in the browser, if any
+        int button;
+        std::string field;   // the favourites field afterwards
+        int changedBefore, changed;  // favFileChanged before and afterwards
+    } cases[] = {
+        {tree.Path("a\\Mirvalen.bdt"), tree.Path("b"), IDOK, tree.Path("b\\Mirvalen.bdt"), 0, 1},
+        {tree.Path("表\\Mirvalen.bdt"), "", IDOK, tree.Path("表\\Mirvalen.bdt"), 1, 0},  // opens on its folder
+        {"", "", IDOK, programFile, 0, 1},                                                  // the program folder
+        {".\\Mirvalen.bdt", "", IDOK, programFile, 0, 1},  // the same file, another text
+        {".\\Mirvalen.bdt", tree.Root(), IDCANCEL, ".\\Mirvalen.bdt", 0, 0},
+    };
+    for (const Case& c : cases) {
+        COptionDlg dialog;
+        dialog.m_settings.FAVPATH = c.path;
+        dialog.m_settings.favFileChanged = c.changedBefore;
         std::string field;
-        Run([&](HWND d) {
-            gui::BrowserDriver browser(button, [&](HWND b) {
-                if (!select.empty())
-                    gui::SelectInBrowser(b, select);
+        gui::DialogAnswerer options("オプション", IDCANCEL, nullptr, [&](HWND d) {
+            gui::BrowserDriver browser(c.button, [&](HWND b) {
+                if (!c.select.empty())
+                    gui::SelectInBrowser(b, c.select);
             });
             gui::Click(d, IDC_OPT_BROWSE);
             EXPECT_TRUE(browser.Pressed());
             field = gui::Text(d, IDC_OPT_FAVPATH);
         });
-        return field;
-    }
-
-    void SetUp() override { dialog.m_settings.FAVPATH = ".\\Mirvalen.bdt"; }
-
-    // Opens the dialog and runs the steps inside its modal loop; cancelled afterwards.
-    void Run(std::function<void(HWND)> steps)
-    {
-        gui::DialogAnswerer driver("オプション", IDCANCEL);
-        driver.Before([](HWND d, void* c) { (*static_cast<std::function<void(HWND)>*>(c))(d); }, &steps);
         EXPECT_EQ(IDCANCEL, dialog.DoModal());
-        EXPECT_TRUE(driver.Answered());
+        EXPECT_EQ(c.field, field) << c.path;
+        EXPECT_EQ(c.changed, dialog.m_settings.favFileChanged) << c.path;
+        EXPECT_EQ(c.path, dialog.m_settings.FAVPATH); // cancelled: the path itself stays
     }
-
-    COptionDlg dialog;
-    gui::BrowseFolders tree;
-};
-
-TEST_F(OptionBrowse, AnotherFolderGivesItsFavouritesFileAndAsksForAReload)
-{
-    tree.MakeDir("a");
-    tree.MakeDir("b");
-    dialog.m_settings.FAVPATH = tree.Path("a\\Mirvalen.bdt");
-    std::string field = Browse(tree.Path("b"), IDOK);
-    EXPECT_EQ(tree.Path("b\\Mirvalen.bdt"), field);
-    EXPECT_EQ(1, dialog.m_settings.favFileChanged);
-    // Cancelled afterwards: the path itself stays.
-    EXPECT_EQ(tree.Path("a\\Mirvalen.bdt"), dialog.m_settings.FAVPATH);
-}
-
-TEST_F(OptionBrowse, OpensOnTheCurrentFilesFolderEvenWithADoubleByteName)
-{
-    // 表 ends in the byte 0x5C: neither the folder split nor the appended "\" may take it for one.
-    tree.MakeDir("表");
-    dialog.m_settings.FAVPATH = tree.Path("表\\Mirvalen.bdt");
-    dialog.m_settings.favFileChanged = 1;
-    std::string field = Browse("", IDOK);
-    EXPECT_EQ(tree.Path("表\\Mirvalen.bdt"), field);
-    EXPECT_EQ(0, dialog.m_settings.favFileChanged);
-}
-
-TEST_F(OptionBrowse, AnEmptyPathOpensOnTheProgramFolder)
-{
-    dialog.m_settings.FAVPATH.clear();
-    EXPECT_EQ(GetModuleFolder() + "Mirvalen.bdt", Browse("", IDOK));
-    EXPECT_EQ(1, dialog.m_settings.favFileChanged);
-}
-
-TEST_F(OptionBrowse, TheRelativeFormOpensOnTheProgramFolderAndDiffersAsText)
-{
-    // SetUp leaves FAVPATH ".\Mirvalen.bdt": the program folder, written relatively.
-    EXPECT_EQ(GetModuleFolder() + "Mirvalen.bdt", Browse("", IDOK));
-    EXPECT_EQ(1, dialog.m_settings.favFileChanged);
-}
-
-TEST_F(OptionBrowse, CancelChangesNothing)
-{
-    EXPECT_EQ(".\\Mirvalen.bdt", Browse(tree.Root(), IDCANCEL));
-    EXPECT_EQ(0, dialog.m_settings.favFileChanged);
 }
 
 } // namespace
