@@ -12,8 +12,6 @@
 #include <string>
 #include <vector>
 
-using Names = std::vector<std::string>;
-
 inline Names Paths(std::span<const FileEntry> entries)
 {
     Names paths;

@@ -137,9 +137,9 @@ std::string TempTree::Read(const std::string& relative) const
     return content;
 }
 
-std::vector<std::string> TempTree::Names(const std::string& folder) const
+Names TempTree::Names(const std::string& folder) const
 {
-    std::vector<std::string> names;
+    ::Names names;
     WIN32_FIND_DATAW data;
     HANDLE find = FindFirstFileW((WidePath(folder) + L"*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE)

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+using Names = std::vector<std::string>;
+
 // A local calendar time as a file time (UTC), the inverse of what the scanner shows.
 FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int second);
 
@@ -39,7 +41,7 @@ public:
     bool Exists(const std::string& relative) const;
     std::string Read(const std::string& relative) const;
     // Names in a folder of the tree ("" for the root), as FindFirstFile gives them.
-    std::vector<std::string> Names(const std::string& folder = "") const;
+    Names Names(const std::string& folder = "") const;
 
 private:
     std::wstring WidePath(const std::string& relative) const;
