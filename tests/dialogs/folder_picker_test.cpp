@@ -1,9 +1,12 @@
 // The browse buttons' work with the real shell folder browser: the folder it
-// opens on, the trailing "\", cancelling, and items without a path.
+// opens on, the trailing "\", cancelling, and items without a path; and the
+// options dialog's browse for the favourites file, which asks for a reload.
 #include "app/module_folder.h"
 #include "tests/support/browser_driver.h"
 #include "tests/support/gui_harness.h"
+#include "tests/support/temp_tree.h"
 #include "ui/folder_picker.h"
+#include "ui/option_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +23,7 @@ void SelectTheComputer(HWND browser)
 
 TEST(BrowseField, GivesTheChosenFolderWithOneTrailingBackslashOrNothing)
 {
-    gui::BrowseFolders tree;
+    TempTree tree("C:\\");
     for (const char* folder : {"data", "表", "a", "b"})  // 表 ends in the byte 0x5C
         tree.MakeDir(folder);
     struct Case {
@@ -39,16 +42,56 @@ TEST(BrowseField, GivesTheChosenFolderWithOneTrailingBackslashOrNothing)
     };
     for (const Case& c : cases) {
         std::string result = "before";
-        gui::BrowserDriver browser(c.button, [&](HWND b) {
+        gui::DialogAnswerer browser(gui::kFolderBrowser, c.button, nullptr, [&](HWND b) {
             if (c.select == "*")
                 SelectTheComputer(b);
             else if (!c.select.empty())
                 gui::SelectInBrowser(b, c.select);
         });
         bool chosen = BrowseFolderField(nullptr, c.field, "[ 基本フォルダ ] の指定", result);
-        EXPECT_TRUE(browser.Pressed()) << c.field;
+        EXPECT_TRUE(browser.Answered()) << c.field;
         EXPECT_EQ(c.result != "before", chosen) << c.field;
         EXPECT_EQ(c.result, result) << c.field;
+    }
+}
+
+TEST(OptionBrowse, GivesTheFavouritesFileInTheChosenFolderAndAsksForAReloadWhenItDiffers)
+{
+    TempTree tree("C:\\");
+    for (const char* folder : {"a", "b", "表"})  // 表 ends in the byte 0x5C
+        tree.MakeDir(folder);
+    const std::string programFile = GetModuleFolder() + "Mirvalen.bdt";
+    struct Case {
+        std::string path;    // FAVPATH before
+        std::string select;  // a folder chosen in the browser, if any
+        int button;
+        std::string field;   // the favourites field afterwards
+        int changedBefore, changed;  // favFileChanged before and afterwards
+    } cases[] = {
+        {tree.Path("a\\Mirvalen.bdt"), tree.Path("b"), IDOK, tree.Path("b\\Mirvalen.bdt"), 0, 1},
+        {tree.Path("表\\Mirvalen.bdt"), "", IDOK, tree.Path("表\\Mirvalen.bdt"), 1, 0},  // opens on its folder
+        {"", "", IDOK, programFile, 0, 1},                                                  // the program folder
+        {".\\Mirvalen.bdt", "", IDOK, programFile, 0, 1},  // the same file, another text
+        {".\\Mirvalen.bdt", tree.Root(), IDCANCEL, ".\\Mirvalen.bdt", 0, 0},
+    };
+    for (const Case& c : cases) {
+        COptionDlg dialog;
+        dialog.m_settings.FAVPATH = c.path;
+        dialog.m_settings.favFileChanged = c.changedBefore;
+        std::string field;
+        gui::DialogAnswerer options("オプション", IDCANCEL, nullptr, [&](HWND d) {
+            gui::DialogAnswerer browser(gui::kFolderBrowser, c.button, nullptr, [&](HWND b) {
+                if (!c.select.empty())
+                    gui::SelectInBrowser(b, c.select);
+            });
+            gui::Click(d, IDC_OPT_BROWSE);
+            EXPECT_TRUE(browser.Answered());
+            field = gui::Text(d, IDC_OPT_FAVPATH);
+        });
+        EXPECT_EQ(IDCANCEL, dialog.DoModal());
+        EXPECT_EQ(c.field, field) << c.path;
+        EXPECT_EQ(c.changed, dialog.m_settings.favFileChanged) << c.path;
+        EXPECT_EQ(c.path, dialog.m_settings.FAVPATH); // cancelled: the path itself stays
     }
 }
 

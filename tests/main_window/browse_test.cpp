@@ -8,7 +8,7 @@
 
 TEST_F(MainWindowTest, BrowseGivesTheChosenFolderAndCancelKeepsTheFieldButClearsTheList)
 {
-    gui::BrowseFolders folders;
+    TempTree folders("C:\\");
     folders.MakeDir("選択");
     WriteFiveFiles();
     Run([&] {
@@ -16,17 +16,18 @@ TEST_F(MainWindowTest, BrowseGivesTheChosenFolderAndCancelKeepsTheFieldButClears
         MakeList();
         ASSERT_EQ(5, RowCount());
         {
-            gui::BrowserDriver browser(IDCANCEL);
+            gui::DialogAnswerer browser(gui::kFolderBrowser, IDCANCEL);
             gui::Click(Dialog(), IDC_BROWSE_BASE);
-            EXPECT_TRUE(browser.Pressed());
+            EXPECT_TRUE(browser.Answered());
         }
         EXPECT_EQ(m_base, gui::Text(Dialog(), IDC_BASE_FOLDER));
         EXPECT_EQ(0, RowCount());
         EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
 
-        gui::BrowserDriver browser(IDOK, [&](HWND b) { gui::SelectInBrowser(b, folders.Path("選択")); });
+        gui::DialogAnswerer browser(gui::kFolderBrowser, IDOK, nullptr,
+                                    [&](HWND b) { gui::SelectInBrowser(b, folders.Path("選択")); });
         gui::Click(Dialog(), IDC_BROWSE_TARGET);
-        EXPECT_TRUE(browser.Pressed());
+        EXPECT_TRUE(browser.Answered());
         EXPECT_EQ(folders.Path("選択\\"), gui::Text(Dialog(), IDC_TARGET_FOLDER));
     });
 }
@@ -35,19 +36,19 @@ TEST_F(MainWindowTest, BrowseGivesTheChosenFolderAndCancelKeepsTheFieldButClears
 // ("Cafe" for "Café"), which may be another folder: it is refused.
 TEST_F(MainWindowTest, BrowseRefusesAFolderShiftJisCannotWrite)
 {
-    gui::BrowseFolders folders;
+    TempTree folders("C:\\");
     const std::string cafe = StoredFromWide(L"Café");
     folders.MakeDir(cafe);
     bool reached = false;
     Run([&] {
         SetFolders(m_base, m_target);
         gui::DialogAnswerer refusal("Mirvalen", IDOK, Dialog());
-        gui::BrowserDriver browser(IDOK, [&](HWND b) {
+        gui::DialogAnswerer browser(gui::kFolderBrowser, IDOK, nullptr, [&](HWND b) {
             gui::SelectInBrowser(b, folders.Path(cafe));
             reached = gui::BrowserSelection(b) == cafe;
         });
         gui::Click(Dialog(), IDC_BROWSE_TARGET);
-        EXPECT_TRUE(browser.Pressed());
+        EXPECT_TRUE(browser.Answered());
         if (reached) {
             EXPECT_TRUE(refusal.Answered());
             EXPECT_NE(std::string::npos, refusal.MessageText().find("Shift-JIS"));
@@ -62,7 +63,7 @@ TEST_F(MainWindowTest, BrowseRefusesAFolderShiftJisCannotWrite)
 // reloads the favourites, from the unchanged file: moves not yet saved are lost.
 TEST_F(MainWindowTest, FavouritesBrowseThenEscapeReloadsFromTheSameFile)
 {
-    gui::BrowseFolders folders;
+    TempTree folders("C:\\");
     folders.MakeDir("別");
     FavoritesTable table;
     table.Append("一", m_base, m_target, 2);
@@ -74,7 +75,8 @@ TEST_F(MainWindowTest, FavouritesBrowseThenEscapeReloadsFromTheSameFile)
         gui::Click(Dialog(), IDC_FAV_DOWN);  // in memory only
         gui::SetText(Dialog(), IDC_FAV_NAME, "入力中");
         gui::DialogAnswerer answer("オプション", IDCANCEL, nullptr, [&](HWND options) {
-            gui::BrowserDriver browser(IDOK, [&](HWND b) { gui::SelectInBrowser(b, folders.Path("別")); });
+            gui::DialogAnswerer browser(gui::kFolderBrowser, IDOK, nullptr,
+                                        [&](HWND b) { gui::SelectInBrowser(b, folders.Path("別")); });
             gui::Click(options, IDC_OPT_BROWSE);
         });
         Command(ID_OPTIONS_SETTINGS);

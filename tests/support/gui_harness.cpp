@@ -82,7 +82,7 @@ HICON MessageBoxIcon(HWND box)
 
 namespace {
 
-// A visible top-level dialog of this thread with the given caption.
+// A visible top-level dialog of this thread with the given caption (kFolderBrowser: the folder browser).
 HWND FindThreadWindow(const std::string& caption)
 {
     struct Search {
@@ -95,7 +95,9 @@ HWND FindThreadWindow(const std::string& caption)
             auto* s = reinterpret_cast<Search*>(lp);
             char cls[64] = "";
             GetClassNameA(hwnd, cls, sizeof cls);
-            if (IsWindowVisible(hwnd) && lstrcmpiA(cls, "#32770") == 0 && Text(hwnd) == *s->caption) {
+            bool wanted = s->caption->empty() ? FindWindowExA(hwnd, nullptr, "SysTreeView32", nullptr) != nullptr
+                                              : Text(hwnd) == *s->caption;
+            if (IsWindowVisible(hwnd) && lstrcmpiA(cls, "#32770") == 0 && wanted) {
                 s->found = hwnd;
                 return FALSE;
             }

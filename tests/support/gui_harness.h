@@ -25,6 +25,9 @@ RECT ChildRect(HWND child);
 // The icon a message box shows (its icon static: id 20 on Windows, another under Wine), or none.
 HICON MessageBoxIcon(HWND box);
 
+// Stands for the caption of the shell's folder browser: the thread's dialog that holds a tree view.
+inline const std::string kFolderBrowser;
+
 // Answers the next dialog or message box of this thread whose caption is
 // `caption` by pressing the button `buttonId`, from a timer that runs inside
 // its modal loop. Records the box's message text (static 65535). A window

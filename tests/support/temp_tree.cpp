@@ -22,14 +22,17 @@ FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int s
     return utc;
 }
 
-TempTree::TempTree()
+// Named after the process and the time: a folder of a finished run by the same
+// name may still be known to the shell's folder browser, which then misses the
+// new one's contents.
+TempTree::TempTree(const std::string& parent)
 {
     static int serial = 0;
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     for (;;) {
-        std::string candidate = std::string(temp) + "mirvalen-test-" + std::to_string(GetCurrentProcessId()) + "-"
-            + std::to_string(++serial);
+        std::string candidate = (parent.empty() ? std::string(temp) : parent) + "mirvalen-test-"
+            + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount()) + "-" + std::to_string(++serial);
         if (CreateDirectoryA(candidate.c_str(), nullptr)) {
             m_root = candidate + "\\";
             return;

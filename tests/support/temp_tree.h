@@ -14,7 +14,8 @@ FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int s
 
 class TempTree {
 public:
-    TempTree();
+    // A new folder in the temporary folder, or in parent (e.g. "C:\\").
+    explicit TempTree(const std::string& parent = "");
     ~TempTree();
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;
