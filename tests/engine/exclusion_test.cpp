@@ -38,11 +38,6 @@ TEST(ExclusionFilter, WildcardsAnyCaseFoldersOnlyAndTheStoredList)
     EXPECT_TRUE(filter.Excludes(L"Logs", true));
     EXPECT_FALSE(filter.Excludes(L"logs", false)); // a file of that name stays
     EXPECT_EQ((Names{"~$*", "?.txt", "logs\\"}), SplitPatterns("~$*| ?.txt |logs\\||"));
-    std::string list, error;
-    EXPECT_TRUE(AddExcludePattern(list, "*.bak", error));
-    EXPECT_TRUE(AddExcludePattern(list, "Thumbs.db", error));
-    EXPECT_EQ("*.bak|Thumbs.db", list);
-    EXPECT_FALSE(AddExcludePattern(list, "a|b", error)); // "|" separates the stored patterns
 }
 
 } // namespace

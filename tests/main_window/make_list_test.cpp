@@ -54,6 +54,22 @@ TEST_F(MainWindowTest, MakeListFillsColouredRowsAndThePanelsInEveryDirection)
         EXPECT_EQ("OK", m_dialog->BasePanel().StatusText());
         EXPECT_EQ("ERROR", m_dialog->TargetPanel().StatusText());  // hidden, not consulted
         EXPECT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
+
+        // Up lists the target table; sizes show grouped digits.
+        m_tree.Write("target\\big.bin", std::string(1234567, 'x'), LocalFileTime(2010, 3, 5, 14, 7, 9));
+        gui::Click(Dialog(), IDC_DIR_UP);
+        MakeList();
+        ASSERT_EQ(5, RowCount());
+        const char* up[][8] = {
+            {"1", "=", "", "2011/04/06 15:08:10", "2010/03/05 14:07:09", "8", "3", "a.txt"},
+            {"2", "↑", "△", "2010/03/05 14:07:09", "2011/04/06 15:08:10", "3", "10", "b.txt"},
+            {"3", "↑", "×", "", "2010/03/05 14:07:09", "", "1,234,567", "big.bin"},
+            {"4", "↑", "×", "", "2010/03/05 14:07:09", "", "11", "d.txt"},
+            {"5", "=", "", "2010/03/05 14:07:09", "2010/03/05 14:07:09", "4", "4", "e.txt"}};
+        for (int row = 0; row < 5; ++row)
+            for (int column = 0; column < 8; ++column)
+                EXPECT_EQ(up[row][column], Cell(row, column)) << row << "," << column;
+        EXPECT_EQ("OK", m_dialog->TargetPanel().StatusText());
     }));
 }
 

@@ -5,77 +5,59 @@
 #include "app/mirvalen_app.h"
 #include "app/module_folder.h"
 
-namespace {
-
-const COLORREF kReady = RGB(255, 224, 192), kBlue = RGB(192, 192, 255), kRed = RGB(255, 192, 192);
-
-int LeftOf(HWND control)
+TEST_F(MainWindowTest, OpensWithBothDirectionsAndThreeReadyPanelsThatTheDirectionsRearrange)
 {
-    return gui::ChildRect(control).left;
-}
-
-} // namespace
-
-TEST_F(MainWindowTest, OpensWithBothDirectionsThreeReadyPanelsAndTheirColours)
-{
-    EXPECT_EQ(IDCANCEL, Run([&] {
+    Run([&] {
         EXPECT_TRUE(gui::Checked(Dialog(), IDC_DIR_BOTH));
         EXPECT_FALSE(gui::Checked(Dialog(), IDC_DIR_DOWN) || gui::Checked(Dialog(), IDC_DIR_UP));
         EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
         EXPECT_EQ(0, RowCount());
         const SummaryPanel* panels[] = {&m_dialog->TransferPanel(), &m_dialog->BasePanel(), &m_dialog->TargetPanel()};
         for (const SummaryPanel* panel : panels) {
-            EXPECT_TRUE(IsWindowVisible(panel->Cells()[0].text));
             EXPECT_EQ("READY", panel->StatusText());
             for (size_t row = 0; row < panel->RowCount(); ++row)
                 EXPECT_EQ("0 ", panel->ValueText(row)) << row;
         }
         // Side by side between the folder fields and the list, left of the two-second toggle.
-        RECT list = gui::ChildRect(Item(IDC_RESULT_LIST)), toggle = gui::ChildRect(Item(IDC_TWO_SECOND));
-        RECT field = gui::ChildRect(Item(IDC_TARGET_FOLDER));
+        auto rect = [](HWND control) { return gui::ChildRect(control); };
         for (int i = 0; i < 2; ++i)
-            EXPECT_LT(gui::ChildRect(panels[i]->Cells().back().frame).right, LeftOf(panels[i + 1]->Cells()[0].frame));
-        EXPECT_GE(gui::ChildRect(panels[1]->Cells().front().frame).top, field.bottom);
-        EXPECT_LE(gui::ChildRect(panels[1]->Cells().back().frame).bottom, list.top);
-        EXPECT_LE(gui::ChildRect(panels[2]->Cells().back().frame).right, toggle.left);
+            EXPECT_LT(rect(panels[i]->Cells().back().frame).right, rect(panels[i + 1]->Cells()[0].frame).left);
+        EXPECT_GE(rect(panels[1]->Cells().front().frame).top, rect(Item(IDC_TARGET_FOLDER)).bottom);
+        EXPECT_LE(rect(panels[1]->Cells().back().frame).bottom, rect(Item(IDC_RESULT_LIST)).top);
+        EXPECT_LE(rect(panels[2]->Cells().back().frame).right, rect(Item(IDC_TWO_SECOND)).left);
 
         gui::Capture shot(Dialog());
         auto colourOf = [&](HWND control, bool right = false) {
-            RECT r = gui::ChildRect(control);
+            RECT r = rect(control);
             return shot.Pixel(right ? r.right - 4 : r.left + 2, r.top + 4);
         };
-        EXPECT_EQ(kReady, colourOf(panels[1]->Cells()[1].text));
-        EXPECT_EQ(RGB(0, 0, 0), colourOf(panels[1]->Cells()[0].text));   // a header
-        EXPECT_EQ(kBlue, colourOf(panels[0]->Cells()[6].text));           // "↓　転送"
-        EXPECT_EQ(kRed, colourOf(panels[0]->Cells()[8].text));            // "↑　転送"
-        EXPECT_EQ(kBlue, colourOf(Item(IDC_BASE_FOLDER), true));
-        EXPECT_EQ(kRed, colourOf(Item(IDC_TARGET_FOLDER), true));
-        // The favourites label: white on grey in a frame, right above its list.
+        const COLORREF blue = RGB(192, 192, 255), red = RGB(255, 192, 192);
+        EXPECT_EQ(RGB(255, 224, 192), colourOf(panels[1]->Cells()[1].text)); // READY
+        EXPECT_EQ(RGB(0, 0, 0), colourOf(panels[1]->Cells()[0].text));       // a header
+        EXPECT_EQ(blue, colourOf(panels[0]->Cells()[6].text));               // "↓　転送"
+        EXPECT_EQ(red, colourOf(panels[0]->Cells()[8].text));                // "↑　転送"
+        EXPECT_EQ(blue, colourOf(Item(IDC_BASE_FOLDER), true));
+        EXPECT_EQ(red, colourOf(Item(IDC_TARGET_FOLDER), true));
+        // The favourites label: white on grey in a dark frame, right above its list.
         HWND label = m_dialog->FavoritesLabel();
-        RECT labelRect = gui::ChildRect(label), favourites = gui::ChildRect(Item(IDC_FAV_LIST));
+        RECT labelRect = rect(label), favourites = rect(Item(IDC_FAV_LIST));
         EXPECT_EQ("お気に入りリスト", gui::Text(label));
         EXPECT_LE(labelRect.bottom, favourites.top);
         EXPECT_NEAR(favourites.left, labelRect.left, 2);
         EXPECT_EQ(RGB(128, 128, 128), colourOf(label));
         EXPECT_GT(shot.Count(RGB(255, 255, 255), labelRect), 10);
-        COLORREF frame = shot.Pixel(labelRect.left - 1, labelRect.top - 1);
-        EXPECT_LT(GetRValue(frame), 128);
-
-        // Each list column is wide enough for a whole time; the list is light yellow.
-        HWND listWindow = Item(IDC_RESULT_LIST);
+        EXPECT_LT(GetRValue(shot.Pixel(labelRect.left - 1, labelRect.top - 1)), 128);
+        // Each time column is wide enough for a whole time; the list is light yellow.
+        HWND list = Item(IDC_RESULT_LIST);
         int timeWidth = static_cast<int>(
-            SendMessageA(listWindow, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("2024/12/31 23:59:59")));
+            SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("2024/12/31 23:59:59")));
         for (int column : {3, 4})
-            EXPECT_GT(SendMessageA(listWindow, LVM_GETCOLUMNWIDTH, column, 0), timeWidth + 6) << column;
-        EXPECT_EQ(RGB(255, 255, 192), static_cast<COLORREF>(SendMessageA(listWindow, LVM_GETBKCOLOR, 0, 0)));
-    }));
-}
+            EXPECT_GT(SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0), timeWidth + 6) << column;
+        EXPECT_EQ(RGB(255, 255, 192), static_cast<COLORREF>(SendMessageA(list, LVM_GETBKCOLOR, 0, 0)));
 
-TEST_F(MainWindowTest, OneDirectionShowsItsPanelWhereTheBaseFolderPanelStood)
-{
-    Run([&] {
-        HWND baseHeader = m_dialog->BasePanel().Cells()[0].frame, targetHeader = m_dialog->TargetPanel().Cells()[0].frame;
-        const int middle = LeftOf(baseHeader), right = LeftOf(targetHeader);
+        // One direction shows its panel where the base folder's stood.
+        HWND baseHeader = panels[1]->Cells()[0].frame, targetHeader = panels[2]->Cells()[0].frame;
+        const int middle = rect(baseHeader).left, right = rect(targetHeader).left;
         struct Case {
             int button;
             bool baseShown, targetShown;
@@ -86,7 +68,7 @@ TEST_F(MainWindowTest, OneDirectionShowsItsPanelWhereTheBaseFolderPanelStood)
             gui::Click(Dialog(), c.button);
             EXPECT_EQ(c.baseShown, IsWindowVisible(baseHeader) != 0) << c.button;
             EXPECT_EQ(c.targetShown, IsWindowVisible(targetHeader) != 0) << c.button;
-            EXPECT_EQ(c.targetLeft, LeftOf(targetHeader)) << c.button;
+            EXPECT_EQ(c.targetLeft, rect(targetHeader).left) << c.button;
         }
         // A folder field selects its whole text when it gets the focus.
         HWND edit = Item(IDC_BASE_FOLDER);
@@ -126,8 +108,11 @@ TEST_F(MainWindowTest, SettingsAreReadAtStartWrittenAtCloseAndCopiedBesideTheFav
 {
     EXPECT_EQ(GetModuleFolder() + "Mirvalen.ini", SettingsFilePath());  // the program's own lies beside it
     const std::string patterns = "古い版\\|*.bak|~$*|Thumbs.db";
-    for (auto [key, value] : {std::pair{"SUBFOLDER", "1"}, {"ROOTFILE", "1"}, {"SAMEHIDE", "1"}, {"DISPTIME", "50"},
-                              {"ONESECSAME", "7"}, {"RECYCLE", "0"}, {"EXCLUDE", patterns.c_str()}})
+    // ONESECSAME is written only when the toggle changes: 7 stays 7.
+    const std::pair<const char*, std::string> settings[] = {
+        {"SUBFOLDER", "1"}, {"ROOTFILE", "1"}, {"SAMEHIDE", "1"}, {"DISPTIME", "50"},
+        {"ONESECSAME", "7"}, {"RECYCLE", "0"}, {"EXCLUDE", patterns}};
+    for (const auto& [key, value] : settings)
         WriteSetting(key, value);
     m_tree.MakeDir("favs");
     WriteSetting("FAVPATH", m_tree.Path("favs\\mine.bdt"));
@@ -137,9 +122,8 @@ TEST_F(MainWindowTest, SettingsAreReadAtStartWrittenAtCloseAndCopiedBesideTheFav
         EXPECT_EQ(0, m_dialog->Options().RECYCLE);
         EXPECT_EQ(50, m_dialog->Options().DISPTIME);
     });
-    for (auto [key, value] : {std::pair{"SUBFOLDER", "1"}, {"ROOTFILE", "1"}, {"SAMEHIDE", "1"}, {"DISPTIME", "50"},
-                              {"ONESECSAME", "7"}, {"RECYCLE", "0"}, {"EXCLUDE", patterns.c_str()}})
-        EXPECT_EQ(value, Setting(key)) << key;  // ONESECSAME is written only when the toggle changes
+    for (const auto& [key, value] : settings)
+        EXPECT_EQ(value, Setting(key)) << key;
     EXPECT_TRUE(m_tree.Exists("favs\\mine.bdt"));
     EXPECT_EQ(m_tree.Read("Mirvalen.ini"), m_tree.Read("favs\\Mirvalen.ini"));
 }
