@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -38,6 +39,14 @@ protected:
         comparison.MatchBaseToTarget(inputs, host);
         comparison.MatchTargetToBase(inputs, host);
         comparison.BuildBothList(inputs, host);
+    }
+
+    // After a sync the list made again shows every file the same.
+    bool AllSame(SyncDirection direction)
+    {
+        Compare(direction);
+        auto list = comparison.List(direction);
+        return !list.empty() && std::all_of(list.begin(), list.end(), [](const FileEntry& e) { return e.status == Same; });
     }
 
     const FileEntry& BaseEntry(const std::string& path) const { return Find(comparison.BaseEntries(), path); }

@@ -1,5 +1,10 @@
-// Walking one folder tree into the table the list shows.
+// Walking one folder tree into the table the list shows: its layout, the
+// entries, the folder texts (a double-byte character whose second byte is 0x5C,
+// like 表, is never taken for a separator) and the exclusion patterns.
+#include "engine/exclusion_filter.h"
 #include "engine/folder_scanner.h"
+#include "engine/path_text.h"
+#include "sync/path_parts.h"
 #include "tests/engine/engine_fixture.h"
 
 #include <algorithm>
@@ -102,6 +107,54 @@ TEST(Scanner, FilesAppearingAndVanishingDuringTheScanKeepTheTableWhole)
     }
     EXPECT_EQ(result.entries.size(), static_cast<std::size_t>(result.rootFileCount + result.subfolderFileCount));
     EXPECT_TRUE(std::is_sorted(result.entries.begin(), result.entries.end(), PathBytesLess));
+}
+
+using ExclusionTest = EngineFixture;
+
+TEST_F(ExclusionTest, MatchingNamesAreLeftOutOfBothTablesAndTheTwoWayList)
+{
+    // The same noise on both sides, and files that only look like it.
+    for (TempTree* tree : {&base, &target})
+        for (const char* name : {"a.txt", "Thumbs.db", "b.TMP", "keep.tmpx", "cache\\x.txt", "sub\\cache",
+                                 "sub\\THUMBS.DB", "sub\\c.txt"})
+            tree->Write(name, "x", t0);
+    target.Write("cache\\deep\\y.txt", "y", t0);
+    target.Write("d.txt", "d", t0);
+    Compare(Both);
+    EXPECT_EQ(8, comparison.BaseCount()); // no patterns: everything
+    EXPECT_EQ(10, comparison.TargetCount());
+
+    // A folder pattern, a wildcard in another case than the file's, a case variant.
+    inputs.exclude = "cache\\|*.tmp|thumbs.DB";
+    Compare(Both);
+    EXPECT_EQ((Names{"sub\\c.txt", "sub\\cache", "a.txt", "keep.tmpx"}), Paths(comparison.BaseEntries()));
+    EXPECT_EQ((Names{"sub\\c.txt", "sub\\cache", "a.txt", "d.txt", "keep.tmpx"}), Paths(comparison.TargetEntries()));
+    EXPECT_EQ((Names{"sub\\c.txt", "sub\\cache", "a.txt", "d.txt", "keep.tmpx"}), Paths(comparison.BothEntries()));
+    EXPECT_TRUE(comparison.ReadProblems().empty());
+}
+
+TEST(ExclusionFilter, WildcardsAnyCaseFoldersOnlyAndTheStoredList)
+{
+    ExclusionFilter filter("~$*| ?.txt |logs\\||");
+    EXPECT_TRUE(filter.Excludes(L"~$\u5831\u544a\u66f8.docx", false));
+    EXPECT_TRUE(filter.Excludes(L"A.TXT", false));
+    EXPECT_FALSE(filter.Excludes(L"ab.txt", false));
+    EXPECT_TRUE(filter.Excludes(L"Logs", true));
+    EXPECT_FALSE(filter.Excludes(L"logs", false)); // a file of that name stays
+    EXPECT_EQ((Names{"~$*", "?.txt", "logs\\"}), SplitPatterns("~$*| ?.txt |logs\\||"));
+}
+
+TEST(PathText, TheTrailingBackslashRuleStepsOverDoubleByteCharacters)
+{
+    const char* cases[][2] = {
+        {"C:\\data", "C:\\data\\"}, {"C:\\data\\", "C:\\data\\"}, {"C:\\", "C:\\"},
+        {"C:\\表", "C:\\表\\"},     {"C:\\表\\", "C:\\表\\"},     {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c[1], WithTrailingBackslash(c[0])) << c[0];
+    EXPECT_FALSE(EndsWithBackslash("C:\\表"));
+    EXPECT_EQ("C:\\表\\", FolderPart("C:\\表\\a"));
+    EXPECT_EQ("表", NamePart("C:\\x\\表"));
 }
 
 } // namespace

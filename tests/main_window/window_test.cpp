@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, TheAboutBoxOpensFromTheHelpMenuAndTheSystemMenu)
     });
 }
 
-TEST_F(MainWindowTest, OptionsChangeTheSettingsInMemoryAndATypedFavouritesPathTakesTheListAlong)
+TEST_F(MainWindowTest, OptionsRefuseDisplayTimesOutOfRangeAndChangeTheSettingsInMemory)
 {
     const std::string other = m_tree.Path("other.bdt");
     Run([&] {
@@ -162,19 +162,29 @@ TEST_F(MainWindowTest, OptionsChangeTheSettingsInMemoryAndATypedFavouritesPathTa
         SetFolders(m_base, m_target);
         gui::Click(Dialog(), IDC_REGISTER_FAVORITE);
         gui::DialogAnswerer answer("オプション", IDOK, nullptr, [&](HWND options) {
-            SendDlgItemMessageA(options, IDC_OPT_SAMEHIDE, BM_SETCHECK, BST_CHECKED, 0);
-            gui::SetText(options, IDC_OPT_DISPTIME, "1200");
+            EXPECT_FALSE(gui::Checked(options, IDC_OPT_SAMEHIDE));
+            EXPECT_EQ("500", gui::Text(options, IDC_OPT_DISPTIME));
+            gui::Click(options, IDC_OPT_SAMEHIDE);
             gui::SetText(options, IDC_OPT_FAVPATH, other);
+            for (const char* refused : {"99", "3001", "abc"}) {  // 100 to 3000 milliseconds
+                gui::SetText(options, IDC_OPT_DISPTIME, refused);
+                gui::DialogAnswerer message("Mirvalen", IDOK, Dialog());
+                gui::Click(options, IDOK);
+                EXPECT_TRUE(message.Answered()) << refused;
+                EXPECT_TRUE(IsWindowVisible(options)) << refused;
+            }
+            gui::SetText(options, IDC_OPT_DISPTIME, "3000");
         });
         Command(ID_OPTIONS_SETTINGS);
         ASSERT_TRUE(answer.Answered());
         EXPECT_EQ(1, m_dialog->Options().SAMEHIDE);
-        EXPECT_EQ(1200, m_dialog->Options().DISPTIME);
-        EXPECT_NE("1200", Setting("DISPTIME"));  // written at the next close
-        EXPECT_EQ(1, SendDlgItemMessageA(Dialog(), IDC_FAV_LIST, LB_GETCOUNT, 0, 0));  // no reload
+        EXPECT_EQ(3000, m_dialog->Options().DISPTIME);
+        EXPECT_EQ(0, m_dialog->Options().favFileChanged);  // typed, not browsed: no reload
+        EXPECT_EQ(1, SendDlgItemMessageA(Dialog(), IDC_FAV_LIST, LB_GETCOUNT, 0, 0));
+        EXPECT_NE("3000", Setting("DISPTIME"));  // written at the next close
     });
     EXPECT_EQ("1", Setting("SAMEHIDE"));
-    EXPECT_EQ("1200", Setting("DISPTIME"));
+    EXPECT_EQ("3000", Setting("DISPTIME"));
     EXPECT_EQ(24u + 1572u, m_tree.Read("other.bdt").size());  // the list went to the new file
 }
 

@@ -3,7 +3,6 @@
 // tree is removed when the object goes.
 #pragma once
 #include <windows.h>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -48,5 +47,3 @@ private:
     std::wstring WidePath(const std::string& relative) const;
     std::string m_root;
 };
-
-void RemoveTree(const std::string& folder);
