@@ -97,31 +97,11 @@ TEST_F(MainWindowTest, EveryChangeOfTheInputsDiscardsTheList)
     });
 }
 
-TEST_F(MainWindowTest, RunSyncCopiesBothWaysIntoDoubleByteFoldersAndShowsTheStateAfterwards)
+TEST_F(MainWindowTest, RunSyncCopiesBothWaysAndNamesTheFilesNotCopiedOnceTheListIsMadeAgain)
 {
     WriteFiveFiles();
-    m_tree.Write("base\\表示\\sub\\f.txt", "deep", LocalFileTime(2012, 1, 2, 3, 4, 5));
-    Run([&] {
-        SetFolders(m_base, m_target);
-        MakeList();
-        gui::Click(Dialog(), IDC_RUN_SYNC);
-        ASSERT_EQ(6, RowCount());
-        for (int row = 0; row < RowCount(); ++row)
-            EXPECT_EQ("=", Cell(row, 1)) << Cell(row, 7);
-        EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
-    });
-    EXPECT_EQ("new base", m_tree.Read("target\\a.txt"));
-    EXPECT_EQ("new target", m_tree.Read("base\\b.txt"));
-    EXPECT_EQ("only base", m_tree.Read("target\\c.txt"));
-    EXPECT_EQ("only target", m_tree.Read("base\\d.txt"));
-    EXPECT_EQ("deep", m_tree.Read("target\\表示\\sub\\f.txt"));
-    EXPECT_EQ((Names{"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "表示"}), m_tree.Names("target\\"));
-}
-
-TEST_F(MainWindowTest, FilesNotCopiedAreNamedInOneMessageOnceTheListIsMadeAgain)
-{
     const std::wstring hangul = L"한국어.txt";
-    m_tree.Write("base\\" + StoredFromWide(hangul), "k", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    m_tree.Write("base\\表示\\sub\\" + StoredFromWide(hangul), "deep", LocalFileTime(2012, 1, 2, 3, 4, 5));
     m_tree.Write("base\\locked.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
     m_tree.Write("target\\locked.txt", "mine", LocalFileTime(2010, 1, 1, 0, 0, 0));
     m_tree.SetAttributes("target\\locked.txt", FILE_ATTRIBUTE_READONLY);
@@ -138,19 +118,26 @@ TEST_F(MainWindowTest, FilesNotCopiedAreNamedInOneMessageOnceTheListIsMadeAgain)
         item.iSubItem = kPathColumn;
         item.pszText = text;
         item.cchTextMax = MAX_PATH;
-        SendMessageW(Item(IDC_RESULT_LIST), LVM_GETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&item)); // after locked.txt
-        EXPECT_TRUE(hangul == text);
+        SendMessageW(Item(IDC_RESULT_LIST), LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item)); // subfolders first
+        EXPECT_TRUE(L"表示\\sub\\" + hangul == text);
 
         gui::DialogAnswerer report("Mirvalen", IDNO, Dialog(), [&](HWND) {
-            EXPECT_EQ(2, RowCount()); // the list was made again before the message
+            ASSERT_EQ(7, RowCount()); // the list was made again before the message
+            for (int row = 0; row < RowCount(); ++row)
+                EXPECT_EQ(Cell(row, 7) == "locked.txt" ? "↓" : "=", Cell(row, 1)) << Cell(row, 7);
         });
         gui::Click(Dialog(), IDC_RUN_SYNC);
         ASSERT_TRUE(report.Answered());
         EXPECT_NE(std::string::npos, report.MessageText().find("1 件のファイルをコピーできませんでした"));
         EXPECT_NE(std::string::npos, report.MessageText().find("読み取り専用"));
     });
+    EXPECT_EQ("new base", m_tree.Read("target\\a.txt"));
+    EXPECT_EQ("new target", m_tree.Read("base\\b.txt"));
+    EXPECT_EQ("only base", m_tree.Read("target\\c.txt"));
+    EXPECT_EQ("only target", m_tree.Read("base\\d.txt"));
+    EXPECT_EQ("deep", m_tree.Read("target\\表示\\sub\\" + StoredFromWide(hangul)));
     EXPECT_EQ("mine", m_tree.Read("target\\locked.txt"));
-    EXPECT_EQ("k", m_tree.Read("target\\" + StoredFromWide(hangul)));
+    EXPECT_EQ((Names{"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "locked.txt", "表示"}), m_tree.Names("target\\"));
 }
 
 TEST_F(MainWindowTest, AFolderInsideTheOtherIsRefusedAndHiddenSameRowsLeaveNoGap)

@@ -126,7 +126,7 @@ void CALLBACK DialogAnswerer::OnTimer(HWND, UINT, UINT_PTR timer, DWORD)
 {
     for (DialogAnswerer* answerer : g_answerers)
         if (answerer->m_timer == timer)
-            answerer->Poll();
+            return answerer->Poll();  // which may add and remove answerers: the loop ends here
 }
 
 void DialogAnswerer::Poll()
