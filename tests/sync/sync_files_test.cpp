@@ -4,6 +4,7 @@
 #include "tests/engine/engine_fixture.h"
 
 #include <algorithm>
+#include <fstream>
 
 namespace {
 
@@ -194,15 +195,8 @@ TEST_F(SyncFilesTest, ChangesAfterTheListNeverLoseTheDestination)
 // test reads it through MIRVALEN_TRASH (its Z: path).
 std::string InTrash(const std::string& trashFolder, const std::string& name)
 {
-    HANDLE file = CreateFileA((trashFolder + name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    char buffer[256];
-    DWORD got = 0;
-    ReadFile(file, buffer, sizeof buffer, &got, nullptr);
-    CloseHandle(file);
-    return std::string(buffer, got);
+    std::ifstream file(trashFolder + name, std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
 }
 
 TEST_F(SyncFilesTest, ReplacedFilesLeaveTheirOldVersionsInTheBinUnlessTurnedOffOrTooDeep)
