@@ -90,52 +90,25 @@ TEST_F(EveryFileTest, LinksBackToAnAncestorAreReportedAndEveryRealFileListedOnce
     EXPECT_EQ(2u, two.problems.size());
 }
 
-// A small file system, when the test run could make one (scripts/small-disk).
-std::string SmallDisk()
-{
-    char folder[MAX_PATH] = "";
-    if (!GetEnvironmentVariableA("MIRVALEN_SMALL_DISK", folder, MAX_PATH))
-        return "";
-    ULARGE_INTEGER total{};
-    if (!GetDiskFreeSpaceExA(folder, nullptr, &total, nullptr) || total.QuadPart > 4u << 20)
-        return "";
-    return std::string(folder) + "\\";
-}
-
 TEST_F(EveryFileTest, AFullDiskKeepsTheOldDestinationAndLeavesNoTemporaryFile)
 {
-    std::string disk = SmallDisk();
-    if (disk.empty())
+    // A small file system, when the test run could make one (scripts/small-disk).
+    char folder[MAX_PATH] = "";
+    ULARGE_INTEGER total{};
+    if (!GetEnvironmentVariableA("MIRVALEN_SMALL_DISK", folder, MAX_PATH)
+        || !GetDiskFreeSpaceExA(folder, nullptr, &total, nullptr) || total.QuadPart > 4u << 20)
         GTEST_SKIP() << "no small file system to fill";
-    // The old destination, 1000 bytes, and a new version of 8 MiB that cannot fit.
-    std::string old(1000, 'o');
-    std::wstring destination = WideFromStored(disk + "big.bin");
-    HANDLE file = CreateFileW(destination.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written;
-    WriteFile(file, old.data(), static_cast<DWORD>(old.size()), &written, nullptr);
-    SetFileTime(file, nullptr, nullptr, &t0);
-    CloseHandle(file);
-    base.Write("big.bin", std::string(8u << 20, 'n'), later);
-    inputs.target = disk;
+    TempTree disk(std::string(folder) + "\\");
+    const std::string old(1000, 'o');
+    disk.Write("big.bin", old, t0);
+    base.Write("big.bin", std::string(8u << 20, 'n'), later);  // 8 MiB: it cannot fit
+    inputs.target = disk.Root();
     Compare(Down);
     Problems notCopied = Sync();
     ASSERT_EQ(1u, notCopied.size());
     EXPECT_NE(std::string::npos, notCopied[0].reason.find("空き容量"));
-
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((disk + "*").c_str(), &data);
-    Names names;
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data))
-        if (data.cFileName[0] != '.')
-            names.push_back(data.cFileName);
-    FindClose(find);
-    EXPECT_EQ((Names{"big.bin"}), names); // no temporary file
-    file = CreateFileW(destination.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    std::string kept(2000, '\0');
-    ReadFile(file, kept.data(), static_cast<DWORD>(kept.size()), &written, nullptr);
-    CloseHandle(file);
-    DeleteFileW(destination.c_str());
-    EXPECT_EQ(old, kept.substr(0, written));
+    EXPECT_EQ((Names{"big.bin"}), disk.Names()); // no temporary file
+    EXPECT_EQ(old, disk.Read("big.bin"));
 }
 
 } // namespace
