@@ -15,10 +15,8 @@ void SetText(HWND dialog, int id, const std::string& text)
 
 std::string Text(HWND window)
 {
-    int length = GetWindowTextLengthA(window);
-    std::string text(length + 1, '\0');
-    int got = GetWindowTextA(window, text.data(), length + 1);
-    text.resize(std::max(got, 0));
+    std::string text(GetWindowTextLengthA(window) + 1, '\0');
+    text.resize(std::max(GetWindowTextA(window, text.data(), static_cast<int>(text.size())), 0));
     return text;
 }
 
@@ -85,26 +83,21 @@ namespace {
 // A visible top-level dialog of this thread with the given caption (kFolderBrowser: the folder browser).
 HWND FindThreadWindow(const std::string& caption)
 {
-    struct Search {
-        const std::string* caption;
-        HWND found;
-    } search{&caption, nullptr};
+    std::pair<const std::string*, HWND> search{&caption, nullptr};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND hwnd, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
+            auto* s = reinterpret_cast<decltype(search)*>(lp);
             char cls[64] = "";
             GetClassNameA(hwnd, cls, sizeof cls);
-            bool wanted = s->caption->empty() ? FindWindowExA(hwnd, nullptr, "SysTreeView32", nullptr) != nullptr
-                                              : Text(hwnd) == *s->caption;
-            if (IsWindowVisible(hwnd) && lstrcmpiA(cls, "#32770") == 0 && wanted) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
+            bool wanted = s->first->empty() ? FindWindowExA(hwnd, nullptr, "SysTreeView32", nullptr) != nullptr
+                                            : Text(hwnd) == *s->first;
+            if (IsWindowVisible(hwnd) && lstrcmpiA(cls, "#32770") == 0 && wanted)
+                s->second = hwnd;
+            return !s->second;
         },
         reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return search.second;
 }
 
 } // namespace
@@ -141,8 +134,7 @@ void DialogAnswerer::Poll()
     m_messageText = Text(GetDlgItem(dialog, 0xFFFF));
     if (m_before)
         m_before(dialog);
-    HWND button = GetDlgItem(dialog, m_buttonId);
-    if (button)
+    if (HWND button = GetDlgItem(dialog, m_buttonId))
         PostMessageA(button, BM_CLICK, 0, 0);
     else
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(m_buttonId, BN_CLICKED), 0);
@@ -171,12 +163,9 @@ Capture::Capture(HWND window)
     BitBlt(memory, 0, 0, m_width, m_height, windowDc, 0, 0, SRCCOPY);
     ReleaseDC(window, windowDc);
     GdiFlush();
-    m_pixels.resize(static_cast<size_t>(m_width) * m_height);
     const auto* source = static_cast<const DWORD*>(bits);
-    for (size_t i = 0; i < m_pixels.size(); ++i) {
-        DWORD bgra = source[i];
-        m_pixels[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
-    }
+    for (size_t i = 0; i < static_cast<size_t>(m_width) * m_height; ++i)  // BGRA to COLORREF
+        m_pixels.push_back(RGB((source[i] >> 16) & 0xFF, (source[i] >> 8) & 0xFF, source[i] & 0xFF));
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -185,9 +174,8 @@ Capture::Capture(HWND window)
 
 COLORREF Capture::Pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-        return CLR_INVALID;
-    return m_pixels[static_cast<size_t>(y) * m_width + x];
+    bool inside = x >= 0 && y >= 0 && x < m_width && y < m_height;
+    return inside ? m_pixels[static_cast<size_t>(y) * m_width + x] : CLR_INVALID;
 }
 
 int Capture::Count(COLORREF color, const RECT& area) const
