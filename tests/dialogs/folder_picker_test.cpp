@@ -2,7 +2,6 @@
 // opens on, the trailing "\", cancelling, and items without a path; and the
 // options dialog's browse for the favourites file, which asks for a reload.
 #include "app/module_folder.h"
-#include "tests/support/browser_driver.h"
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
 #include "ui/folder_picker.h"

@@ -4,7 +4,6 @@
 
 #include "engine/stored_name.h"
 #include "favorites/favorites_file.h"
-#include "tests/support/browser_driver.h"
 
 TEST_F(MainWindowTest, BrowseGivesTheChosenFolderAndCancelKeepsTheFieldButClearsTheList)
 {

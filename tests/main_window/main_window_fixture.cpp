@@ -1,5 +1,7 @@
 #include "main_window_fixture.h"
 
+#include <tuple>
+
 namespace {
 
 // The steps of the window now opening, run once from a timer inside its modal loop.
@@ -62,27 +64,11 @@ INT_PTR MainWindowTest::Run(const std::function<void()>& steps)
     return result;
 }
 
-void MainWindowTest::WriteSetting(const char* key, const std::string& value) const
-{
-    WritePrivateProfileStringA("Mirvalen", key, value.c_str(), m_app.m_profileName.c_str());
-}
-
 std::string MainWindowTest::Setting(const char* key) const
 {
     char value[1024] = "";
     GetPrivateProfileStringA("Mirvalen", key, "<none>", value, sizeof value, m_app.m_profileName.c_str());
     return value;
-}
-
-void MainWindowTest::SetFolders(const std::string& base, const std::string& target) const
-{
-    gui::SetText(Dialog(), IDC_BASE_FOLDER, base);
-    gui::SetText(Dialog(), IDC_TARGET_FOLDER, target);
-}
-
-int MainWindowTest::RowCount() const
-{
-    return static_cast<int>(SendMessageA(Item(IDC_RESULT_LIST), LVM_GETITEMCOUNT, 0, 0));
 }
 
 std::string MainWindowTest::Cell(int row, int column) const
@@ -99,12 +85,9 @@ std::string MainWindowTest::Cell(int row, int column) const
 void MainWindowTest::WriteFiveFiles() const
 {
     FILETIME older = LocalFileTime(2010, 3, 5, 14, 7, 9), newer = LocalFileTime(2011, 4, 6, 15, 8, 10);
-    m_tree.Write("base\\a.txt", "new base", newer);
-    m_tree.Write("target\\a.txt", "old", older);
-    m_tree.Write("base\\b.txt", "old", older);
-    m_tree.Write("target\\b.txt", "new target", newer);
-    m_tree.Write("base\\c.txt", "only base", older);
-    m_tree.Write("target\\d.txt", "only target", older);
-    m_tree.Write("base\\e.txt", "same", older);
-    m_tree.Write("target\\e.txt", "same", older);
+    for (auto [path, content, time] : {std::tuple{"base\\a.txt", "new base", newer}, {"target\\a.txt", "old", older},
+                                       {"base\\b.txt", "old", older}, {"target\\b.txt", "new target", newer},
+                                       {"base\\c.txt", "only base", older}, {"target\\d.txt", "only target", older},
+                                       {"base\\e.txt", "same", older}, {"target\\e.txt", "same", older}})
+        m_tree.Write(path, content, time);
 }

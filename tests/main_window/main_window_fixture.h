@@ -20,7 +20,10 @@ protected:
     void SetUp() override;
 
     // Writes the settings file (before Run, for the window to read at start).
-    void WriteSetting(const char* key, const std::string& value) const;
+    void WriteSetting(const char* key, const std::string& value) const
+    {
+        WritePrivateProfileStringA("Mirvalen", key, value.c_str(), m_app.m_profileName.c_str());
+    }
     std::string Setting(const char* key) const;
 
     // Opens the window with DoModal and runs steps from inside its loop once it
@@ -33,11 +36,15 @@ protected:
 
     HWND Dialog() const { return m_dialog->m_hWnd; }
     HWND Item(int id) const { return GetDlgItem(Dialog(), id); }
-    void SetFolders(const std::string& base, const std::string& target) const;
+    void SetFolders(const std::string& base, const std::string& target) const
+    {
+        gui::SetText(Dialog(), IDC_BASE_FOLDER, base);
+        gui::SetText(Dialog(), IDC_TARGET_FOLDER, target);
+    }
     void MakeList() const { gui::Click(Dialog(), IDC_MAKE_LIST); }
     void Command(int id) const { SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-    int RowCount() const;
+    int RowCount() const { return static_cast<int>(SendMessageA(Item(IDC_RESULT_LIST), LVM_GETITEMCOUNT, 0, 0)); }
     std::string Cell(int row, int column) const;
 
     // Standard files: a.txt newer in the base, b.txt newer in the target, c.txt

@@ -10,12 +10,12 @@
 
 namespace gui {
 
-void SetText(HWND dialog, int id, const std::string& text);
-std::string Text(HWND dialog, int id);
 std::string Text(HWND window);
+inline std::string Text(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+inline void SetText(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
 // BM_CLICK, sent: returns when the click's handler (and any modal loop it runs) has returned.
-void Click(HWND dialog, int id);
-bool Checked(HWND dialog, int id);
+inline void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
+inline bool Checked(HWND dialog, int id) { return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 // Lets the thread's queued messages through once.
 void Pump();
 // Lets messages through until condition holds (true) or the time is up (false).
@@ -25,8 +25,16 @@ RECT ChildRect(HWND child);
 // The icon a message box shows (its icon static: id 20 on Windows, another under Wine), or none.
 HICON MessageBoxIcon(HWND box);
 
-// Stands for the caption of the shell's folder browser: the thread's dialog that holds a tree view.
+// Stands for the caption of the shell's folder browser: the thread's dialog that
+// holds a tree view. Folders for it to show belong in a tree of their own at the
+// top of drive C: (TempTree("C:\\")), not in the temporary folder, whose other
+// entries other tests create and remove while the browser reads it.
 inline const std::string kFolderBrowser;
+// The name of the folder the open browser has selected, in the stored form.
+std::string BrowserSelection(HWND browser);
+// Selects a folder of the open browser as the user would by clicking it. Paths
+// here are in the stored form (StoredFromWide for names Shift-JIS cannot write).
+void SelectInBrowser(HWND browser, const std::string& path);
 
 // Answers the next dialog or message box of this thread whose caption is
 // `caption` by pressing the button `buttonId`, from a timer that runs inside
