@@ -12,16 +12,6 @@ struct CliRun {
     std::string out, err;
 };
 
-std::string ReadAll(HANDLE pipe)
-{
-    std::string text;
-    char buffer[4096];
-    for (DWORD got = 0; ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0;)
-        text.append(buffer, got);
-    CloseHandle(pipe);
-    return text;
-}
-
 // A "\" right before the closing quote would escape it: double it, as the
 // command-line rules of the C runtime ask.
 std::string Quoted(std::string path)
@@ -46,33 +36,30 @@ protected:
         GetModuleFileNameA(nullptr, self, MAX_PATH);
         std::string command = self;  // build\tests\cli\cli_tests.exe
         command = "\"" + command.substr(0, command.rfind("\\tests\\")) + "\\cli\\mirvalen-cli.exe\" " + arguments;
+        // Standard output and error go to files: both are read once the tool has ended.
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-        HANDLE outRead, outWrite, errRead, errWrite;
-        CreatePipe(&outRead, &outWrite, &inherit, 0);
-        CreatePipe(&errRead, &errWrite, &inherit, 0);
-        SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
-        SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
+        HANDLE out = CreateFileA(io.Path("out").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+        HANDLE err = CreateFileA(io.Path("err").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = outWrite;
-        startup.hStdError = errWrite;
+        startup.hStdOutput = out;
+        startup.hStdError = err;
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         PROCESS_INFORMATION process{};
         CliRun run;
         EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                                    &process));
-        CloseHandle(outWrite);
-        CloseHandle(errWrite);
-        run.out = ReadAll(outRead); // the outputs are small: stdout first, then stderr
-        run.err = ReadAll(errRead);
         WaitForSingleObject(process.hProcess, INFINITE);
         GetExitCodeProcess(process.hProcess, &run.exitCode);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
+        for (HANDLE handle : {process.hProcess, process.hThread, out, err})
+            CloseHandle(handle);
+        run.out = io.Read("out");
+        run.err = io.Read("err");
         return run;
     }
 
+    TempTree io;
     TempTree base, target;
     const FILETIME t0 = LocalFileTime(2010, 3, 5, 14, 7, 9), later = LocalFileTime(2011, 1, 1, 0, 0, 0);
 };
