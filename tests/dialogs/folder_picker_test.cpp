@@ -11,15 +11,6 @@
 
 namespace {
 
-// Picks the computer (a virtual folder, no file-system path) in the open browser.
-void SelectTheComputer(HWND browser)
-{
-    LPITEMIDLIST computer = nullptr;
-    ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
-    SendMessageA(browser, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(computer));
-    CoTaskMemFree(computer);
-}
-
 TEST(BrowseField, GivesTheChosenFolderWithOneTrailingBackslashOrNothing)
 {
     TempTree tree("C:\\");
@@ -28,7 +19,7 @@ TEST(BrowseField, GivesTheChosenFolderWithOneTrailingBackslashOrNothing)
     struct Case {
         std::string field;
         int button;
-        std::string select;  // a folder chosen in the browser, "*" for the computer
+        std::string select;  // a folder chosen in the browser, "*" for the computer (no file-system path)
         std::string result;  // "before": the result untouched
     } cases[] = {
         {"", IDOK, "", GetModuleFolder()},  // an empty field opens on the program folder
@@ -42,9 +33,11 @@ TEST(BrowseField, GivesTheChosenFolderWithOneTrailingBackslashOrNothing)
     for (const Case& c : cases) {
         std::string result = "before";
         gui::DialogAnswerer browser(gui::kFolderBrowser, c.button, nullptr, [&](HWND b) {
-            if (c.select == "*")
-                SelectTheComputer(b);
-            else if (!c.select.empty())
+            LPITEMIDLIST computer = nullptr;
+            if (c.select == "*" && SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)))
+                SendMessageA(b, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(computer));
+            CoTaskMemFree(computer);
+            if (c.select != "*" && !c.select.empty())
                 gui::SelectInBrowser(b, c.select);
         });
         bool chosen = BrowseFolderField(nullptr, c.field, "[ 基本フォルダ ] の指定", result);

@@ -49,12 +49,9 @@ protected:
         return !list.empty() && std::all_of(list.begin(), list.end(), [](const FileEntry& e) { return e.status == Same; });
     }
 
-    const FileEntry& BaseEntry(const std::string& path) const { return Find(comparison.BaseEntries(), path); }
-    const FileEntry& TargetEntry(const std::string& path) const { return Find(comparison.TargetEntries(), path); }
-
-    static const FileEntry& Find(const std::vector<FileEntry>& table, const std::string& path)
+    const FileEntry& BaseEntry(const std::string& path) const
     {
-        for (const FileEntry& e : table)
+        for (const FileEntry& e : comparison.BaseEntries())
             if (e.relativePath == path)
                 return e;
         throw std::runtime_error("no entry " + path);

@@ -10,22 +10,17 @@
 
 namespace {
 
-// One character per status: '-' undecided, '=' same, 'b'/'t' base/target
-// newer, 'B'/'T' base/target only; ' ' where the side has no such file.
-char Code(EntryStatus status)
-{
-    return "-=bBtT"[status];
-}
-
 class Matching : public EngineFixture {
 protected:
+    // One character per side and status: '-' undecided, '=' same, 'b'/'t' base/target
+    // newer, 'B'/'T' base/target only; ' ' where the side has no such file.
     std::string Statuses(const std::string& baseName, const std::string& targetName)
     {
         std::string codes = "  ";
         for (int side = 0; side < 2; ++side)
             for (const FileEntry& e : side ? comparison.TargetEntries() : comparison.BaseEntries())
                 if (e.relativePath == (side ? targetName : baseName))
-                    codes[side] = Code(e.status);
+                    codes[side] = "-=bBtT"[e.status];
         return codes;
     }
 };

@@ -6,8 +6,6 @@
 #include "sync/path_parts.h"
 #include "tests/engine/engine_fixture.h"
 
-#include <algorithm>
-
 namespace {
 
 ScanLayout Layout(int subFolder = 0, int rootFile = 0)
@@ -83,27 +81,6 @@ TEST(Scanner, FolderTextsMissingEmptyOrWithoutTheirBackslash)
     // entries beginning with that name; 表 ends in the byte 0x5C.
     EXPECT_EQ((Names{"in.txt"}), Paths(ScanFolder(tree.Path("表"), Layout(), host).entries));
     EXPECT_EQ((Names{"in.txt"}), Paths(ScanFolder(tree.Path("表\\"), Layout(), host).entries));
-}
-
-TEST(Scanner, FilesAppearingAndVanishingDuringTheScanKeepTheTableWhole)
-{
-    TempTree tree;
-    for (int i = 0; i < 30; ++i)
-        tree.Write("d" + std::to_string(i % 3) + "\\f" + std::to_string(i) + ".txt", "x");
-    RecordingHost host;
-    // A window handler run from the pump adds and removes files mid-walk.
-    host.onPump = [&tree](long n) {
-        if (n % 5 == 0)
-            tree.Write("d2\\new" + std::to_string(n) + ".txt", "n");
-        if (n == 12)
-            DeleteFileA(tree.Path("d2\\f2.txt").c_str());
-    };
-    ScanResult result = ScanFolder(tree.Root(), Layout(), host);
-    EXPECT_GE(result.entries.size(), 29u);
-    for (const FileEntry& e : result.entries)
-        EXPECT_EQ(19u, std::string(e.TimeText()).size()) << e.relativePath;
-    EXPECT_EQ(result.entries.size(), static_cast<std::size_t>(result.rootFileCount + result.subfolderFileCount));
-    EXPECT_TRUE(std::is_sorted(result.entries.begin(), result.entries.end(), PathBytesLess));
 }
 
 using ExclusionTest = EngineFixture;

@@ -178,12 +178,6 @@ TEST_F(SyncFilesTest, ChangesAfterTheListNeverLoseTheDestination)
 // Replaced files go to the Recycle Bin. Under Wine the bin is the desktop's
 // trash, $XDG_DATA_HOME/Trash, which ctest points into the build tree; the
 // test reads it through MIRVALEN_TRASH (its Z: path).
-std::string InTrash(const std::string& trashFolder, const std::string& name)
-{
-    std::ifstream file(trashFolder + name, std::ios::binary);
-    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
-}
-
 TEST_F(SyncFilesTest, ReplacedFilesLeaveTheirOldVersionsInTheBinUnlessTurnedOffOrTooDeep)
 {
     char folder[MAX_PATH] = "";
@@ -200,7 +194,10 @@ TEST_F(SyncFilesTest, ReplacedFilesLeaveTheirOldVersionsInTheBinUnlessTurnedOffO
             DeleteFileA((trash + sub + data.cFileName).c_str());
         FindClose(find);
     }
-    trash += "\\files\\";
+    auto inTrash = [&](const std::string& name) {
+        std::ifstream file(trash + "\\files\\" + name, std::ios::binary);
+        return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
+    };
 
     // The shell cannot take a path past MAX_PATH: such a file is replaced as
     // without a bin, and named in the notice (copied, not failed).
@@ -220,9 +217,9 @@ TEST_F(SyncFilesTest, ReplacedFilesLeaveTheirOldVersionsInTheBinUnlessTurnedOffO
 
     for (const std::string& name : {std::string("keep.txt"), std::string("gone.txt"), deep})
         EXPECT_EQ("new", target.Read(name)) << name;
-    EXPECT_EQ("old keep.txt", InTrash(trash, "keep.txt"));
-    EXPECT_EQ("<missing>", InTrash(trash, "gone.txt"));
-    EXPECT_EQ("<missing>", InTrash(trash, "long.txt"));
+    EXPECT_EQ("old keep.txt", inTrash("keep.txt"));
+    EXPECT_EQ("<missing>", inTrash("gone.txt"));
+    EXPECT_EQ("<missing>", inTrash("long.txt"));
     ASSERT_EQ(1u, noBin.size());
     EXPECT_EQ(target.Path(deep), noBin[0].path);
 }
