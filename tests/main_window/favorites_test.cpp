@@ -17,6 +17,7 @@ protected:
         SendMessageA(List(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
         return text;
     }
+    Names Entries() const { return {Entry(0), Entry(1), Entry(2)}; }  // the first three
     // Selects as the user does: the list tells its window of the change.
     void Select(int index) const
     {
@@ -134,15 +135,13 @@ TEST_F(FavoritesWindowTest, MovesSwapNeighboursAndDeleteAsksWithAWarningFirst)
             Register(name, m_base, m_target);
         SendMessageA(List(), LB_SETCURSEL, 2, 0);
         gui::Click(Dialog(), IDC_FAV_DOWN);  // last: nothing
-        EXPECT_EQ("三", Entry(2));
         gui::Click(Dialog(), IDC_FAV_UP);
-        EXPECT_EQ("三", Entry(1));
+        EXPECT_EQ((Names{"一", "三", "二"}), Entries());
         EXPECT_EQ(1, Selection());
         SendMessageA(List(), LB_SETCURSEL, 0, 0);
         gui::Click(Dialog(), IDC_FAV_UP);  // first: nothing
-        EXPECT_EQ("一", Entry(0));
         gui::Click(Dialog(), IDC_FAV_DOWN);
-        EXPECT_EQ((Names{"三", "一", "二"}), (Names{Entry(0), Entry(1), Entry(2)}));
+        EXPECT_EQ((Names{"三", "一", "二"}), Entries());
 
         SendMessageA(List(), LB_SETCURSEL, -1, 0);  // nothing selected: registering appends
         Register("消す", m_base, m_target);

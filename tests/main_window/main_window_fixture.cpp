@@ -31,10 +31,8 @@ void CALLBACK CloseDidNotEnd(HWND window, UINT, UINT_PTR, DWORD)
 void MainWindowTest::SetUp()
 {
     m_app.m_profileName = m_tree.Path("Mirvalen.ini");
-    m_tree.MakeDir("base");
-    m_tree.MakeDir("target");
-    m_base = m_tree.Path("base\\");
-    m_target = m_tree.Path("target\\");
+    for (const std::string* folder : {&m_base, &m_target})
+        m_tree.MakeDir(folder->substr(m_tree.Root().size()));
     WriteSetting("FAVPATH", m_tree.Path("favorites.bdt"));
 }
 

@@ -30,8 +30,6 @@ protected:
     // is shown and accepts input; when the steps leave it open it is closed as
     // by the close box. Returns what DoModal returned, with the window gone.
     INT_PTR Run(const std::function<void()>& steps);
-    // The close box (WM_CLOSE, sent): ends the modal loop once the steps return.
-    void Close() const { SendMessageA(Dialog(), WM_CLOSE, 0, 0); }
     bool ClosedBySteps() const { return m_closedBySteps; }
 
     HWND Dialog() const { return m_dialog->m_hWnd; }
@@ -52,7 +50,7 @@ protected:
     void WriteFiveFiles() const;
 
     TempTree m_tree;
-    std::string m_base, m_target;  // folders in the tree, ending with "\"
+    const std::string m_base = m_tree.Path("base\\"), m_target = m_tree.Path("target\\");  // ending with "\"
     CWinApp m_app;
     std::unique_ptr<CMirvalenDlg> m_dialog;
 

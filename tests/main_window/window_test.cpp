@@ -94,8 +94,8 @@ TEST_F(MainWindowTest, EnterDoesNothingWhileEscapeTheExitCommandAndTheCloseBoxEn
         DeleteFileA(m_tree.Path("favorites.bdt").c_str());
         WriteSetting("FAVPATH", m_tree.Path("favorites.bdt"));
         EXPECT_EQ(IDCANCEL, Run([&] {
-            if (!close)
-                Close();
+            if (!close)  // the close box: ends the modal loop once the steps return
+                SendMessageA(Dialog(), WM_CLOSE, 0, 0);
             else
                 SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(close, BN_CLICKED), 0);
         }));

@@ -186,16 +186,6 @@ std::string ItemText(HWND tree, HTREEITEM handle)
     return handle && SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? StoredFromWide(text) : "";
 }
 
-// The child of parent (the tree's top items for none) shown as name.
-HTREEITEM ChildNamed(HWND tree, HTREEITEM parent, const std::string& name)
-{
-    HTREEITEM child = parent ? TreeView_GetChild(tree, parent) : TreeView_GetRoot(tree);
-    for (; child; child = TreeView_GetNextSibling(tree, child))
-        if (ItemText(tree, child) == name)
-            return child;
-    return nullptr;
-}
-
 } // namespace
 
 std::string BrowserSelection(HWND browser)
@@ -219,10 +209,13 @@ void SelectInBrowser(HWND browser, const std::string& path)
             return true;
         SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
         Pump();
-        HTREEITEM selected = TreeView_GetSelection(tree);
-        HTREEITEM neighbour = ChildNamed(tree, selected ? TreeView_GetParent(tree, selected) : nullptr, leaf);
-        if (neighbour)
-            TreeView_SelectItem(tree, neighbour);
+        HTREEITEM selected = TreeView_GetSelection(tree), parent = selected ? TreeView_GetParent(tree, selected) : nullptr;
+        for (HTREEITEM child = parent ? TreeView_GetChild(tree, parent) : TreeView_GetRoot(tree); child;
+             child = TreeView_GetNextSibling(tree, child))
+            if (ItemText(tree, child) == leaf) {  // the neighbour: clicked in the tree
+                TreeView_SelectItem(tree, child);
+                break;
+            }
         return false;
     });
 }

@@ -34,8 +34,7 @@ public:
     }
     void SetAttributes(const std::string& relative, DWORD attributes) const;
     DWORD Attributes(const std::string& relative) const;
-    // A folder link (a symbolic link to target, relative to the link's folder,
-    // e.g. ".."); false when the platform makes none.
+    // A folder link to target, relative to the link's folder (".."); false when none can be made.
     bool LinkFolder(const std::string& relative, const std::string& target) const;
 
     bool Exists(const std::string& relative) const;
