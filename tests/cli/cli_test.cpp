@@ -19,9 +19,9 @@ std::string Quoted(std::string path)
     return "\"" + path + (!path.empty() && path.back() == '\\' ? "\\\"" : "\"");
 }
 
-bool Has(const std::string& text, const std::string& part)
+bool Has(const std::string& text, const std::string& piece)
 {
-    return text.find(part) != std::string::npos;
+    return text.find(piece) != std::string::npos;
 }
 
 class Cli : public ::testing::Test {

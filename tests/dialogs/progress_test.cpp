@@ -1,5 +1,5 @@
 // The progress popup on screen: its message, and the bar whose percentage text
-// changes colour exactly where the filled part ends.
+// changes colour exactly where the filled bar ends.
 #include "sync/progress_window.h"
 #include "tests/support/gui_harness.h"
 
@@ -28,7 +28,7 @@ TEST(ProgressPopup, ShowsItsMessageAndABarWhoseTextChangesColourAtTheEdge)
             popup.SetPercent(percent);
             EXPECT_EQ(std::to_string(percent) + "%", gui::Text(barWindow));
             gui::Capture shot(barWindow);
-            // The 1-pixel margin belongs to the empty part.
+            // The 1-pixel margin belongs to the empty side.
             int edge = percent == 0 ? 1 : 1 + (percent * (shot.Width() - 2) + 50) / 100;
             RECT filled{1, 1, edge, shot.Height() - 1}, empty{edge, 1, shot.Width() - 1, shot.Height() - 1};
             EXPECT_EQ(face, shot.Pixel(0, 0)) << percent;

@@ -19,11 +19,11 @@ TEST(Manifest, BothProgramsSayLongPathsPerMonitorDpiAndWindows10WithClassicContr
         const char* data = found ? static_cast<const char*>(LockResource(LoadResource(module, found))) : nullptr;
         std::string manifest = data ? std::string(data, SizeofResource(module, found)) : "";
         FreeLibrary(module);
-        for (const char* part : {">true</longPathAware>", ">true/pm</dpiAware>",
+        for (const char* entry : {">true</longPathAware>", ">true/pm</dpiAware>",
                                  ">PerMonitorV2, PerMonitor</dpiAwareness>",
                                  "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // Windows 10 and 11
                                  "{e2011457-1546-43c5-a5fe-008deee3d3f0}"}) // Vista
-            EXPECT_NE(std::string::npos, manifest.find(part)) << program << " " << part;
+            EXPECT_NE(std::string::npos, manifest.find(entry)) << program << " " << entry;
         // The classic controls stay: the window sets their colours, and version 6 would draw themed ones.
         EXPECT_EQ(std::string::npos, manifest.find("Microsoft.Windows.Common-Controls")) << program;
     }
