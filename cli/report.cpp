@@ -20,17 +20,26 @@ std::string PanelText(PanelKind kind, const PanelContents<N>& panel)
 
 } // namespace
 
+// Rows go out in blocks: a console or a device writes each call through at
+// once, and a line per call would cost a round trip per row.
 void PrintRows(const ResultRows& rows, const Output& output)
 {
+    constexpr std::size_t kBlockBytes = 64 * 1024;
+    std::string block;
+    block.reserve(kBlockBytes + 1024);
     for (std::size_t r = 0; r < rows.ShownCount(); ++r) {
-        std::string line;
         for (int column = 0; column < kColumnCount; ++column) {
             if (column > 0)
-                line += '\t';
-            line += rows.CellText(r, column);
+                block += '\t';
+            block += rows.CellText(r, column);
         }
-        output.Line(line);
+        block += '\n';
+        if (block.size() >= kBlockBytes) {
+            output.Write(stdout, block);
+            block.clear();
+        }
     }
+    output.Write(stdout, block);
 }
 
 std::string SummaryText(const SummaryContents& summary)

@@ -44,8 +44,8 @@ HWND DialogOf(const MSG& msg)
 } // namespace
 
 // The message loop of a long command, one message at a time. A quit request
-// ends the command as closing the window does, and stays queued for the loop
-// that runs the window.
+// closes the window as the close box does (the settings and favourites are
+// saved, the command stops), and stays queued for the loop that runs the window.
 void CMirvalenDlg::PumpOneMessage()
 {
     DWORD now = GetTickCount();
@@ -57,7 +57,7 @@ void CMirvalenDlg::PumpOneMessage()
     if (!m_queueHadMessage)
         return;
     if (msg.message == WM_QUIT) {
-        m_cancel = 1;
+        SendMessage(WM_CLOSE);
         PostQuitMessage(static_cast<int>(msg.wParam));
         return;
     }

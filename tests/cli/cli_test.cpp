@@ -4,9 +4,6 @@
 #include "tests/support/temp_tree.h"
 
 #include <gtest/gtest.h>
-#include <windows.h>
-
-#include <string>
 
 namespace {
 
@@ -15,235 +12,168 @@ struct CliRun {
     std::string out, err;
 };
 
-std::string CliPath()
-{
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path = self;
-    path.erase(path.find_last_of('\\'));          // tests\cli
-    path.erase(path.find_last_of('\\'));          // tests
-    path.erase(path.find_last_of('\\') + 1);      // build folder
-    return path + "cli\\mirvalen-cli.exe";
-}
-
-std::string ReadAll(HANDLE pipe)
-{
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(pipe, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        text.append(buffer, got);
-    return text;
-}
-
-CliRun RunCli(const std::string& arguments)
-{
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE outRead, outWrite, errRead, errWrite;
-    CreatePipe(&outRead, &outWrite, &inherit, 0);
-    CreatePipe(&errRead, &errWrite, &inherit, 0);
-    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = outWrite;
-    startup.hStdError = errWrite;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION process{};
-    std::string command = "\"";
-    command += CliPath();
-    command += "\" ";
-    command += arguments;
-    CliRun run;
-    EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process));
-    CloseHandle(outWrite);
-    CloseHandle(errWrite);
-    run.out = ReadAll(outRead); // the outputs are small: stdout first, then stderr
-    run.err = ReadAll(errRead);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    CloseHandle(outRead);
-    CloseHandle(errRead);
-    return run;
-}
-
 // A "\" right before the closing quote would escape it: double it, as the
 // command-line rules of the C runtime ask.
-std::string Quoted(const std::string& folder)
+std::string Quoted(std::string path)
 {
-    std::string text = folder;
-    if (!text.empty() && text.back() == '\\')
-        text += '\\';
-    return "\"" + text + "\"";
+    return "\"" + path + (!path.empty() && path.back() == '\\' ? "\\\"" : "\"");
 }
 
-TEST(Cli, ListPrintsTabSeparatedRowsAndTheThreePanels)
+bool Has(const std::string& text, const std::string& piece)
 {
+    return text.find(piece) != std::string::npos;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    // Runs the tool with arguments, where BASE and TARGET stand for the two trees.
+    CliRun Run(std::string arguments) const
+    {
+        for (auto [name, tree] : {std::pair{"BASE", &base}, {"TARGET", &target}})
+            for (std::size_t at; (at = arguments.find(name)) != std::string::npos;)
+                arguments.replace(at, std::string(name).size(), Quoted(tree->Root()));
+        char self[MAX_PATH];
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        std::string command = self;  // build\tests\cli\cli_tests.exe
+        command = "\"" + command.substr(0, command.rfind("\\tests\\")) + "\\cli\\mirvalen-cli.exe\" " + arguments;
+        // Standard output and error go to files: both are read once the tool has ended.
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        HANDLE out = CreateFileA(io.Path("out").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+        HANDLE err = CreateFileA(io.Path("err").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = out;
+        startup.hStdError = err;
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        PROCESS_INFORMATION process{};
+        CliRun run;
+        EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                                   &process));
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &run.exitCode);
+        for (HANDLE handle : {process.hProcess, process.hThread, out, err})
+            CloseHandle(handle);
+        run.out = io.Read("out");
+        run.err = io.Read("err");
+        return run;
+    }
+
+    TempTree io;
     TempTree base, target;
-    base.Write("表.txt", "12345", LocalFileTime(2010, 3, 5, 14, 7, 9));
-    target.Write("b.txt", "b", LocalFileTime(2010, 3, 5, 14, 7, 9));
-    CliRun run = RunCli("list " + Quoted(base.Root()) + " " + Quoted(target.Root()));
+    const FILETIME t0 = LocalFileTime(2010, 3, 5, 14, 7, 9), later = LocalFileTime(2011, 1, 1, 0, 0, 0);
+};
+
+TEST_F(Cli, ListPrintsTabSeparatedRowsAndTheThreePanelsInEitherCodePage)
+{
+    base.Write("表.txt", "12345", t0);
+    target.Write("b.txt", "b", t0);
+    CliRun run = Run("list BASE TARGET");
     EXPECT_EQ(0u, run.exitCode) << run.err;
     // Byte order: "b" (62) before 表 (95 5C).
-    EXPECT_NE(std::string::npos, run.out.find("1\t↑\t×\t\t2010/03/05 14:07:09\t\t1\tb.txt"));
-    EXPECT_NE(std::string::npos, run.out.find("2\t↓\t×\t2010/03/05 14:07:09\t\t5\t\t表.txt"));
-    EXPECT_NE(std::string::npos, run.out.find("[転送]\tOK"));
-    EXPECT_NE(std::string::npos, run.out.find("[基本フォルダ]\tOK"));
-    EXPECT_NE(std::string::npos, run.out.find("[対象フォルダ]\tOK"));
+    for (const char* line : {"1\t↑\t×\t\t2010/03/05 14:07:09\t\t1\tb.txt", "2\t↓\t×\t2010/03/05 14:07:09\t\t5\t\t表.txt",
+                             "[転送]\tOK", "[基本フォルダ]\tOK", "[対象フォルダ]\tOK"})
+        EXPECT_TRUE(Has(run.out, line)) << line;
+    CliRun up = Run("list --utf8 --up BASE TARGET");
+    EXPECT_EQ(0u, up.exitCode);
+    EXPECT_FALSE(Has(up.out, "\xe8\xa1\xa8.txt")); // Up lists the target table
+    EXPECT_TRUE(Has(up.out, "[\xe8\xbb\xa2\xe9\x80\x81]\tOK")); // [転送] in UTF-8
+    EXPECT_TRUE(Has(Run("list --utf8 --down BASE TARGET").out, "\xe8\xa1\xa8.txt")); // 表 in UTF-8
 }
 
-TEST(Cli, Utf8FlagAndDirectionFlags)
+TEST_F(Cli, SyncCopiesLeavesExcludedNamesAloneAndPrintsTheListAgain)
 {
-    TempTree base, target;
-    base.Write("表.txt", "x", LocalFileTime(2010, 3, 5, 14, 7, 9));
-    CliRun run = RunCli("list --utf8 --up " + Quoted(base.Root()) + " " + Quoted(target.Root()));
-    EXPECT_EQ(0u, run.exitCode);
-    EXPECT_EQ(std::string::npos, run.out.find("表.txt")); // Up lists the (empty) target table
-    EXPECT_NE(std::string::npos, run.out.find("[\xe8\xbb\xa2\xe9\x80\x81]\tOK")); // [転送] in UTF-8
-    CliRun down = RunCli("list --utf8 --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
-    EXPECT_NE(std::string::npos, down.out.find("\xe8\xa1\xa8.txt")); // 表 in UTF-8
-}
-
-TEST(Cli, SyncCopiesAndPrintsTheRebuiltList)
-{
-    TempTree base, target;
-    base.Write("sub\\a.txt", "a", LocalFileTime(2010, 3, 5, 14, 7, 9));
-    CliRun run = RunCli("sync --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
-    EXPECT_EQ(0u, run.exitCode);
+    base.Write("sub\\a.txt", "a", t0);
+    base.Write("~$report.docx", "lock", t0);
+    base.Write("Cache\\x.txt", "x", t0);
+    CliRun run = Run("sync --down --exclude ~$* --exclude cache\\ BASE TARGET");
+    EXPECT_EQ(0u, run.exitCode) << run.err;
+    EXPECT_EQ((Names{"sub"}), target.Names());
     EXPECT_EQ("a", target.Read("sub\\a.txt"));
-    EXPECT_EQ(std::string::npos, run.out.find("SyncStart")); // the window's, not the tool's
-    std::size_t synced = run.out.find("[転送]"); // the first list's summary; the list made again follows
-    ASSERT_NE(std::string::npos, synced);
-    EXPECT_NE(std::string::npos, run.out.find("1\t=\t\t2010/03/05 14:07:09\t2010/03/05 14:07:09", synced));
+    EXPECT_FALSE(Has(run.out, "report"));
+    // The first list's summary, then the list made again.
+    EXPECT_TRUE(Has(run.out.substr(run.out.find("[転送]")), "1\t=\t\t2010/03/05 14:07:09\t2010/03/05 14:07:09"));
 }
 
-TEST(Cli, BadArgumentsAndMissingFoldersExitWithAMessage)
+TEST_F(Cli, BadArgumentsNestedFoldersAndMissingFoldersExitWithAMessageBeforeAnyCopy)
 {
-    TempTree base;
-    CliRun missing = RunCli("list " + Quoted(base.Root()) + " " + Quoted(base.Path("nowhere\\")));
+    base.Write("a.txt", "a");
+    // A folder inside the other while subfolders are searched: every sync would copy the tree into itself.
+    const std::string nested = Quoted(base.Root()) + " " + Quoted(base.Path("copy\\"));
+    base.MakeDir("copy");
+    CliRun refused = Run("sync " + nested);
+    EXPECT_EQ(2u, refused.exitCode);
+    EXPECT_TRUE(Has(refused.err, "inside"));
+    EXPECT_FALSE(base.Exists("copy\\a.txt"));
+    EXPECT_EQ(0u, Run("list --no-subfolders " + nested).exitCode);
+    for (const std::string arguments : {"list BASE", "list --sideways a b", "frobnicate", "list --exclude \"a|b\" BASE TARGET"})
+        EXPECT_EQ(2u, Run(arguments).exitCode) << arguments;
+
+    CliRun missing = Run("list BASE " + Quoted(base.Path("nowhere\\")));
     EXPECT_EQ(3u, missing.exitCode);
-    EXPECT_NE(std::string::npos, missing.err.find("folder not found"));
+    EXPECT_TRUE(Has(missing.err, "folder not found"));
     EXPECT_TRUE(missing.out.empty());
-
-    EXPECT_EQ(2u, RunCli("list " + Quoted(base.Root())).exitCode);
-    EXPECT_EQ(2u, RunCli("list --sideways a b").exitCode);
-    EXPECT_EQ(2u, RunCli("frobnicate").exitCode);
-    CliRun help = RunCli("--help");
+    CliRun help = Run("--help");
     EXPECT_EQ(0u, help.exitCode);
-    EXPECT_NE(std::string::npos, help.out.find("--two-second"));
+    EXPECT_TRUE(Has(help.out, "--two-second"));
 }
 
-TEST(Cli, TrueNamesInUtf8AndEveryFileNotCopiedNamedWithExitCodeFive)
+TEST_F(Cli, EveryFileNotCopiedIsNamedWithExitCodeFiveAndTheLogKeepsEachRun)
 {
-    TempTree base, target;
+    TempTree logs;
     const std::wstring cafe = L"café.txt";
-    base.Write(StoredFromWide(cafe), "c", LocalFileTime(2011, 1, 1, 0, 0, 0));
-    base.Write("locked.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
-    target.Write("locked.txt", "mine", LocalFileTime(2010, 1, 1, 0, 0, 0));
+    base.Write(StoredFromWide(cafe), "c", later);
+    base.Write("locked.txt", "new", later);
+    target.Write("locked.txt", "mine", t0);
     target.SetAttributes("locked.txt", FILE_ATTRIBUTE_READONLY);
+    EXPECT_TRUE(Has(Run("list --utf8 --down BASE TARGET").out, Utf8FromWide(cafe)));  // its true name
+    // A log that cannot be written stops the run before any copy.
+    EXPECT_EQ(6u, Run("sync --down BASE TARGET --log " + Quoted(logs.Path("missing\\run.log"))).exitCode);
+    EXPECT_FALSE(target.Exists(StoredFromWide(cafe)));
 
-    CliRun list = RunCli("list --utf8 --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
-    EXPECT_EQ(0u, list.exitCode) << list.err;
-    EXPECT_NE(std::string::npos, list.out.find(Utf8FromWide(cafe)));
-
-    CliRun sync = RunCli("sync --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
-    EXPECT_EQ(5u, sync.exitCode);
-    EXPECT_NE(std::string::npos, sync.err.find(target.Path("locked.txt") + "\tコピー先が読み取り専用です"));
+    const std::string sync = "sync --down BASE TARGET --log " + Quoted(logs.Path("run.log"));
+    CliRun first = Run(sync);
+    EXPECT_EQ(5u, first.exitCode);
+    EXPECT_TRUE(Has(first.err, target.Path("locked.txt") + "\tコピー先が読み取り専用です"));
     EXPECT_EQ("mine", target.Read("locked.txt"));
     EXPECT_EQ("c", target.Read(StoredFromWide(cafe)));
-
     target.SetAttributes("locked.txt", FILE_ATTRIBUTE_NORMAL);
-    CliRun again = RunCli("sync --down " + Quoted(base.Root()) + " " + Quoted(target.Root()));
-    EXPECT_EQ(0u, again.exitCode) << again.err;
+    CliRun second = Run(sync);
+    EXPECT_EQ(0u, second.exitCode) << second.err;
     EXPECT_EQ("new", target.Read("locked.txt"));
-}
 
-TEST(Cli, LogAppendsEachRunAndAnUnwritableLogStopsTheRunBeforeAnyCopy)
-{
-    TempTree base, target, logs;
-    base.Write("a.txt", "a", LocalFileTime(2011, 1, 1, 0, 0, 0));
-    CliRun refused = RunCli("sync --down " + Quoted(base.Root()) + " " + Quoted(target.Root()) + " --log "
-                            + Quoted(logs.Path("missing\\run.log")));
-    EXPECT_EQ(6u, refused.exitCode);
-    EXPECT_FALSE(target.Exists("a.txt"));
-
-    std::string log = logs.Path("run.log");
-    std::string args = Quoted(base.Root()) + " " + Quoted(target.Root()) + " --down --log " + Quoted(log);
-    EXPECT_EQ(0u, RunCli("sync " + args).exitCode);
-    base.Write("a.txt", "new", LocalFileTime(2012, 1, 1, 0, 0, 0));
-    target.SetAttributes("a.txt", FILE_ATTRIBUTE_NORMAL);
-    base.Write("b.txt", "b", LocalFileTime(2012, 1, 1, 0, 0, 0));
-    target.Write("b.txt", "mine", LocalFileTime(2010, 1, 1, 0, 0, 0));
-    target.SetAttributes("b.txt", FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(5u, RunCli("sync " + args).exitCode);
-
-    std::string text = logs.Read("run.log");
+    std::string log = logs.Read("run.log");  // UTF-8
     int runs = 0;
-    for (std::size_t at = text.find("== 2"); at != std::string::npos; at = text.find("== 2", at + 1))
+    for (std::size_t at = log.find("== 2"); at != std::string::npos; at = log.find("== 2", at + 1))
         ++runs; // each run starts with "== " and its time
     EXPECT_EQ(2, runs);
-    EXPECT_NE(std::string::npos, text.find("exit 0\n"));
-    std::size_t second = text.find("exit 5\n");
-    ASSERT_NE(std::string::npos, second);
-    EXPECT_LT(text.find("exit 0\n"), second);
-    EXPECT_NE(std::string::npos, text.find(Utf8FromWide(WideFromStored(target.Path("b.txt") + "\t"))));
-    EXPECT_NE(std::string::npos, text.find("[\xe8\xbb\xa2\xe9\x80\x81]\tOK")); // [転送] in UTF-8
+    ASSERT_TRUE(Has(log, "exit 0\n"));
+    EXPECT_LT(log.find("exit 5\n"), log.find("exit 0\n"));
+    EXPECT_TRUE(Has(log, Utf8FromWide(WideFromStored(target.Path("locked.txt") + "\t"))));
+    EXPECT_TRUE(Has(log, "[\xe8\xbb\xa2\xe9\x80\x81]\tOK")); // [転送]
 }
 
-TEST(Cli, AFolderInsideTheOtherIsRefusedWhenSubfoldersAreSearched)
+TEST_F(Cli, FavoritesListsAFileAndSyncRunsAFavouriteByName)
 {
-    TempTree base;
-    base.MakeDir("copy");
-    CliRun nested = RunCli("sync " + Quoted(base.Root()) + " " + Quoted(base.Path("copy\\")));
-    EXPECT_EQ(2u, nested.exitCode);
-    EXPECT_NE(std::string::npos, nested.err.find("inside"));
-    EXPECT_FALSE(base.Exists("copy\copy"));
-    EXPECT_EQ(0u, RunCli("list --no-subfolders " + Quoted(base.Path("copy")) + " " + Quoted(base.Root())).exitCode);
+    base.Write("新しい.txt", "new", LocalFileTime(2020, 1, 2, 3, 4, 5));
+    FavoritesTable table;
+    std::string baseText = base.Root().substr(0, base.Root().size() - 1);  // stored without its final "\"
+    table.Append("毎晩", baseText, target.Root(), 0);
+    table.Append("逆", target.Root(), base.Root(), 1);
+    TempTree files;
+    const std::string file = Quoted(files.Path("favorites.bdt"));
+    ASSERT_FALSE(WriteFavoritesFile(files.Path("favorites.bdt"), table));
+    CliRun list = Run("favorites " + file);
+    EXPECT_EQ(0u, list.exitCode);
+    EXPECT_TRUE(Has(list.out, "1\t毎晩\t↓\t" + baseText + "\t"));
+    EXPECT_TRUE(Has(list.out, "2\t逆\t↑\t"));
+    CliRun sync = Run("sync --favorite 毎晩 --favorites " + file);
+    EXPECT_EQ(0u, sync.exitCode) << sync.err;
+    EXPECT_EQ("new", target.Read("新しい.txt"));
+    CliRun unknown = Run("sync --favorite 無い --favorites " + file);
+    EXPECT_EQ(2u, unknown.exitCode);
+    EXPECT_TRUE(Has(unknown.err, "無い"));
+    EXPECT_EQ(3u, Run("favorites " + Quoted(files.Path("none.bdt"))).exitCode);
 }
 
 } // namespace
-
-TEST(Cli, FavoritesListsAFileAndSyncRunsAFavouriteByName)
-{
-    TempTree tree;
-    tree.Write("base\\新しい.txt", "new", LocalFileTime(2020, 1, 2, 3, 4, 5));
-    tree.MakeDir("target");
-    FavoritesTable table;
-    table.Append("毎晩", tree.Path("base"), tree.Path("target\\"), 0);  // stored without its final "\"
-    table.Append("逆", tree.Path("target\\"), tree.Path("base\\"), 1);
-    ASSERT_FALSE(WriteFavoritesFile(tree.Path("favorites.bdt"), table));
-
-    CliRun list = RunCli("favorites " + Quoted(tree.Path("favorites.bdt")));
-    EXPECT_EQ(0u, list.exitCode);
-    EXPECT_NE(std::string::npos, list.out.find("1\t毎晩\t↓\t" + tree.Path("base") + "\t"));
-    EXPECT_NE(std::string::npos, list.out.find("2\t逆\t↑\t"));
-
-    CliRun sync = RunCli("sync --favorite 毎晩 --favorites " + Quoted(tree.Path("favorites.bdt")));
-    EXPECT_EQ(0u, sync.exitCode) << sync.err;
-    EXPECT_EQ("new", tree.Read("target\\新しい.txt"));
-
-    CliRun unknown = RunCli("sync --favorite 無い --favorites " + Quoted(tree.Path("favorites.bdt")));
-    EXPECT_EQ(2u, unknown.exitCode);
-    EXPECT_NE(std::string::npos, unknown.err.find("無い"));
-    EXPECT_EQ(3u, RunCli("favorites " + Quoted(tree.Path("none.bdt"))).exitCode);
-}
-
-TEST(Cli, ExcludedNamesAreNeitherListedNorCopied)
-{
-    TempTree base, target;
-    FILETIME t = LocalFileTime(2010, 3, 5, 14, 7, 9);
-    base.Write("a.txt", "a", t);
-    base.Write("~$report.docx", "lock", t);
-    base.Write("Cache\\x.txt", "x", t);
-    CliRun run = RunCli("sync --down --exclude ~$* --exclude cache\\ " + Quoted(base.Root()) + " "
-                        + Quoted(target.Root()));
-    EXPECT_EQ(0u, run.exitCode) << run.err;
-    EXPECT_EQ("a", target.Read("a.txt"));
-    EXPECT_FALSE(target.Exists("~$report.docx"));
-    EXPECT_FALSE(target.Exists("Cache"));
-    EXPECT_EQ(std::string::npos, run.out.find("report"));
-    EXPECT_EQ(2u, RunCli("list --exclude \"a|b\" " + Quoted(base.Root()) + " " + Quoted(target.Root())).exitCode);
-}

@@ -1,92 +1,90 @@
-// The folder picker with the real shell folder browser: the initial
-// selection, the trailing "\", cancelling, and items without a path.
+// The browse buttons' work with the real shell folder browser: the folder it
+// opens on, the trailing "\", cancelling, and items without a path; and the
+// options dialog's browse for the favourites file, which asks for a reload.
 #include "app/module_folder.h"
-#include "engine/path_text.h"
-#include "tests/support/browser_driver.h"
 #include "tests/support/gui_harness.h"
+#include "tests/support/temp_tree.h"
 #include "ui/folder_picker.h"
+#include "ui/option_dialog.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Picks the computer (a virtual folder, no file-system path) in the open browser.
-void SelectTheComputer(HWND browser)
+TEST(BrowseField, GivesTheChosenFolderWithOneTrailingBackslashOrNothing)
 {
-    LPITEMIDLIST computer = nullptr;
-    ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
-    SendMessageA(browser, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(computer));
-    CoTaskMemFree(computer);
-}
-
-TEST(TrailingBackslash, IsAddedUnlessTheLastCharacterIsOne)
-{
-    EXPECT_EQ("C:\\", WithTrailingBackslash("C:\\"));
-    EXPECT_EQ("C:\\data\\", WithTrailingBackslash("C:\\data"));
-    EXPECT_EQ("C:\\表\\", WithTrailingBackslash("C:\\表"));
-    EXPECT_EQ("C:\\表\\", WithTrailingBackslash("C:\\表\\"));
-}
-
-class BrowseField : public ::testing::Test {
-protected:
-    // Runs a browse button's work on fieldText; the browser gets `select` chosen
-    // (when given) and then the button pressed.
-    bool Browse(const std::string& fieldText, int button, std::function<void(HWND)> select = {})
-    {
-        gui::BrowserDriver browser(button, std::move(select));
-        bool chosen = BrowseForFolder(nullptr, fieldText, "[ 基本フォルダ ] の指定", result);
-        EXPECT_TRUE(browser.Pressed());
-        return chosen;
+    TempTree tree("C:\\");
+    for (const char* folder : {"data", "表", "a", "b"})  // 表 ends in the byte 0x5C
+        tree.MakeDir(folder);
+    struct Case {
+        std::string field;
+        int button;
+        std::string select;  // a folder chosen in the browser, "*" for the computer (no file-system path)
+        std::string result;  // "before": the result untouched
+    } cases[] = {
+        {"", IDOK, "", GetModuleFolder()},  // an empty field opens on the program folder
+        {tree.Path("data"), IDOK, "", tree.Path("data\\")},
+        {"C:\\", IDOK, "", "C:\\"},
+        {tree.Path("表"), IDOK, "", tree.Path("表\\")},
+        {tree.Path("a\\"), IDOK, tree.Path("b"), tree.Path("b\\")},
+        {tree.Root(), IDCANCEL, "", "before"},
+        {tree.Root(), IDOK, "*", "before"},  // an item without a path counts as cancelled
+    };
+    for (const Case& c : cases) {
+        std::string result = "before";
+        gui::DialogAnswerer browser(gui::kFolderBrowser, c.button, nullptr, [&](HWND b) {
+            LPITEMIDLIST computer = nullptr;
+            if (c.select == "*" && SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)))
+                SendMessageA(b, BFFM_SETSELECTIONA, FALSE, reinterpret_cast<LPARAM>(computer));
+            CoTaskMemFree(computer);
+            if (c.select != "*" && !c.select.empty())
+                gui::SelectInBrowser(b, c.select);
+        });
+        bool chosen = BrowseForFolder(nullptr, c.field, "[ 基本フォルダ ] の指定", result);
+        EXPECT_TRUE(browser.Answered()) << c.field;
+        EXPECT_EQ(c.result != "before", chosen) << c.field;
+        EXPECT_EQ(c.result, result) << c.field;
     }
-
-    gui::BrowseFolders tree;
-    std::string result = "before";
-};
-
-TEST_F(BrowseField, AnEmptyFieldOpensOnTheProgramFolder)
-{
-    EXPECT_TRUE(Browse("", IDOK));
-    EXPECT_EQ(GetModuleFolder(), result);
 }
 
-TEST_F(BrowseField, TheFieldsFolderIsSelectedAndGetsItsBackslash)
+TEST(OptionBrowse, GivesTheFavouritesFileInTheChosenFolderAndAsksForAReloadWhenItDiffers)
 {
-    tree.MakeDir("data");
-    EXPECT_TRUE(Browse(tree.Path("data"), IDOK));
-    EXPECT_EQ(tree.Path("data\\"), result);
-}
-
-TEST_F(BrowseField, ADriveRootKeepsItsOneBackslash)
-{
-    EXPECT_TRUE(Browse("C:\\", IDOK));
-    EXPECT_EQ("C:\\", result);
-}
-
-TEST_F(BrowseField, AFolderEndingInTheByte5CStillGetsItsBackslash)
-{
-    tree.MakeDir("表");
-    EXPECT_TRUE(Browse(tree.Path("表"), IDOK));
-    EXPECT_EQ(tree.Path("表\\"), result);
-}
-
-TEST_F(BrowseField, ChoosingAnotherFolderGivesThatFolder)
-{
-    tree.MakeDir("a");
-    tree.MakeDir("b");
-    EXPECT_TRUE(Browse(tree.Path("a\\"), IDOK, [&](HWND b) { gui::SelectInBrowser(b, tree.Path("b")); }));
-    EXPECT_EQ(tree.Path("b\\"), result);
-}
-
-TEST_F(BrowseField, CancelLeavesTheResultAlone)
-{
-    EXPECT_FALSE(Browse(tree.Root(), IDCANCEL));
-    EXPECT_EQ("before", result);
-}
-
-TEST_F(BrowseField, AnItemWithoutAPathCountsAsCancelled)
-{
-    EXPECT_FALSE(Browse(tree.Root(), IDOK, SelectTheComputer));
-    EXPECT_EQ("before", result);
+    TempTree tree("C:\\");
+    for (const char* folder : {"a", "b", "表"})  // 表 ends in the byte 0x5C
+        tree.MakeDir(folder);
+    const std::string programFile = GetModuleFolder() + "Mirvalen.bdt";
+    struct Case {
+        std::string path;    // FAVPATH before
+        std::string select;  // a folder chosen in the browser, if any
+        int button;
+        std::string field;   // the favourites field afterwards
+        int changedBefore, changed;  // favFileChanged before and afterwards
+    } cases[] = {
+        {tree.Path("a\\Mirvalen.bdt"), tree.Path("b"), IDOK, tree.Path("b\\Mirvalen.bdt"), 0, 1},
+        {tree.Path("表\\Mirvalen.bdt"), "", IDOK, tree.Path("表\\Mirvalen.bdt"), 1, 0},  // opens on its folder
+        {"", "", IDOK, programFile, 0, 1},                                                  // the program folder
+        {".\\Mirvalen.bdt", "", IDOK, programFile, 0, 1},  // the same file, another text
+        {".\\Mirvalen.bdt", tree.Root(), IDCANCEL, ".\\Mirvalen.bdt", 0, 0},
+    };
+    for (const Case& c : cases) {
+        COptionDlg dialog;
+        dialog.m_settings.FAVPATH = c.path;
+        dialog.m_settings.favFileChanged = c.changedBefore;
+        std::string field;
+        gui::DialogAnswerer options("オプション", IDCANCEL, nullptr, [&](HWND d) {
+            gui::DialogAnswerer browser(gui::kFolderBrowser, c.button, nullptr, [&](HWND b) {
+                if (!c.select.empty())
+                    gui::SelectInBrowser(b, c.select);
+            });
+            gui::Click(d, IDC_OPT_BROWSE);
+            EXPECT_TRUE(browser.Answered());
+            field = gui::Text(d, IDC_OPT_FAVPATH);
+        });
+        EXPECT_EQ(IDCANCEL, dialog.DoModal());
+        EXPECT_EQ(c.field, field) << c.path;
+        EXPECT_EQ(c.changed, dialog.m_settings.favFileChanged) << c.path;
+        EXPECT_EQ(c.path, dialog.m_settings.FAVPATH); // cancelled: the path itself stays
+    }
 }
 
 } // namespace

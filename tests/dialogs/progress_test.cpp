@@ -1,5 +1,5 @@
 // The progress popup on screen: its message, and the bar whose percentage text
-// changes colour exactly where the filled part ends.
+// changes colour exactly where the filled bar ends.
 #include "ui/progress_window.h"
 #include "tests/support/gui_harness.h"
 
@@ -7,139 +7,49 @@
 
 namespace {
 
-const COLORREF kBar = RGB(120, 160, 255);
-const COLORREF kBlack = RGB(0, 0, 0);
-
-class ProgressPopup : public ::testing::Test {
-protected:
-    void SetUp() override
+TEST(ProgressPopup, ShowsItsMessageAndABarWhoseTextChangesColourAtTheEdge)
+{
+    const COLORREF bar = RGB(120, 160, 255), black = RGB(0, 0, 0), face = GetSysColor(COLOR_BTNFACE);
+    const COLORREF barText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    HWND window, barWindow;
     {
+        CProgressWnd popup{[] {}};
         popup.m_message = "リスト作成中です";
         ASSERT_TRUE(popup.CreatePopup());
-    }
+        window = popup.m_hWnd;
+        barWindow = popup.Bar();
+        EXPECT_TRUE(IsWindowVisible(window));
+        EXPECT_EQ("リスト作成中です", gui::Text(popup.Label()));
+        RECT label = gui::ChildRect(popup.Label()), barRect = gui::ChildRect(barWindow);
+        EXPECT_LE(label.bottom, barRect.top);  // the message above the bar
+        EXPECT_EQ("", gui::Text(barWindow));
 
-    int pumped = 0;
-    CProgressWnd popup{[this] { ++pumped; }};
-};
-
-// The bar's client area is 298 x 38 (300 x 40 with its border); at 50% the
-// filled part ends at x = 149, right under the centred text.
-struct Halves {
-    RECT filled, empty;
-};
-
-Halves SplitAt(const gui::Capture& shot, int edge)
-{
-    return {RECT{1, 1, edge, shot.Height() - 1}, RECT{edge, 1, shot.Width() - 1, shot.Height() - 1}};
-}
-
-TEST_F(ProgressPopup, ShowsItsMessageAboveAnEmptyBar)
-{
-    HWND label = popup.Label();
-    ASSERT_TRUE(label);
-    EXPECT_EQ(IDC_RUNTIME_STATIC, GetDlgCtrlID(label));
-    EXPECT_EQ("リスト作成中です", gui::Text(label));
-    EXPECT_TRUE(IsWindowVisible(popup.m_hWnd));
-
-    RECT bar = gui::ChildRect(popup.Bar());
-    RECT expected{10, 40, 310, 80};
-    EXPECT_TRUE(EqualRect(&expected, &bar)) << bar.left << "," << bar.top << "," << bar.right << "," << bar.bottom;
-    EXPECT_TRUE(IsWindowVisible(popup.Bar()));
-    EXPECT_EQ("", gui::Text(popup.Bar()));
-
-    gui::Capture shot(popup.Bar());
-    EXPECT_EQ(0, shot.Count(kBar, RECT{0, 0, shot.Width(), shot.Height()}));
-}
-
-TEST_F(ProgressPopup, ZeroPercentLeavesTheBarEmptyWithBlackText)
-{
-    popup.SetPercent(0);
-    EXPECT_EQ("0%", gui::Text(popup.Bar()));
-    gui::Capture shot(popup.Bar());
-    RECT all{0, 0, shot.Width(), shot.Height()};
-    EXPECT_EQ(0, shot.Count(kBar, all));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), shot.Pixel(5, 5));
-    EXPECT_GT(shot.Count(kBlack, all), 0);
-    EXPECT_EQ(0, shot.Count(GetSysColor(COLOR_HIGHLIGHTTEXT), all));
-}
-
-TEST_F(ProgressPopup, FiftyPercentSplitsTheTextAtTheEdge)
-{
-    popup.SetPercent(50);
-    EXPECT_EQ("50%", gui::Text(popup.Bar()));
-    gui::Capture shot(popup.Bar());
-    ASSERT_EQ(298, shot.Width());
-    int edge = static_cast<int>(0.5 * 296 + 0.5) + 1;
-    Halves halves = SplitAt(shot, edge);
-
-    EXPECT_EQ(kBar, shot.Pixel(edge - 1, 3));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), shot.Pixel(edge, 3));
-    EXPECT_EQ(kBar, shot.Pixel(5, 5));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), shot.Pixel(290, 5));
-    // The 1-pixel margin belongs to the empty part.
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), shot.Pixel(0, 0));
-
-    COLORREF barText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    EXPECT_GT(shot.Count(barText, halves.filled), 0);
-    EXPECT_EQ(0, shot.Count(kBlack, halves.filled));
-    EXPECT_GT(shot.Count(kBlack, halves.empty), 0);
-    EXPECT_EQ(0, shot.Count(barText, halves.empty));
-}
-
-TEST_F(ProgressPopup, HundredPercentFillsAllButTheMargin)
-{
-    popup.SetPercent(100);
-    EXPECT_EQ("100%", gui::Text(popup.Bar()));
-    gui::Capture shot(popup.Bar());
-    RECT inner{1, 1, shot.Width() - 1, shot.Height() - 1};
-    EXPECT_EQ(kBar, shot.Pixel(1, 1));
-    EXPECT_EQ(kBar, shot.Pixel(shot.Width() - 2, shot.Height() - 2));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), shot.Pixel(shot.Width() - 1, 0));
-    EXPECT_EQ(0, shot.Count(kBlack, inner));
-    EXPECT_GT(shot.Count(GetSysColor(COLOR_HIGHLIGHTTEXT), inner), 0);
-}
-
-TEST_F(ProgressPopup, EachStepLetsOneMessageThrough)
-{
-    popup.SetPercent(10);
-    popup.SetPercent(57);
-    EXPECT_EQ(2, pumped);
-    EXPECT_EQ("57%", gui::Text(popup.Bar()));
-    EXPECT_EQ(57, SendMessageA(popup.Bar(), PBM_GETPOS, 0, 0));
-}
-
-TEST_F(ProgressPopup, ColourMessagesAnswerThePreviousColourAndRepaint)
-{
-    HWND bar = popup.Bar();
-    EXPECT_EQ(kBar, static_cast<COLORREF>(SendMessageA(bar, PBM_SETBARCOLOR, 0, RGB(10, 200, 30))));
-    EXPECT_EQ(RGB(10, 200, 30), static_cast<COLORREF>(SendMessageA(bar, PBM_SETBARCOLOR, 0, RGB(10, 200, 31))));
-    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), static_cast<COLORREF>(SendMessageA(bar, CCM_SETBKCOLOR, 0, RGB(250, 250, 1))));
-    popup.SetPercent(50);
-    gui::Capture shot(bar);
-    EXPECT_EQ(RGB(10, 200, 31), shot.Pixel(5, 5));
-    EXPECT_EQ(RGB(250, 250, 1), shot.Pixel(290, 5));
-}
-
-TEST_F(ProgressPopup, CloseTakesBothWindowsAway)
-{
-    HWND window = popup.m_hWnd, bar = popup.Bar();
-    popup.Close();
-    EXPECT_FALSE(IsWindow(bar));
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(nullptr, popup.m_hWnd);
-}
-
-TEST(ProgressPopupLifetime, AnOpenPopupGoesWithItsObject)
-{
-    HWND window;
-    {
-        CProgressWnd popup{nullptr};
-        popup.m_message = "同期中です";
+        for (int percent : {0, 50, 100}) {
+            popup.SetPercent(percent);
+            EXPECT_EQ(std::to_string(percent) + "%", gui::Text(barWindow));
+            gui::Capture shot(barWindow);
+            // The 1-pixel margin belongs to the empty side.
+            int edge = percent == 0 ? 1 : 1 + (percent * (shot.Width() - 2) + 50) / 100;
+            RECT filled{1, 1, edge, shot.Height() - 1}, empty{edge, 1, shot.Width() - 1, shot.Height() - 1};
+            EXPECT_EQ(face, shot.Pixel(0, 0)) << percent;
+            EXPECT_EQ(0, shot.Count(black, filled)) << percent;
+            EXPECT_EQ(0, shot.Count(barText, empty)) << percent;
+            if (percent > 0) {
+                EXPECT_EQ(bar, shot.Pixel(edge - 1, 3)) << percent;
+                EXPECT_GT(shot.Count(barText, filled), 0) << percent;
+            }
+            if (percent < 100) {
+                EXPECT_EQ(face, shot.Pixel(edge, 3)) << percent;
+                EXPECT_GT(shot.Count(black, empty), 0) << percent;
+            }
+        }
+        popup.Close();
+        EXPECT_FALSE(IsWindow(barWindow));
+        EXPECT_FALSE(IsWindow(window));
         ASSERT_TRUE(popup.CreatePopup());
         window = popup.m_hWnd;
-        EXPECT_EQ("同期中です", gui::Text(popup.Label()));
     }
-    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(IsWindow(window)); // an open popup goes with its object
 }
 
 } // namespace

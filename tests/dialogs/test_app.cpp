@@ -5,16 +5,10 @@
 
 #include <commctrl.h>
 
-namespace {
-
 struct TestApplication : CWinApp {
     TestApplication()
     {
         INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
     }
-};
-
-TestApplication g_application;
-
-} // namespace
+} g_application;

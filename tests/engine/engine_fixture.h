@@ -8,8 +8,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+inline Names Paths(std::span<const FileEntry> entries)
+{
+    Names paths;
+    for (const FileEntry& e : entries)
+        paths.push_back(e.relativePath);
+    return paths;
+}
 
 class EngineFixture : public ::testing::Test {
 protected:
@@ -31,20 +41,17 @@ protected:
         comparison.BuildBothList(inputs, host);
     }
 
-    static std::vector<std::string> Paths(std::span<const FileEntry> entries)
+    // After a sync the list made again shows every file the same.
+    bool AllSame(SyncDirection direction)
     {
-        std::vector<std::string> paths;
-        for (const FileEntry& e : entries)
-            paths.push_back(e.relativePath);
-        return paths;
+        Compare(direction);
+        auto list = comparison.List(direction);
+        return !list.empty() && std::all_of(list.begin(), list.end(), [](const FileEntry& e) { return e.status == Same; });
     }
 
-    const FileEntry& BaseEntry(const std::string& path) const { return Find(comparison.BaseEntries(), path); }
-    const FileEntry& TargetEntry(const std::string& path) const { return Find(comparison.TargetEntries(), path); }
-
-    static const FileEntry& Find(const std::vector<FileEntry>& table, const std::string& path)
+    const FileEntry& BaseEntry(const std::string& path) const
     {
-        for (const FileEntry& e : table)
+        for (const FileEntry& e : comparison.BaseEntries())
             if (e.relativePath == path)
                 return e;
         throw std::runtime_error("no entry " + path);
@@ -55,4 +62,5 @@ protected:
     RecordingHost host;
     Comparison comparison;
     const FILETIME t0 = LocalFileTime(2010, 3, 5, 14, 7, 9);
+    const FILETIME later = LocalFileTime(2011, 1, 1, 0, 0, 0);
 };

@@ -1,151 +1,88 @@
+// Pairing the two tables and deciding each pair, on real files; the two-way
+// list; the make-list command's scans, threaded and stopped by a close request.
+#include "engine/folder_scanner.h"
+#include "engine/make_list.h"
 #include "engine/matching.h"
 #include "engine/pair_decision.h"
-#include "engine/time_text.h"
 #include "tests/engine/engine_fixture.h"
 
 #include <cstring>
 
 namespace {
 
-class Matching : public EngineFixture {};
+class Matching : public EngineFixture {
+protected:
+    // One character per side and status: '-' undecided, '=' same, 'b'/'t' base/target
+    // newer, 'B'/'T' base/target only; ' ' where the side has no such file.
+    std::string Statuses(const std::string& baseName, const std::string& targetName)
+    {
+        std::string codes = "  ";
+        for (int side = 0; side < 2; ++side)
+            for (const FileEntry& e : side ? comparison.TargetEntries() : comparison.BaseEntries())
+                if (e.relativePath == (side ? targetName : baseName))
+                    codes[side] = "-=bBtT"[e.status];
+        return codes;
+    }
+};
 
-TEST_F(Matching, TwoSecondRuleTwoSecondsApartVersusThree)
+TEST_F(Matching, EachPairIsDecidedByItsTimesSizesTheTwoSecondRuleAndTheDirection)
 {
-    base.Write("a.txt", std::string(100, 'b'), LocalFileTime(2010, 3, 5, 14, 7, 9));
-    target.Write("a.txt", std::string(100, 't'), LocalFileTime(2010, 3, 5, 14, 7, 11));
-    target.Write("c.txt", std::string(100, 't'), LocalFileTime(2010, 3, 5, 14, 7, 12));
-    base.Write("c.txt", std::string(100, 'b'), LocalFileTime(2010, 3, 5, 14, 7, 9));
-    Compare(Both);
-    EXPECT_EQ(TargetNewer, BaseEntry("a.txt").status);
-    EXPECT_EQ(TargetNewer, TargetEntry("a.txt").status);
-    inputs.twoSecondSame = 1;
-    Compare(Both);
-    EXPECT_EQ(Same, BaseEntry("a.txt").status);
-    EXPECT_EQ(Same, TargetEntry("a.txt").status);
-    EXPECT_EQ(TargetNewer, BaseEntry("c.txt").status);
-}
-
-TEST_F(Matching, EqualTimeTextsWithDifferentSizesAreLeftUndecided)
-{
-    base.Write("a.txt", std::string(100, 'b'), t0);
-    target.Write("a.txt", std::string(101, 't'), t0);
-    Compare(Down);
-    EXPECT_EQ(BaseOnly, BaseEntry("a.txt").status);
-    EXPECT_EQ(Unchecked, TargetEntry("a.txt").status);
-    Compare(Both);
-    EXPECT_EQ(BaseOnly, BaseEntry("a.txt").status);
-    EXPECT_EQ(TargetOnly, TargetEntry("a.txt").status);
-    EXPECT_EQ(0, BaseEntry("a.txt").counterpart);
-}
-
-TEST_F(Matching, CaseFoldedPairsWhereverTheyLie)
-{
-    // Byte order puts README.TXT first on one side and last on the other; a
-    // forward cursor would step past the real partner of a.txt.
-    base.Write("README.TXT", "r", t0);
-    base.Write("a.txt", "old", t0);
-    target.Write("a.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
-    target.Write("readme.txt", "r", t0);
-    Compare(Down);
-    EXPECT_EQ(Same, BaseEntry("README.TXT").status);
-    EXPECT_EQ(1, BaseEntry("README.TXT").counterpart);
-    // Down must not overwrite the newer target a.txt: it is "=" (TargetNewer).
-    EXPECT_EQ(TargetNewer, BaseEntry("a.txt").status);
-    EXPECT_EQ(0, BaseEntry("a.txt").counterpart);
-}
-
-TEST_F(Matching, UpperBAndLowerAAgainstLowerAAndB)
-{
-    base.Write("B.txt", "b", t0);
-    base.Write("a.txt", "a", t0);
-    target.Write("a.txt", "a", t0);
-    target.Write("b.txt", "b", t0);
-    Compare(Down);
-    EXPECT_EQ(Same, BaseEntry("B.txt").status);
-    EXPECT_EQ(Same, BaseEntry("a.txt").status); // paired, not BaseOnly
-    EXPECT_EQ(Same, TargetEntry("a.txt").status);
-}
-
-TEST_F(Matching, UnpairedFilesByDirection)
-{
-    base.Write("only.txt", "x", t0);
-    target.Write("mine.txt", "x", t0);
-    Compare(Down);
-    EXPECT_EQ(BaseOnly, BaseEntry("only.txt").status);
-    EXPECT_EQ(Unchecked, TargetEntry("mine.txt").status);
-    Compare(Up);
-    EXPECT_EQ(Unchecked, BaseEntry("only.txt").status);
-    EXPECT_EQ(TargetOnly, TargetEntry("mine.txt").status);
-    Compare(Both);
-    EXPECT_EQ(BaseOnly, BaseEntry("only.txt").status);
-    EXPECT_EQ(TargetOnly, TargetEntry("mine.txt").status);
-}
-
-TEST_F(Matching, TimesBeforeNineteenSeventyConvertWithoutFailure)
-{
-    base.Write("old.txt", "x", LocalFileTime(1960, 1, 1, 0, 0, 0));
-    target.Write("old.txt", "x", LocalFileTime(1960, 1, 1, 0, 0, 2));
-    base.Write("older.txt", "x", LocalFileTime(1960, 1, 1, 0, 0, 0));
-    target.Write("older.txt", "x", LocalFileTime(1965, 1, 1, 0, 0, 0));
-    inputs.twoSecondSame = 1;
-    Compare(Both);
+    struct File {
+        std::string name, targetName;
+        FILETIME baseTime, targetTime;
+        int baseSize, targetSize;  // 0: no file on that side
+    };
+    const FILETIME at9 = t0, at11 = LocalFileTime(2010, 3, 5, 14, 7, 11), at12 = LocalFileTime(2010, 3, 5, 14, 7, 12);
+    const FILETIME y1960 = LocalFileTime(1960, 1, 1, 0, 0, 0), y1960b = LocalFileTime(1960, 1, 1, 0, 0, 2);
+    // Byte order puts README.TXT and B.txt first on one side and last on the
+    // other: a forward cursor would step past their partners.
+    const File files[] = {
+        {"two.txt", "two.txt", at9, at11, 100, 100},      // two seconds apart
+        {"three.txt", "three.txt", at9, at12, 100, 100},  // three seconds apart
+        {"sizes.txt", "sizes.txt", at9, at9, 100, 101},   // one time, two sizes: undecided, one-sided both ways
+        {"old.txt", "old.txt", y1960, y1960b, 1, 1},      // before 1970: still converted
+        {"older.txt", "older.txt", y1960, LocalFileTime(1965, 1, 1, 0, 0, 0), 1, 1},
+        {"only.txt", "", at9, at9, 1, 0},
+        {"", "mine.txt", at9, at9, 0, 1},
+        {"newer.txt", "newer.txt", later, at9, 1, 1},
+        {"README.TXT", "readme.txt", at9, at9, 1, 1},
+        {"B.txt", "b.txt", at9, later, 1, 1},
+    };
+    for (const File& f : files) {
+        if (f.baseSize)
+            base.Write(f.name, std::string(f.baseSize, 'b'), f.baseTime);
+        if (f.targetSize)
+            target.Write(f.targetName, std::string(f.targetSize, 't'), f.targetTime);
+    }
+    struct Case {
+        SyncDirection direction;
+        int twoSecondSame;
+        const char* expected[std::size(files)];
+    } cases[] = {
+        {Both, 0, {"tt", "tt", "BT", "tt", "tt", "B ", " T", "bb", "==", "tt"}},
+        {Both, 1, {"==", "tt", "BT", "==", "tt", "B ", " T", "bb", "==", "tt"}},
+        {Down, 1, {"==", "tt", "B-", "==", "tt", "B ", " -", "bb", "==", "tt"}},  // a newer target is not overwritten
+        {Up, 1, {"==", "tt", "-T", "==", "tt", "- ", " T", "bb", "==", "tt"}},
+    };
+    for (const Case& c : cases) {
+        inputs.twoSecondSame = c.twoSecondSame;
+        Compare(c.direction);
+        for (std::size_t i = 0; i < std::size(files); ++i)
+            EXPECT_EQ(c.expected[i], Statuses(files[i].name, files[i].targetName))
+                << files[i].name << files[i].targetName << " direction " << c.direction << " two-second "
+                << c.twoSecondSame;
+    }
     EXPECT_EQ(0, host.conversionFailures);
-    EXPECT_EQ(Same, BaseEntry("old.txt").status);
-    // Two different times that both fail in mktime must not count as equal.
-    EXPECT_EQ(TargetNewer, BaseEntry("older.txt").status);
-}
-
-TEST(TimeText, ZeroFileTimeAndInvalidTexts)
-{
-    std::int64_t early = 0, later = 0, bad = 0;
-    EXPECT_TRUE(ParseTimeText("1601/01/01 09:00:00", early));
-    EXPECT_TRUE(ParseTimeText("1601/01/01 09:00:05", later));
-    EXPECT_EQ(5, later - early);
-    EXPECT_FALSE(ParseTimeText("not a time", bad));
-    EXPECT_EQ(-1, bad);
 }
 
 // Tables built in memory, for the rules that need many names.
-FileEntry Entry(const std::string& path, std::uint64_t size, const char* time)
+FileEntry Entry(const std::string& path, std::uint64_t size = 1, const char* time = "2010/03/05 14:07:09")
 {
     FileEntry e;
     e.relativePath = path;
     e.size = size;
     std::memcpy(e.timeText.data(), time, kTimeTextLength);
     return e;
-}
-
-TEST(MatchingRules, FoldNeverLowersASecondByte)
-{
-    RecordingHost host;
-    // ア is 83 41 and ヂ is 83 61: folding the trail byte would pair them.
-    std::vector<FileEntry> base{Entry("\x83\x41.txt", 1, "2010/03/05 14:07:09")};
-    std::vector<FileEntry> target{Entry("\x83\x61.txt", 1, "2010/03/05 14:07:09")};
-    MatchBase(base, target, 0, host);
-    MatchTarget(base, target, 0, host);
-    EXPECT_EQ(BaseOnly, base[0].status);
-    EXPECT_EQ(TargetOnly, target[0].status);
-}
-
-TEST(MatchingRules, LongRelativePathsCompareInFull)
-{
-    RecordingHost host;
-    std::string stem(300, 'x');
-    std::vector<FileEntry> base{Entry(stem + "a", 1, "2010/03/05 14:07:09")};
-    std::vector<FileEntry> target{Entry(stem + "b", 1, "2010/03/05 14:07:09")};
-    MatchBase(base, target, 0, host);
-    EXPECT_EQ(BaseOnly, base[0].status);
-}
-
-TEST(MatchingRules, PassOneLetsOneMessageThroughPerBaseEntryPassTwoNone)
-{
-    RecordingHost host;
-    std::vector<FileEntry> base{Entry("a", 1, "2010/03/05 14:07:09"), Entry("b", 1, "2010/03/05 14:07:09")};
-    std::vector<FileEntry> target{Entry("c", 1, "2010/03/05 14:07:09")};
-    MatchBase(base, target, 0, host);
-    EXPECT_EQ(2, host.pumps);
-    MatchTarget(base, target, 0, host);
-    EXPECT_EQ(2, host.pumps);
 }
 
 // The forward cursors as first written: right wherever both sides spell names alike.
@@ -179,32 +116,105 @@ void CursorPasses(std::vector<FileEntry>& base, std::vector<FileEntry>& target, 
     }
 }
 
-TEST(MatchingRules, IndexGivesTheCursorsResultsWhereNamesAreSpelledAlike)
+TEST(MatchingRules, GivesTheSimpleCursorsResultsWhereNamesAreSpelledAlike)
 {
     // Sorted tables with shared, one-sided, newer and undecided names.
     std::vector<FileEntry> base, target;
     for (int i = 0; i < 200; ++i) {
         std::string name = "f" + std::to_string(1000 + i);
-        const char* t1 = "2010/03/05 14:07:09";
-        const char* t2 = (i % 7 == 0) ? "2011/03/05 14:07:09" : t1;
         if (i % 11 != 0)
-            base.push_back(Entry(name, 10, t1));
+            base.push_back(Entry(name, 10));
         if (i % 13 != 0)
-            target.push_back(Entry(name, (i % 17 == 0) ? 11 : 10, t2));
+            target.push_back(Entry(name, (i % 17 == 0) ? 11 : 10, i % 7 ? "2010/03/05 14:07:09" : "2011/03/05 14:07:09"));
     }
+    // Paths that differ only past 300 bytes; ア (83 41) and ヂ (83 61), which
+    // folding the second byte would pair.
+    std::string stem(300, 'x');
+    base.insert(base.end(), {Entry(stem + "a"), Entry("\x83\x41.txt")});
+    target.insert(target.end(), {Entry(stem + "b"), Entry("\x83\x61.txt")});
     std::vector<FileEntry> cursorBase = base, cursorTarget = target;
     RecordingHost host;
     MatchBase(base, target, 0, host);
     MatchTarget(base, target, 0, host);
     CursorPasses(cursorBase, cursorTarget, host);
-    for (std::size_t i = 0; i < base.size(); ++i) {
-        EXPECT_EQ(cursorBase[i].status, base[i].status) << base[i].relativePath;
-        EXPECT_EQ(cursorBase[i].counterpart, base[i].counterpart) << base[i].relativePath;
+    for (int side = 0; side < 2; ++side) {
+        const auto& index = side ? target : base;
+        const auto& cursor = side ? cursorTarget : cursorBase;
+        for (std::size_t i = 0; i < index.size(); ++i) {
+            EXPECT_EQ(cursor[i].status, index[i].status) << index[i].relativePath;
+            EXPECT_EQ(cursor[i].counterpart, index[i].counterpart) << index[i].relativePath;
+        }
     }
-    for (std::size_t j = 0; j < target.size(); ++j) {
-        EXPECT_EQ(cursorTarget[j].status, target[j].status) << target[j].relativePath;
-        EXPECT_EQ(cursorTarget[j].counterpart, target[j].counterpart) << target[j].relativePath;
+}
+
+TEST_F(Matching, TheTwoWayListTakesEachPairOnceAndFollowsTheLayoutOptions)
+{
+    base.Write("z.txt", "z", later);
+    target.Write("z.txt", "old", t0);
+    base.Write("sub\\a.txt", std::string(100, 'b'), t0);
+    target.Write("sub\\a.txt", std::string(101, 't'), t0);  // undecided: listed from both sides
+    target.Write("sub\\t.txt", "t", later);
+    struct Case {
+        int rootFile, subFolder;
+        Names rows;
+    } cases[] = {
+        {0, 0, {"sub\\a.txt", "sub\\a.txt", "sub\\t.txt", "z.txt"}},
+        {1, 0, {"z.txt", "sub\\a.txt", "sub\\a.txt", "sub\\t.txt"}},
+        {1, 1, {"z.txt"}},
+        {0, 1, {"z.txt"}},
+    };
+    for (const Case& c : cases) {
+        inputs.rootFile = c.rootFile;
+        inputs.subFolder = c.subFolder;
+        Compare(Both);
+        EXPECT_EQ(c.rows, Paths(comparison.BothEntries())) << c.rootFile << c.subFolder;
     }
+    Compare(Down);
+    EXPECT_EQ((Names{"z.txt"}), Paths(comparison.List(Down)));
+    EXPECT_TRUE(comparison.BothEntries().empty()); // built for Both only
+}
+
+using MakeList = EngineFixture;
+
+TEST_F(MakeList, ScansWithThreadsGiveTheTablesOfOneThreadInEveryLayout)
+{
+    for (int i = 0; i < 120; ++i) {
+        std::string name = (i % 3 ? "sub" + std::to_string(i % 7) + "\\" : std::string()) + "f" + std::to_string(i);
+        base.Write(name + ".txt", "b", t0);
+        if (i % 4)
+            target.Write(name + (i % 5 ? ".txt" : ".TXT"), "t", later);
+    }
+    base.Write("表\\x.txt", "x", t0);
+    for (int layout = 0; layout < 3; ++layout) {
+        ScanLayout one;
+        one.subFolder = inputs.subFolder = layout == 1;
+        one.rootFile = inputs.rootFile = layout == 2;
+        ScanResult oneBase = ScanFolder(inputs.base, one, host);
+        ScanResult oneTarget = ScanFolder(inputs.target, one, host);
+        comparison.ScanBoth(inputs, host, 4);
+        EXPECT_EQ(Paths(oneBase.entries), Paths(comparison.BaseEntries())) << layout;
+        EXPECT_EQ(Paths(oneTarget.entries), Paths(comparison.TargetEntries())) << layout;
+        for (std::size_t i = 0; i < oneBase.entries.size(); ++i)
+            EXPECT_STREQ(oneBase.entries[i].TimeText(), comparison.BaseEntries()[i].TimeText());
+    }
+}
+
+TEST_F(MakeList, ACloseRequestDuringTheScansStopsTheThreadsAndTheCommand)
+{
+    for (int i = 0; i < 400; ++i) {
+        base.Write("d" + std::to_string(i % 40) + "\\f" + std::to_string(i) + ".txt", "a", t0);
+        target.Write("d" + std::to_string(i % 40) + "\\f" + std::to_string(i) + ".txt", "a", t0);
+    }
+    // The request is there while the threads scan: they stop at their next
+    // folder and are joined before the command ends, with no rows shown.
+    host.cancelAfterProgress = 0;
+    EXPECT_FALSE(RunListSteps(comparison, inputs, host));
+    EXPECT_EQ((Names{"progress"}), host.steps);
+    EXPECT_LT(comparison.BaseCount() + comparison.TargetCount(), 800);
+    host.cancelAfterProgress = -1;
+    EXPECT_TRUE(RunListSteps(comparison, inputs, host));
+    EXPECT_EQ(400, comparison.BothCount());
+    EXPECT_EQ(100, host.progress.back());
 }
 
 } // namespace

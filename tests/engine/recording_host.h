@@ -1,22 +1,15 @@
-// An engine host for tests: counts what the engine asks of it, can raise the
-// close request after a given number of progress reports, and can run an
-// action inside the message pump (as a window handler would).
+// An engine host for tests: records what the engine shows and can raise the
+// close request after a given number of progress reports.
 #pragma once
 #include "engine/make_list.h"
 #include "sync/sync_files.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
 class RecordingHost : public MakeListHost, public SyncHost {
 public:
-    void PumpOneMessage() override
-    {
-        ++pumps;
-        if (onPump)
-            onPump(pumps);
-    }
+    void PumpOneMessage() override {}
     bool Cancelled() const override { return cancelAfterProgress >= 0 && static_cast<int>(progress.size()) >= cancelAfterProgress; }
     void ReportConversionFailure() override { ++conversionFailures; }
     void SetProgress(int percent) override { progress.push_back(percent); steps.push_back("progress"); }
@@ -25,10 +18,8 @@ public:
     void OpenSyncProgress() override { steps.push_back("open"); }
     void CloseProgress() override { steps.push_back("close"); }
 
-    long pumps = 0;
     int conversionFailures = 0;
     int cancelAfterProgress = -1; // Cancelled() once this many progress reports were made
     std::vector<int> progress;
     std::vector<std::string> steps;
-    std::function<void(long)> onPump;
 };

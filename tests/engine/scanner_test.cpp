@@ -1,69 +1,52 @@
+// Walking one folder tree into the table the list shows: its layout, the
+// entries, the folder texts (a double-byte character whose second byte is 0x5C,
+// like 表, is never taken for a separator) and the exclusion patterns.
 #include "engine/folder_scanner.h"
 #include "engine/path_text.h"
-#include "tests/engine/recording_host.h"
-#include "tests/support/temp_tree.h"
-
-#include <gtest/gtest.h>
+#include "tests/engine/engine_fixture.h"
 
 namespace {
 
-std::vector<std::string> Paths(const ScanResult& result)
+ScanLayout Layout(int subFolder = 0, int rootFile = 0)
 {
-    std::vector<std::string> paths;
-    for (const FileEntry& e : result.entries)
-        paths.push_back(e.relativePath);
-    return paths;
+    ScanLayout layout;
+    layout.subFolder = subFolder;
+    layout.rootFile = rootFile;
+    return layout;
 }
 
-TEST(ScannerLayout, GroupsAndByteOrderFollowTheTwoOptions)
-{
-    TempTree tree;
-    tree.Write("b.txt", "b");
-    tree.Write("A.txt", "a");
-    tree.Write("sub\\c.txt", "c");
-    RecordingHost host;
-    EXPECT_EQ((std::vector<std::string>{"sub\\c.txt", "A.txt", "b.txt"}), Paths(ScanFolder(tree.Root(), {0, 0}, host)));
-    EXPECT_EQ((std::vector<std::string>{"A.txt", "b.txt", "sub\\c.txt"}), Paths(ScanFolder(tree.Root(), {0, 1}, host)));
-    ScanResult rootOnly = ScanFolder(tree.Root(), {1, 0}, host);
-    EXPECT_EQ((std::vector<std::string>{"A.txt", "b.txt"}), Paths(rootOnly));
-    // Subfolders are still walked: their files are counted, then left out.
-    EXPECT_EQ(1, rootOnly.subfolderFileCount);
-}
-
-TEST(ScannerLayout, DigitSortsBeforeSeparatorAndDoubleByteRootFileStaysRoot)
+TEST(Scanner, GroupsAndByteOrderFollowTheTwoLayoutOptions)
 {
     TempTree tree;
-    tree.Write("sub\\x", "1");
-    tree.Write("sub2\\x", "2");
-    tree.Write("表.txt", "3"); // 95 5C: the second byte is not a separator
+    for (const char* name : {"b.txt", "A.txt", "sub\\x", "sub2\\x", "表.txt"})  // 表 is 95 5C: no separator
+        tree.Write(name, "x");
     RecordingHost host;
-    ScanResult result = ScanFolder(tree.Root(), {0, 0}, host);
-    EXPECT_EQ((std::vector<std::string>{"sub2\\x", "sub\\x", "表.txt"}), Paths(result));
-    EXPECT_TRUE(result.entries[2].isRoot);
-    EXPECT_FALSE(result.entries[0].isRoot);
-    EXPECT_EQ(1, result.rootFileCount);
-    EXPECT_EQ(2, result.subfolderFileCount);
+    struct Case {
+        int subFolder, rootFile;
+        Names paths;
+    } cases[] = {
+        {0, 0, {"sub2\\x", "sub\\x", "A.txt", "b.txt", "表.txt"}},  // a digit sorts before the separator
+        {0, 1, {"A.txt", "b.txt", "表.txt", "sub2\\x", "sub\\x"}},
+        {1, 0, {"A.txt", "b.txt", "表.txt"}},
+    };
+    for (const Case& c : cases) {
+        ScanResult result = ScanFolder(tree.Root(), Layout(c.subFolder, c.rootFile), host);
+        EXPECT_EQ(c.paths, Paths(result.entries)) << c.subFolder << c.rootFile;
+        // Subfolders are walked even when their files are left out: they are counted.
+        EXPECT_EQ(3, result.rootFileCount);
+        EXPECT_EQ(2, result.subfolderFileCount);
+        for (const FileEntry& e : result.entries)
+            EXPECT_EQ(e.relativePath.rfind("sub", 0) != 0, e.isRoot) << e.relativePath;
+    }
 }
 
-TEST(ScannerEntries, TimeTextSizeAndHiddenSystemFiles)
+TEST(Scanner, EntriesCarryLocalTimesTrueSizesAndHiddenFilesToo)
 {
     TempTree tree;
     tree.Write("hidden.txt", "12345", LocalFileTime(2010, 3, 5, 14, 7, 9));
     tree.Write("system.txt", "", LocalFileTime(1999, 12, 31, 23, 59, 58));
     tree.SetAttributes("hidden.txt", FILE_ATTRIBUTE_HIDDEN);
     tree.SetAttributes("system.txt", FILE_ATTRIBUTE_SYSTEM);
-    RecordingHost host;
-    ScanResult result = ScanFolder(tree.Root(), {0, 0}, host);
-    ASSERT_EQ(2u, result.entries.size());
-    EXPECT_STREQ("2010/03/05 14:07:09", result.entries[0].TimeText());
-    EXPECT_EQ(5u, result.entries[0].size);
-    EXPECT_STREQ("1999/12/31 23:59:58", result.entries[1].TimeText());
-    EXPECT_EQ(Unchecked, result.entries[0].status);
-}
-
-TEST(ScannerEntries, SizesOfFourGibibytesAndMoreKeepTheirHighWord)
-{
-    TempTree tree;
     HANDLE file = CreateFileA(tree.Path("big.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     LARGE_INTEGER size;
     size.QuadPart = 5LL * 1024 * 1024 * 1024 + 7; // sparse on the host's file system
@@ -71,59 +54,68 @@ TEST(ScannerEntries, SizesOfFourGibibytesAndMoreKeepTheirHighWord)
     SetEndOfFile(file);
     CloseHandle(file);
     RecordingHost host;
-    ScanResult result = ScanFolder(tree.Root(), {0, 0}, host);
-    ASSERT_EQ(1u, result.entries.size());
-    EXPECT_EQ(5ULL * 1024 * 1024 * 1024 + 7, result.entries[0].size);
+    ScanResult result = ScanFolder(tree.Root(), Layout(), host);
+    ASSERT_EQ((Names{"big.bin", "hidden.txt", "system.txt"}), Paths(result.entries));
+    EXPECT_EQ(5ULL * 1024 * 1024 * 1024 + 7, result.entries[0].size); // the high word kept
+    EXPECT_STREQ("2010/03/05 14:07:09", result.entries[1].TimeText());
+    EXPECT_EQ(5u, result.entries[1].size);
+    EXPECT_STREQ("1999/12/31 23:59:58", result.entries[2].TimeText());
+    EXPECT_EQ(Unchecked, result.entries[1].status);
 }
 
-TEST(ScannerFolders, MissingEmptyAndUnterminatedFolderTexts)
+TEST(Scanner, FolderTextsMissingEmptyOrWithoutTheirBackslash)
 {
     TempTree tree;
     tree.MakeDir("empty\\deeper");
+    tree.Write("表\\in.txt", "x");
+    tree.Write("表2.txt", "y");
     RecordingHost host;
-    EXPECT_TRUE(ScanFolder(tree.Root(), {0, 0}, host).entries.empty());
-    EXPECT_TRUE(ScanFolder(tree.Path("missing\\"), {0, 0}, host).entries.empty());
-    EXPECT_TRUE(ScanFolder("", {0, 0}, host).entries.empty());
-
+    EXPECT_TRUE(ScanFolder(tree.Path("empty\\"), Layout(), host).entries.empty());
+    EXPECT_TRUE(ScanFolder("", Layout(), host).entries.empty());
+    ScanResult missing = ScanFolder(tree.Path("missing\\"), Layout(), host);
+    EXPECT_TRUE(missing.entries.empty());
+    ASSERT_EQ(1u, missing.problems.size()); // named, with the reason
+    EXPECT_NE(std::string::npos, missing.problems[0].reason.find("フォルダを読めません"));
     // A text without its final "\" names the folder itself, not its parent's
-    // entries beginning with that name.
-    tree.Write("data\\in.txt", "x");
-    tree.Write("data2.txt", "y");
-    std::string unterminated = tree.Path("data");
-    EXPECT_EQ((std::vector<std::string>{"in.txt"}), Paths(ScanFolder(unterminated, {0, 0}, host)));
+    // entries beginning with that name; 表 ends in the byte 0x5C.
+    EXPECT_EQ((Names{"in.txt"}), Paths(ScanFolder(tree.Path("表"), Layout(), host).entries));
+    EXPECT_EQ((Names{"in.txt"}), Paths(ScanFolder(tree.Path("表\\"), Layout(), host).entries));
 }
 
-TEST(ScannerFolders, DoubleByteFolderNameEndingInBackslashByte)
+using ExclusionTest = EngineFixture;
+
+TEST_F(ExclusionTest, MatchingNamesAreLeftOutOfBothTablesAndTheTwoWayList)
 {
-    TempTree tree;
-    tree.Write("表\\a.txt", "x");
-    RecordingHost host;
-    // "…\表" ends in the byte 0x5C but has no separator of its own at the end.
-    EXPECT_FALSE(EndsWithBackslash(tree.Path("表")));
-    EXPECT_EQ((std::vector<std::string>{"a.txt"}), Paths(ScanFolder(tree.Path("表"), {0, 0}, host)));
-    EXPECT_EQ((std::vector<std::string>{"a.txt"}), Paths(ScanFolder(tree.Path("表\\"), {0, 0}, host)));
+    // The same noise on both sides, and files that only look like it.
+    for (TempTree* tree : {&base, &target})
+        for (const char* name : {"a.txt", "Thumbs.db", "b.TMP", "keep.tmpx", "cache\\x.txt", "sub\\cache",
+                                 "sub\\THUMBS.DB", "sub\\c.txt"})
+            tree->Write(name, "x", t0);
+    target.Write("cache\\deep\\y.txt", "y", t0);
+    target.Write("d.txt", "d", t0);
+    Compare(Both);
+    EXPECT_EQ(8, comparison.BaseCount()); // no patterns: everything
+    EXPECT_EQ(10, comparison.TargetCount());
+
+    // A folder pattern (a file of that name stays), a wildcard in another case than the file's, a case variant.
+    inputs.exclude = "cache\\|?.tmp|thumbs.DB";
+    Compare(Both);
+    EXPECT_EQ((Names{"sub\\c.txt", "sub\\cache", "a.txt", "keep.tmpx"}), Paths(comparison.BaseEntries()));
+    EXPECT_EQ((Names{"sub\\c.txt", "sub\\cache", "a.txt", "d.txt", "keep.tmpx"}), Paths(comparison.TargetEntries()));
+    EXPECT_EQ((Names{"sub\\c.txt", "sub\\cache", "a.txt", "d.txt", "keep.tmpx"}), Paths(comparison.BothEntries()));
+    EXPECT_TRUE(comparison.ReadProblems().empty());
 }
 
-TEST(ScannerPumping, FilesAppearingAndVanishingDuringTheScanKeepTheTableWhole)
+TEST(PathText, TheTrailingBackslashRuleStepsOverDoubleByteCharacters)
 {
-    TempTree tree;
-    for (int i = 0; i < 30; ++i)
-        tree.Write("d" + std::to_string(i % 3) + "\\f" + std::to_string(i) + ".txt", "x");
-    RecordingHost host;
-    // A window handler run from the pump adds and removes files mid-walk.
-    host.onPump = [&tree](long n) {
-        if (n % 5 == 0)
-            tree.Write("d2\\new" + std::to_string(n) + ".txt", "n");
-        if (n == 12)
-            DeleteFileA(tree.Path("d2\\f2.txt").c_str());
+    const char* cases[][2] = {
+        {"C:\\data", "C:\\data\\"}, {"C:\\data\\", "C:\\data\\"}, {"C:\\", "C:\\"},
+        {"C:\\表", "C:\\表\\"},     {"C:\\表\\", "C:\\表\\"},     {"", ""},
     };
-    ScanResult result = ScanFolder(tree.Root(), {0, 0}, host);
-    for (const FileEntry& e : result.entries) {
-        EXPECT_FALSE(e.relativePath.empty());
-        EXPECT_EQ(19u, std::string(e.TimeText()).size()) << e.relativePath;
-    }
-    EXPECT_EQ(result.entries.size(), static_cast<std::size_t>(result.rootFileCount + result.subfolderFileCount));
-    EXPECT_TRUE(std::is_sorted(result.entries.begin(), result.entries.end(), PathBytesLess));
+    for (const auto& c : cases)
+        EXPECT_EQ(c[1], WithTrailingBackslash(c[0])) << c[0];
+    EXPECT_FALSE(EndsWithBackslash("C:\\表"));
+    EXPECT_EQ("C:\\表\\", FolderPart("C:\\表\\a"));
 }
 
 } // namespace

@@ -4,94 +4,88 @@
 
 #include "engine/stored_name.h"
 #include "favorites/favorites_file.h"
-#include "tests/support/browser_driver.h"
 
-TEST_F(MainWindowTest, BrowseGivesTheChosenFolderWithItsBackslash)
+TEST_F(MainWindowTest, BrowseGivesTheChosenFolderAndCancelKeepsTheFieldButClearsTheList)
 {
-    gui::BrowseFolders folders;
+    TempTree folders("C:\\");
     folders.MakeDir("選択");
-    Open();
-    gui::BrowserDriver browser(IDOK, [&](HWND b) { gui::SelectInBrowser(b, folders.Path("選択")); });
-    gui::Click(Dialog(), IDC_BROWSE_TARGET);
-    EXPECT_TRUE(browser.Pressed());
-    EXPECT_EQ(folders.Path("選択\\"), gui::Text(Dialog(), IDC_TARGET_FOLDER));
+    WriteFiveFiles();
+    Run([&] {
+        SetFolders(m_base, m_target);
+        MakeList();
+        ASSERT_EQ(5, RowCount());
+        {
+            gui::DialogAnswerer browser(gui::kFolderBrowser, IDCANCEL);
+            gui::Click(Dialog(), IDC_BROWSE_BASE);
+            EXPECT_TRUE(browser.Answered());
+        }
+        EXPECT_EQ(m_base, gui::Text(Dialog(), IDC_BASE_FOLDER));
+        EXPECT_EQ(0, RowCount());
+        EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
+
+        gui::DialogAnswerer browser(gui::kFolderBrowser, IDOK, nullptr,
+                                    [&](HWND b) { gui::SelectInBrowser(b, folders.Path("選択")); });
+        gui::Click(Dialog(), IDC_BROWSE_TARGET);
+        EXPECT_TRUE(browser.Answered());
+        EXPECT_EQ(folders.Path("選択\\"), gui::Text(Dialog(), IDC_TARGET_FOLDER));
+    });
 }
 
 // A folder whose path Shift-JIS cannot write would reach the field best-fitted
 // ("Cafe" for "Café"), which may be another folder: it is refused.
 TEST_F(MainWindowTest, BrowseRefusesAFolderShiftJisCannotWrite)
 {
-    gui::BrowseFolders folders;
+    TempTree folders("C:\\");
     const std::string cafe = StoredFromWide(L"Café");
     folders.MakeDir(cafe);
-    Open();
-    SetFolders(m_base, m_target);
-    gui::DialogAnswerer refusal("Mirvalen", IDOK, Dialog());
     bool reached = false;
-    gui::BrowserDriver browser(IDOK, [&](HWND b) {
-        gui::SelectInBrowser(b, folders.Path(cafe));
-        reached = gui::BrowserSelection(b) == cafe;
+    Run([&] {
+        SetFolders(m_base, m_target);
+        gui::DialogAnswerer refusal("Mirvalen", IDOK, Dialog());
+        gui::DialogAnswerer browser(gui::kFolderBrowser, IDOK, nullptr, [&](HWND b) {
+            gui::SelectInBrowser(b, folders.Path(cafe));
+            reached = gui::BrowserSelection(b) == cafe;
+        });
+        gui::Click(Dialog(), IDC_BROWSE_TARGET);
+        EXPECT_TRUE(browser.Answered());
+        if (reached) {
+            EXPECT_TRUE(refusal.Answered());
+            EXPECT_NE(std::string::npos, refusal.MessageText().find("Shift-JIS"));
+            EXPECT_EQ(m_target, gui::Text(Dialog(), IDC_TARGET_FOLDER));
+        }
     });
-    gui::Click(Dialog(), IDC_BROWSE_TARGET);
-    EXPECT_TRUE(browser.Pressed());
     if (!reached) // a new prefix's browser does not always reach a folder by a path it cannot show in ANSI
         GTEST_SKIP() << "the browser did not reach the folder";
-    EXPECT_TRUE(refusal.Answered());
-    EXPECT_NE(std::string::npos, refusal.MessageText().find("Shift-JIS"));
-    EXPECT_EQ(m_target, gui::Text(Dialog(), IDC_TARGET_FOLDER));
-}
-
-TEST_F(MainWindowTest, CancelledBrowseKeepsTheFieldAndStillClearsTheList)
-{
-    WriteFiveFileExample(m_tree, m_base, m_target);
-    Open();
-    SetFolders(m_base, m_target);
-    MakeList();
-    ASSERT_EQ(5, RowCount());
-    gui::BrowserDriver browser(IDCANCEL);
-    gui::Click(Dialog(), IDC_BROWSE_BASE);
-    EXPECT_TRUE(browser.Pressed());
-    EXPECT_EQ(m_base, gui::Text(Dialog(), IDC_BASE_FOLDER));
-    EXPECT_EQ(0, RowCount());
-    EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
 }
 
 // Browsing for another favourites file and then cancelling the options still
 // reloads the favourites, from the unchanged file: moves not yet saved are lost.
 TEST_F(MainWindowTest, FavouritesBrowseThenEscapeReloadsFromTheSameFile)
 {
-    gui::BrowseFolders folders;
+    TempTree folders("C:\\");
     folders.MakeDir("別");
     FavoritesTable table;
     table.Append("一", m_base, m_target, 2);
     table.Append("二", m_base, m_target, 2);
     ASSERT_FALSE(WriteFavoritesFile(m_tree.Path("favorites.bdt"), table));
-    Open();
-    HWND list = Item(IDC_FAV_LIST);
-    SendMessageA(list, LB_SETCURSEL, 0, 0);
-    gui::Click(Dialog(), IDC_FAV_DOWN);  // in memory only
-    gui::SetText(Dialog(), IDC_FAV_NAME, "入力中");
-
-    static std::string other;
-    other = folders.Path("別");
-    struct BrowseInOptions {
-        static void Run(HWND options, void*)
-        {
-            gui::BrowserDriver browser(IDOK, [](HWND b) { gui::SelectInBrowser(b, other); });
+    Run([&] {
+        HWND list = Item(IDC_FAV_LIST);
+        SendMessageA(list, LB_SETCURSEL, 0, 0);
+        gui::Click(Dialog(), IDC_FAV_DOWN);  // in memory only
+        gui::SetText(Dialog(), IDC_FAV_NAME, "入力中");
+        gui::DialogAnswerer answer("オプション", IDCANCEL, nullptr, [&](HWND options) {
+            gui::DialogAnswerer browser(gui::kFolderBrowser, IDOK, nullptr,
+                                        [&](HWND b) { gui::SelectInBrowser(b, folders.Path("別")); });
             gui::Click(options, IDC_OPT_BROWSE);
-        }
-    };
-    {
-        gui::DialogAnswerer answer("オプション", IDCANCEL);
-        answer.Before(BrowseInOptions::Run, nullptr);
-        SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(ID_OPTIONS_SETTINGS, 0), 0);
+        });
+        Command(ID_OPTIONS_SETTINGS);
         ASSERT_TRUE(answer.Answered());
-    }
-    char first[64] = "";
-    SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
-    EXPECT_STREQ("一", first);  // the move was not saved
-    EXPECT_EQ("", gui::Text(Dialog(), IDC_FAV_NAME));
-    EXPECT_TRUE(gui::Checked(Dialog(), IDC_DIR_BOTH));
-    EXPECT_EQ(m_tree.Path("favorites.bdt"), m_dialog->Options().FAVPATH);
-    EXPECT_EQ(0, m_dialog->Options().favFileChanged);
+        char first[64] = "";
+        SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+        EXPECT_STREQ("一", first);  // the move was not saved
+        EXPECT_EQ("", gui::Text(Dialog(), IDC_FAV_NAME));
+        EXPECT_TRUE(gui::Checked(Dialog(), IDC_DIR_BOTH));
+        EXPECT_EQ(m_tree.Path("favorites.bdt"), m_dialog->Options().FAVPATH);
+        EXPECT_EQ(0, m_dialog->Options().favFileChanged);
+    });
 }

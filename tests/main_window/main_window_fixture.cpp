@@ -1,26 +1,65 @@
 #include "main_window_fixture.h"
 
+#include <tuple>
+
+namespace {
+
+// The steps of the window now opening, run once from a timer inside its modal loop.
+const std::function<void()>* g_steps = nullptr;
+CMirvalenDlg* g_opening = nullptr;
+
+void CALLBACK StartSteps(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND window = g_opening ? g_opening->m_hWnd : nullptr;
+    // Up and accepting input: no message box of its start-up is open over it.
+    if (!window || !IsWindowVisible(window) || !IsWindowEnabled(window))
+        return;
+    KillTimer(nullptr, timer);
+    g_opening = nullptr;
+    (*g_steps)();
+}
+
+// A window that the close did not end within ten seconds would keep the test waiting.
+void CALLBACK CloseDidNotEnd(HWND window, UINT, UINT_PTR, DWORD)
+{
+    ADD_FAILURE() << "closing did not end the window";
+    EndDialog(window, -2);
+}
+
+} // namespace
+
 void MainWindowTest::SetUp()
 {
     m_app.m_profileName = m_tree.Path("Mirvalen.ini");
-    m_tree.MakeDir("base");
-    m_tree.MakeDir("target");
-    m_base = m_tree.Path("base\\");
-    m_target = m_tree.Path("target\\");
+    for (const std::string* folder : {&m_base, &m_target})
+        m_tree.MakeDir(folder->substr(m_tree.Root().size()));
     WriteSetting("FAVPATH", m_tree.Path("favorites.bdt"));
 }
 
-void MainWindowTest::TearDown()
+INT_PTR MainWindowTest::Run(const std::function<void()>& steps)
 {
-    if (m_dialog && m_dialog->m_hWnd)
-        DestroyWindow(m_dialog->m_hWnd);
+    m_dialog = std::make_unique<CMirvalenDlg>();
+    m_dialog->SetListDonePause(0);
+    m_app.m_mainWnd = m_dialog.get();
+    bool ran = false;
+    std::function<void()> all = [&] {
+        ran = true;
+        steps();
+        gui::Pump();  // a close the steps posted
+        m_closedBySteps = m_dialog->Cancelled();
+        if (!m_closedBySteps)  // as the user's click on the close box would
+            PostMessageA(Dialog(), WM_CLOSE, 0, 0);
+        SetTimer(Dialog(), 0xC105E, 10000, CloseDidNotEnd);
+    };
+    g_steps = &all;
+    g_opening = m_dialog.get();
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, StartSteps);
+    INT_PTR result = m_dialog->DoModal();
+    KillTimer(nullptr, timer);
     m_app.m_mainWnd = nullptr;
-    gui::Pump();
-}
-
-void MainWindowTest::WriteSetting(const char* key, const std::string& value) const
-{
-    WritePrivateProfileStringA("Mirvalen", key, value.c_str(), m_app.m_profileName.c_str());
+    EXPECT_TRUE(ran) << "the window never came up";
+    EXPECT_EQ(nullptr, m_dialog->m_hWnd);
+    return result;
 }
 
 std::string MainWindowTest::Setting(const char* key) const
@@ -28,33 +67,6 @@ std::string MainWindowTest::Setting(const char* key) const
     char value[1024] = "";
     GetPrivateProfileStringA("Mirvalen", key, "<none>", value, sizeof value, m_app.m_profileName.c_str());
     return value;
-}
-
-void MainWindowTest::Open()
-{
-    m_dialog = std::make_unique<CMirvalenDlg>();
-    m_app.m_mainWnd = m_dialog.get();
-    ASSERT_TRUE(m_dialog->Create());
-    m_dialog->SetListDonePause(0);
-    ShowWindow(Dialog(), SW_SHOW);
-    gui::Pump();
-}
-
-void MainWindowTest::Close()
-{
-    SendMessageA(Dialog(), WM_CLOSE, 0, 0);
-    gui::Pump();
-}
-
-void MainWindowTest::SetFolders(const std::string& base, const std::string& target) const
-{
-    gui::SetText(Dialog(), IDC_BASE_FOLDER, base);
-    gui::SetText(Dialog(), IDC_TARGET_FOLDER, target);
-}
-
-int MainWindowTest::RowCount() const
-{
-    return static_cast<int>(SendMessageA(Item(IDC_RESULT_LIST), LVM_GETITEMCOUNT, 0, 0));
 }
 
 std::string MainWindowTest::Cell(int row, int column) const
@@ -68,16 +80,12 @@ std::string MainWindowTest::Cell(int row, int column) const
     return text;
 }
 
-void WriteFiveFileExample(const TempTree& tree, const std::string& base, const std::string& target)
+void MainWindowTest::WriteFiveFiles() const
 {
-    std::string b = base.substr(tree.Root().size()), t = target.substr(tree.Root().size());
     FILETIME older = LocalFileTime(2010, 3, 5, 14, 7, 9), newer = LocalFileTime(2011, 4, 6, 15, 8, 10);
-    tree.Write(b + "a.txt", "new base", newer);
-    tree.Write(t + "a.txt", "old", older);
-    tree.Write(b + "b.txt", "old", older);
-    tree.Write(t + "b.txt", "new target", newer);
-    tree.Write(b + "c.txt", "only base", older);
-    tree.Write(t + "d.txt", "only target", older);
-    tree.Write(b + "e.txt", "same", older);
-    tree.Write(t + "e.txt", "same", older);
+    for (auto [path, content, time] : {std::tuple{"base\\a.txt", "new base", newer}, {"target\\a.txt", "old", older},
+                                       {"base\\b.txt", "old", older}, {"target\\b.txt", "new target", newer},
+                                       {"base\\c.txt", "only base", older}, {"target\\d.txt", "only target", older},
+                                       {"base\\e.txt", "same", older}, {"target\\e.txt", "same", older}})
+        m_tree.Write(path, content, time);
 }

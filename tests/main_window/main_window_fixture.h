@@ -1,5 +1,7 @@
 // The real main window, created in-process on a temporary settings file, with
-// base and target folders in a temporary tree.
+// base and target folders in a temporary tree. It runs modally, as the program
+// runs it: the test's steps run from inside its modal loop once it is up, and
+// the window ends when it is closed.
 #pragma once
 #include "framework/app.h"
 #include "tests/support/gui_harness.h"
@@ -9,34 +11,49 @@
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
-    // Writes the settings file before the window opens (call before Open()).
-    void WriteSetting(const char* key, const std::string& value) const;
-    void Open();
-    void Close();
+    // Writes the settings file (before Run, for the window to read at start).
+    void WriteSetting(const char* key, const std::string& value) const
+    {
+        WritePrivateProfileStringA("Mirvalen", key, value.c_str(), m_app.m_profileName.c_str());
+    }
+    std::string Setting(const char* key) const;
+
+    // Opens the window with DoModal and runs steps from inside its loop once it
+    // is shown and accepts input; when the steps leave it open it is closed as
+    // by the close box. Returns what DoModal returned, with the window gone.
+    INT_PTR Run(const std::function<void()>& steps);
+    bool ClosedBySteps() const { return m_closedBySteps; }
 
     HWND Dialog() const { return m_dialog->m_hWnd; }
     HWND Item(int id) const { return GetDlgItem(Dialog(), id); }
-    void SetFolders(const std::string& base, const std::string& target) const;
+    void SetFolders(const std::string& base, const std::string& target) const
+    {
+        gui::SetText(Dialog(), IDC_BASE_FOLDER, base);
+        gui::SetText(Dialog(), IDC_TARGET_FOLDER, target);
+    }
     void MakeList() const { gui::Click(Dialog(), IDC_MAKE_LIST); }
+    void Command(int id) const { SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-    int RowCount() const;
+    int RowCount() const { return static_cast<int>(SendMessageA(Item(IDC_RESULT_LIST), LVM_GETITEMCOUNT, 0, 0)); }
     std::string Cell(int row, int column) const;
-    std::string Setting(const char* key) const;
+
+    // Standard files: a.txt newer in the base, b.txt newer in the target, c.txt
+    // only in the base, d.txt only in the target, e.txt the same on both sides.
+    void WriteFiveFiles() const;
 
     TempTree m_tree;
-    std::string m_base, m_target;  // folders in the tree, ending with "\"
+    const std::string m_base = m_tree.Path("base\\"), m_target = m_tree.Path("target\\");  // ending with "\"
     CWinApp m_app;
     std::unique_ptr<CMirvalenDlg> m_dialog;
-};
 
-// Standard files: a.txt newer in the base, b.txt newer in the target, c.txt only
-// in the base, d.txt only in the target, e.txt the same on both sides.
-void WriteFiveFileExample(const TempTree& tree, const std::string& base, const std::string& target);
+private:
+    bool m_closedBySteps = false;
+};

@@ -3,243 +3,189 @@
 
 #include "engine/stored_name.h"
 
-namespace {
-
-// Finds the row whose path column holds `path`.
-int RowOf(const MainWindowTest* , HWND list, const std::string& path)
+TEST_F(MainWindowTest, MakeListFillsColouredRowsAndThePanelsInEveryDirectionAndEveryChangeDiscardsThem)
 {
-    int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        char text[600] = "";
-        LVITEMA item{};
-        item.iSubItem = 7;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        if (path == text)
-            return row;
-    }
-    return -1;
-}
-
-} // namespace
-
-TEST_F(MainWindowTest, MakeListFillsRowsMarksAndPanelsInBothDirections)
-{
-    WriteFiveFileExample(m_tree, m_base, m_target);
-    Open();
-    SetFolders(m_base, m_target);
-    MakeList();
-
-    ASSERT_EQ(5, RowCount());
-    const char* expected[][3] = {{"a.txt", "↓", "△"}, {"b.txt", "↑", "△"}, {"c.txt", "↓", "×"},
-                                 {"d.txt", "↑", "×"}, {"e.txt", "=", ""}};
-    for (int row = 0; row < 5; ++row) {
-        EXPECT_EQ(std::to_string(row + 1), Cell(row, 0));
-        EXPECT_EQ(expected[row][0], Cell(row, 7));
-        EXPECT_EQ(expected[row][1], Cell(row, 1));
-        EXPECT_EQ(expected[row][2], Cell(row, 2));
-    }
-    EXPECT_EQ("2011/04/06 15:08:10", Cell(0, 3));
-    EXPECT_EQ("2010/03/05 14:07:09", Cell(0, 4));
-    EXPECT_EQ("8", Cell(0, 5));
-    EXPECT_EQ("", Cell(2, 4));  // only in the base: no target time
-
-    const SummaryPanel& transfer = m_dialog->TransferPanel();
-    EXPECT_EQ("5 ", transfer.ValueText(0));
-    EXPECT_EQ("5 ", transfer.ValueText(1));
-    EXPECT_EQ("2 ", transfer.ValueText(2));
-    EXPECT_EQ("2 ", transfer.ValueText(3));
-    EXPECT_EQ("1 ", transfer.ValueText(4));
-    for (const SummaryPanel* panel : {&transfer, &m_dialog->BasePanel(), &m_dialog->TargetPanel()}) {
-        EXPECT_EQ("OK", panel->StatusText());
-        EXPECT_EQ(RGB(192, 255, 192), panel->StatusColor());
-    }
-    EXPECT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
-}
-
-TEST_F(MainWindowTest, RowsAreColouredByTheirTransferMark)
-{
-    WriteFiveFileExample(m_tree, m_base, m_target);
-    Open();
-    SetFolders(m_base, m_target);
-    MakeList();
-    ASSERT_EQ(5, RowCount());
-    HWND list = Item(IDC_RESULT_LIST);
-    gui::Pump();
-    gui::Capture shot(list);
-    auto rowColor = [&](int row, int column) {
-        RECT cell{};
-        cell.top = column;
-        cell.left = LVIR_BOUNDS;
-        SendMessageA(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
-        return shot.Pixel(cell.left + 3, (cell.top + cell.bottom) / 2);
-    };
-    EXPECT_EQ(RGB(192, 192, 255), rowColor(0, 0));   // a.txt ↓
-    EXPECT_EQ(RGB(192, 192, 255), rowColor(0, 6));
-    EXPECT_EQ(RGB(255, 192, 192), rowColor(1, 0));   // b.txt ↑
-    EXPECT_EQ(RGB(255, 192, 192), rowColor(1, 6));
-    EXPECT_EQ(RGB(255, 255, 192), rowColor(4, 0));   // e.txt =
-}
-
-TEST_F(MainWindowTest, DownDirectionHidesTheTargetPanelAndStillEnablesSync)
-{
-    WriteFiveFileExample(m_tree, m_base, m_target);
-    Open();
-    gui::Click(Dialog(), IDC_DIR_DOWN);
-    SetFolders(m_base, m_target);
-    MakeList();
-    ASSERT_EQ(4, RowCount());  // the base table: a, b, c, e
-    EXPECT_EQ("=", Cell(1, 1)); // b.txt is newer on the side that is not sent
-    EXPECT_EQ("OK", m_dialog->BasePanel().StatusText());
-    EXPECT_EQ("ERROR", m_dialog->TargetPanel().StatusText());
-    EXPECT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
-}
-
-TEST_F(MainWindowTest, AnEmptyFolderFieldClearsAndShowsNothing)
-{
-    WriteFiveFileExample(m_tree, m_base, m_target);
-    Open();
-    SetFolders(m_base, m_target);
-    MakeList();
-    ASSERT_EQ(5, RowCount());
-    gui::SetText(Dialog(), IDC_TARGET_FOLDER, "");
-    MakeList();
-    EXPECT_EQ(0, RowCount());
-    EXPECT_EQ("READY", m_dialog->TransferPanel().StatusText());
-    EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
-}
-
-TEST_F(MainWindowTest, EveryDirectionClickAndTheToggleDiscardTheList)
-{
-    WriteFiveFileExample(m_tree, m_base, m_target);
-    Open();
-    SetFolders(m_base, m_target);
-    for (int control : {IDC_DIR_UP, IDC_DIR_DOWN, IDC_DIR_BOTH, IDC_DIR_BOTH, IDC_TWO_SECOND}) {
+    WriteFiveFiles();
+    EXPECT_EQ(IDCANCEL, Run([&] {
+        // After a change of the inputs the list is gone and nothing can be synced.
+        auto expectDiscarded = [&](int control) {
+            gui::Click(Dialog(), control);
+            EXPECT_EQ(0, RowCount()) << control;
+            EXPECT_EQ("READY", m_dialog->TransferPanel().StatusText()) << control;
+            EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC))) << control;
+        };
+        SetFolders(m_base, m_target);
         MakeList();
-        ASSERT_GT(RowCount(), 0);
-        ASSERT_NE("READY", m_dialog->TransferPanel().StatusText());
-        gui::Click(Dialog(), control);
-        EXPECT_EQ(0, RowCount()) << control;
-        EXPECT_EQ("READY", m_dialog->TransferPanel().StatusText()) << control;
-        EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC))) << control;
-    }
-    EXPECT_EQ("1", Setting("ONESECSAME"));
-    gui::Click(Dialog(), IDC_TWO_SECOND);
-    EXPECT_EQ("0", Setting("ONESECSAME"));
+        ASSERT_EQ(5, RowCount());
+        const char* expected[][3] = {{"a.txt", "↓", "△"}, {"b.txt", "↑", "△"}, {"c.txt", "↓", "×"},
+                                     {"d.txt", "↑", "×"}, {"e.txt", "=", ""}};
+        for (int row = 0; row < 5; ++row) {
+            EXPECT_EQ(std::to_string(row + 1), Cell(row, 0));
+            EXPECT_EQ(expected[row][0], Cell(row, 7));
+            EXPECT_EQ(expected[row][1], Cell(row, 1));
+            EXPECT_EQ(expected[row][2], Cell(row, 2));
+        }
+        EXPECT_EQ("2011/04/06 15:08:10", Cell(0, 3));
+        EXPECT_EQ("2010/03/05 14:07:09", Cell(0, 4));
+        EXPECT_EQ("8", Cell(0, 5));
+        EXPECT_EQ("", Cell(2, 4));  // only in the base: no target time
+        const SummaryPanel& transfer = m_dialog->TransferPanel();
+        for (size_t row = 0; row < 5; ++row)
+            EXPECT_EQ(std::string(1, "55221"[row]) + " ", transfer.ValueText(row)) << row;
+        for (const SummaryPanel* panel : {&transfer, &m_dialog->BasePanel(), &m_dialog->TargetPanel()}) {
+            EXPECT_EQ("OK", panel->StatusText());
+            EXPECT_EQ(RGB(192, 255, 192), panel->StatusColor());
+        }
+        EXPECT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
+
+        // Each row is coloured by its transfer mark, across all its columns.
+        HWND list = Item(IDC_RESULT_LIST);
+        gui::Capture shot(list);
+        auto colour = [&](int row, int column) {
+            RECT cell{LVIR_BOUNDS, column, 0, 0};
+            SendMessageA(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+            return shot.Pixel(cell.left + 3, (cell.top + cell.bottom) / 2);
+        };
+        for (int column : {0, 6}) {
+            EXPECT_EQ(RGB(192, 192, 255), colour(0, column)); // ↓
+            EXPECT_EQ(RGB(255, 192, 192), colour(1, column)); // ↑
+            EXPECT_EQ(RGB(255, 255, 192), colour(4, column)); // =
+        }
+
+        // Down lists the base table: b.txt, newer on the side not sent, shows "=".
+        expectDiscarded(IDC_DIR_DOWN);
+        MakeList();
+        ASSERT_EQ(4, RowCount());
+        EXPECT_EQ("b.txt", Cell(1, 7));
+        EXPECT_EQ("=", Cell(1, 1));
+        EXPECT_EQ("OK", m_dialog->BasePanel().StatusText());
+        EXPECT_EQ("ERROR", m_dialog->TargetPanel().StatusText());  // hidden, not consulted
+        EXPECT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
+
+        // Up lists the target table; sizes show grouped digits.
+        m_tree.Write("target\\big.bin", std::string(1234567, 'x'), LocalFileTime(2010, 3, 5, 14, 7, 9));
+        expectDiscarded(IDC_DIR_UP);
+        MakeList();
+        ASSERT_EQ(5, RowCount());
+        const char* up[][8] = {
+            {"1", "=", "", "2011/04/06 15:08:10", "2010/03/05 14:07:09", "8", "3", "a.txt"},
+            {"2", "↑", "△", "2010/03/05 14:07:09", "2011/04/06 15:08:10", "3", "10", "b.txt"},
+            {"3", "↑", "×", "", "2010/03/05 14:07:09", "", "1,234,567", "big.bin"},
+            {"4", "↑", "×", "", "2010/03/05 14:07:09", "", "11", "d.txt"},
+            {"5", "=", "", "2010/03/05 14:07:09", "2010/03/05 14:07:09", "4", "4", "e.txt"}};
+        for (int row = 0; row < 5; ++row)
+            for (int column = 0; column < 8; ++column)
+                EXPECT_EQ(up[row][column], Cell(row, column)) << row << "," << column;
+        EXPECT_EQ("OK", m_dialog->TargetPanel().StatusText());
+
+        for (int control : {IDC_DIR_BOTH, IDC_DIR_BOTH, IDC_TWO_SECOND}) {  // the chosen direction again too
+            MakeList();
+            expectDiscarded(control);
+        }
+        EXPECT_EQ("1", Setting("ONESECSAME"));  // the toggle is saved at once
+        gui::Click(Dialog(), IDC_TWO_SECOND);
+        EXPECT_EQ("0", Setting("ONESECSAME"));
+        gui::SetText(Dialog(), IDC_TARGET_FOLDER, "");  // an emptied field: the next list shows nothing
+        MakeList();
+        EXPECT_EQ(0, RowCount());
+        EXPECT_EQ("READY", m_dialog->TransferPanel().StatusText());
+    }));
 }
 
-TEST_F(MainWindowTest, RunSyncCopiesBothWaysAndShowsTheStateAfterwards)
+TEST_F(MainWindowTest, RunSyncCopiesBothWaysAndNamesTheFilesNotCopiedOnceTheListIsMadeAgain)
 {
-    WriteFiveFileExample(m_tree, m_base, m_target);
-    m_tree.Write("base\\表示\\sub\\f.txt", "deep", LocalFileTime(2012, 1, 2, 3, 4, 5));
-    Open();
-    SetFolders(m_base, m_target);
-    MakeList();
-    ASSERT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
-    gui::Click(Dialog(), IDC_RUN_SYNC);
+    WriteFiveFiles();
+    const std::wstring hangul = L"한국어.txt";
+    m_tree.Write("base\\表示\\sub\\" + StoredFromWide(hangul), "deep", LocalFileTime(2012, 1, 2, 3, 4, 5));
+    m_tree.Write("base\\locked.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
+    m_tree.Write("target\\locked.txt", "mine", LocalFileTime(2010, 1, 1, 0, 0, 0));
+    m_tree.SetAttributes("target\\locked.txt", FILE_ATTRIBUTE_READONLY);
+    Run([&] {
+        SetFolders(m_base, m_target);
+        {
+            gui::DialogAnswerer none("Mirvalen", IDNO, Dialog());
+            MakeList();
+            EXPECT_FALSE(none.Answered()); // everything was read: no message
+        }
+        // The list asks for Unicode texts: the name is shown as it is.
+        wchar_t text[MAX_PATH] = L"";
+        LVITEMW item{};
+        item.iSubItem = kPathColumn;
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        SendMessageW(Item(IDC_RESULT_LIST), LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item)); // subfolders first
+        EXPECT_TRUE(L"表示\\sub\\" + hangul == text);
 
+        gui::DialogAnswerer report("Mirvalen", IDNO, Dialog(), [&](HWND) {
+            ASSERT_EQ(7, RowCount()); // the list was made again before the message
+            for (int row = 0; row < RowCount(); ++row)
+                EXPECT_EQ(Cell(row, 7) == "locked.txt" ? "↓" : "=", Cell(row, 1)) << Cell(row, 7);
+        });
+        gui::Click(Dialog(), IDC_RUN_SYNC);
+        ASSERT_TRUE(report.Answered());
+        EXPECT_NE(std::string::npos, report.MessageText().find("1 件のファイルをコピーできませんでした"));
+        EXPECT_NE(std::string::npos, report.MessageText().find("読み取り専用"));
+    });
     EXPECT_EQ("new base", m_tree.Read("target\\a.txt"));
     EXPECT_EQ("new target", m_tree.Read("base\\b.txt"));
     EXPECT_EQ("only base", m_tree.Read("target\\c.txt"));
     EXPECT_EQ("only target", m_tree.Read("base\\d.txt"));
-    EXPECT_EQ("deep", m_tree.Read("target\\表示\\sub\\f.txt"));
-    ASSERT_EQ(6, RowCount());
-    for (int row = 0; row < RowCount(); ++row)
-        EXPECT_EQ("=", Cell(row, 1)) << Cell(row, 7);
-    EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
-}
-
-TEST_F(MainWindowTest, FilesNotCopiedAreNamedOnceTheListIsMadeAgain)
-{
-    const std::wstring hangul = L"한국어.txt";
-    m_tree.Write("base\\" + StoredFromWide(hangul), "k", LocalFileTime(2011, 1, 1, 0, 0, 0));
-    m_tree.Write("base\\locked.txt", "new", LocalFileTime(2011, 1, 1, 0, 0, 0));
-    m_tree.Write("target\\locked.txt", "mine", LocalFileTime(2010, 1, 1, 0, 0, 0));
-    m_tree.SetAttributes("target\\locked.txt", FILE_ATTRIBUTE_READONLY);
-    Open();
-    SetFolders(m_base, m_target);
-    {
-        gui::DialogAnswerer none("Mirvalen", IDNO, Dialog());
-        MakeList();
-        EXPECT_FALSE(none.Answered()); // everything was read: no message
-    }
-    // The list asks for Unicode texts: the name is shown as it is.
-    wchar_t text[MAX_PATH] = L"";
-    LVITEMW item{};
-    item.iSubItem = kPathColumn;
-    item.pszText = text;
-    item.cchTextMax = MAX_PATH;
-    SendMessageW(Item(IDC_RESULT_LIST), LVM_GETITEMTEXTW, 1, reinterpret_cast<LPARAM>(&item)); // after locked.txt
-    EXPECT_TRUE(hangul == text);
-
-    gui::DialogAnswerer report("Mirvalen", IDNO, Dialog());
-    gui::Click(Dialog(), IDC_RUN_SYNC);
-    ASSERT_TRUE(report.Answered());
-    EXPECT_NE(std::string::npos, report.MessageText().find("1 件のファイルをコピーできませんでした"));
-    EXPECT_NE(std::string::npos, report.MessageText().find("読み取り専用"));
+    EXPECT_EQ("deep", m_tree.Read("target\\表示\\sub\\" + StoredFromWide(hangul)));
     EXPECT_EQ("mine", m_tree.Read("target\\locked.txt"));
-    EXPECT_EQ("k", m_tree.Read("target\\" + StoredFromWide(hangul)));
-    EXPECT_EQ(2, RowCount()); // the list was made again before the message
+    EXPECT_EQ((Names{"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "locked.txt", "表示"}), m_tree.Names("target\\"));
 }
 
-TEST_F(MainWindowTest, AFolderInsideTheOtherIsRefusedBeforeAnythingIsScanned)
+TEST_F(MainWindowTest, AFolderInsideTheOtherIsRefusedAndHiddenSameRowsLeaveNoGap)
 {
-    m_tree.Write("base\\a.txt", "a");
-    Open();
-    SetFolders(m_base, m_base + "inner\\");
-    gui::DialogAnswerer refusal("Mirvalen", IDOK, Dialog());
-    MakeList();
-    ASSERT_TRUE(refusal.Answered());
-    EXPECT_NE(std::string::npos, refusal.MessageText().find("対象フォルダが基本フォルダの中にあります"));
-    EXPECT_EQ(0, RowCount());
-}
-
-TEST_F(MainWindowTest, HiddenSameRowsAreCountedAndRowsNumberedWithoutGaps)
-{
-    WriteFiveFileExample(m_tree, m_base, m_target);
+    WriteFiveFiles();
     WriteSetting("SAMEHIDE", "1");
     m_tree.Write("base\\f.txt", "same", LocalFileTime(2010, 1, 1, 0, 0, 0));
     m_tree.Write("target\\f.txt", "same", LocalFileTime(2010, 1, 1, 0, 0, 0));
-    Open();
-    SetFolders(m_base, m_target);
-    MakeList();
-    ASSERT_EQ(4, RowCount());
-    for (int row = 0; row < 4; ++row)
-        EXPECT_EQ(std::to_string(row + 1), Cell(row, 0));
-    EXPECT_EQ(-1, RowOf(this, Item(IDC_RESULT_LIST), "e.txt"));
-    EXPECT_EQ("2 ", m_dialog->TransferPanel().ValueText(4));
+    Run([&] {
+        SetFolders(m_base, m_base + "inner\\");
+        gui::DialogAnswerer refusal("Mirvalen", IDOK, Dialog());
+        MakeList();
+        ASSERT_TRUE(refusal.Answered());
+        EXPECT_NE(std::string::npos, refusal.MessageText().find("対象フォルダが基本フォルダの中にあります"));
+        EXPECT_EQ(0, RowCount());
+        EXPECT_FALSE(m_tree.Exists("base\\inner"));
+
+        SetFolders(m_base, m_target);
+        MakeList();
+        ASSERT_EQ(4, RowCount());
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_EQ(std::to_string(row + 1), Cell(row, 0));
+            EXPECT_NE("e.txt", Cell(row, 7));
+        }
+        EXPECT_EQ("2 ", m_dialog->TransferPanel().ValueText(4));  // hidden, still counted
+    });
 }
 
-TEST_F(MainWindowTest, ClosingDuringABuildStopsItCleanly)
+TEST_F(MainWindowTest, ClosingDuringABuildOrASyncStopsItAndEndsTheWindow)
 {
     for (int i = 0; i < 300; ++i)
         m_tree.Write("base\\many\\f" + std::to_string(i) + ".txt", "x");
-    Open();
-    SetFolders(m_base, m_target);
-    PostMessageA(Dialog(), WM_CLOSE, 0, 0);
-    MakeList();  // the close request is handled from inside the scan
-    gui::Pump();
-    EXPECT_FALSE(m_dialog->m_hWnd && IsWindow(m_dialog->m_hWnd));
-    EXPECT_EQ("500", Setting("DISPTIME"));
-}
+    EXPECT_EQ(IDCANCEL, Run([&] {
+        SetFolders(m_base, m_target);
+        PostMessageA(Dialog(), WM_CLOSE, 0, 0);
+        MakeList();  // the close request is handled from inside the scan
+        EXPECT_EQ(0, RowCount());
+    }));
+    EXPECT_TRUE(ClosedBySteps());
+    EXPECT_EQ("500", Setting("DISPTIME"));  // saved on the way out
 
-TEST_F(MainWindowTest, ClosingDuringASyncStopsItCleanly)
-{
-    for (int i = 0; i < 50; ++i)
-        m_tree.Write("base\\f" + std::to_string(i) + ".txt", "x");
-    Open();
-    SetFolders(m_base, m_target);
-    MakeList();
-    ASSERT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
-    PostMessageA(Dialog(), WM_CLOSE, 0, 0);
-    gui::Click(Dialog(), IDC_RUN_SYNC);
-    gui::Pump();
-    EXPECT_FALSE(m_dialog->m_hWnd && IsWindow(m_dialog->m_hWnd));
-    int copied = 0;
-    for (int i = 0; i < 50; ++i)
-        copied += m_tree.Exists("target\\f" + std::to_string(i) + ".txt");
-    EXPECT_LT(copied, 50);
+    EXPECT_EQ(IDCANCEL, Run([&] {
+        SetFolders(m_base, m_target);
+        MakeList();
+        ASSERT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
+        PostMessageA(Dialog(), WM_CLOSE, 0, 0);
+        gui::Click(Dialog(), IDC_RUN_SYNC);
+    }));
+    EXPECT_TRUE(ClosedBySteps());
+    Names copied = m_tree.Names("target\\many\\");
+    EXPECT_LT(copied.size(), 300u);
+    for (const std::string& name : copied)  // whole files only
+        EXPECT_EQ("x", m_tree.Read("target\\many\\" + name)) << name;
 }
 
 TEST_F(MainWindowTest, CommandsThatChangeTheInputsAreRefusedDuringABuild)
@@ -249,20 +195,19 @@ TEST_F(MainWindowTest, CommandsThatChangeTheInputsAreRefusedDuringABuild)
     // Windows 10 builds 300 files too fast under Wine for that.
     for (int i = 0; i < 1000; ++i)
         m_tree.Write("base\\many\\f" + std::to_string(i) + ".txt", "x");
-    Open();
-    SetFolders(m_base, m_target);
-    // Queued before the build starts, handled from inside it.
-    PostMessageA(Item(IDC_DIR_UP), BM_CLICK, 0, 0);
-    PostMessageA(Item(IDC_TWO_SECOND), BM_CLICK, 0, 0);
-    PostMessageA(Item(IDC_MAKE_LIST), BM_CLICK, 0, 0);
-    PostMessageA(Item(IDC_NEW_FAVORITE), BM_CLICK, 0, 0);
-    MakeList();
-    gui::Pump(50);
-    EXPECT_TRUE(gui::Checked(Dialog(), IDC_DIR_BOTH));
-    EXPECT_FALSE(gui::Checked(Dialog(), IDC_DIR_UP));
-    EXPECT_FALSE(gui::Checked(Dialog(), IDC_TWO_SECOND));
-    EXPECT_EQ(1000, RowCount());
-    EXPECT_EQ("OK", m_dialog->TransferPanel().StatusText());
-    EXPECT_EQ("<none>", Setting("ONESECSAME"));
-    EXPECT_EQ(m_base, gui::Text(Dialog(), IDC_BASE_FOLDER));  // "新規作成" was refused too
+    Run([&] {
+        SetFolders(m_base, m_target);
+        // Queued before the build starts, handled from inside it.
+        for (int button : {IDC_DIR_UP, IDC_TWO_SECOND, IDC_MAKE_LIST, IDC_NEW_FAVORITE})
+            PostMessageA(Item(button), BM_CLICK, 0, 0);
+        MakeList();
+        gui::Pump();
+        EXPECT_TRUE(gui::Checked(Dialog(), IDC_DIR_BOTH));
+        EXPECT_FALSE(gui::Checked(Dialog(), IDC_DIR_UP));
+        EXPECT_FALSE(gui::Checked(Dialog(), IDC_TWO_SECOND));
+        EXPECT_EQ(1000, RowCount());
+        EXPECT_EQ("OK", m_dialog->TransferPanel().StatusText());
+        EXPECT_EQ("<none>", Setting("ONESECSAME"));
+        EXPECT_EQ(m_base, gui::Text(Dialog(), IDC_BASE_FOLDER));  // "新規作成" was refused too
+    });
 }

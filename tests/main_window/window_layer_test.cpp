@@ -8,14 +8,12 @@
 
 class WindowLayerTest : public MainWindowTest {
 protected:
-    // Opens the window on folders whose list takes long enough to handle, from
-    // inside the build, the messages queued before it starts.
-    void OpenWithALongBuild()
+    // Folders whose list takes long enough to handle, from inside the build,
+    // the messages queued before it starts.
+    void WriteALongBuild() const
     {
         for (int i = 0; i < 1000; ++i)
             m_tree.Write("base\\many\\f" + std::to_string(i) + ".txt", "x");
-        Open();
-        SetFolders(m_base, m_target);
     }
     void Register(const std::string& name) const
     {
@@ -50,61 +48,72 @@ protected:
 // registration would overwrite the favourite instead of adding one.
 TEST_F(WindowLayerTest, ARefusedClickAfterAnUpdateDuringABuildKeepsTheSelectionCleared)
 {
-    OpenWithALongBuild();
-    Register("一");
-    SelectFavorite(0);
-    gui::SetText(Dialog(), IDC_FAV_NAME, "二");
-    PostMessageA(Item(IDC_REGISTER_FAVORITE), BM_CLICK, 0, 0);  // updates "一" to "二"
-    PostMessageA(Item(IDC_DIR_UP), BM_CLICK, 0, 0);             // refused
-    PostMessageA(Item(IDC_REGISTER_FAVORITE), BM_CLICK, 0, 0);  // adds a second favourite
-    MakeList();
-    gui::Pump(50);
-    FavoritesTable saved = ReadFavoritesFile(m_tree.Path("favorites.bdt")).table;
-    ASSERT_EQ(2, saved.count());
-    EXPECT_EQ("二", saved.items[0].name);
-    EXPECT_EQ(-1, SendMessageA(Item(IDC_FAV_LIST), LB_GETCURSEL, 0, 0));
-    EXPECT_TRUE(gui::Checked(Dialog(), IDC_DIR_BOTH));
-    EXPECT_EQ(1000, RowCount());
+    WriteALongBuild();
+    Run([&] {
+        SetFolders(m_base, m_target);
+        Register("一");
+        SelectFavorite(0);
+        gui::SetText(Dialog(), IDC_FAV_NAME, "二");
+        PostMessageA(Item(IDC_REGISTER_FAVORITE), BM_CLICK, 0, 0);  // updates "一" to "二"
+        PostMessageA(Item(IDC_DIR_UP), BM_CLICK, 0, 0);             // refused
+        PostMessageA(Item(IDC_REGISTER_FAVORITE), BM_CLICK, 0, 0);  // adds a second favourite
+        MakeList();
+        gui::Pump();
+        FavoritesTable saved = ReadFavoritesFile(m_tree.Path("favorites.bdt")).table;
+        ASSERT_EQ(2, saved.count());
+        EXPECT_EQ("二", saved.items[0].name);
+        EXPECT_EQ(-1, SendMessageA(Item(IDC_FAV_LIST), LB_GETCURSEL, 0, 0));
+        EXPECT_TRUE(gui::Checked(Dialog(), IDC_DIR_BOTH));
+        EXPECT_EQ(1000, RowCount());
+    });
 }
 
 // Keys go through the dialog's keyboard interface during a build too: Escape
 // closes the window as it does at other times, and the build stops.
 TEST_F(WindowLayerTest, EscapeDuringABuildClosesTheWindow)
 {
-    OpenWithALongBuild();
-    PostMessageA(Item(IDC_BASE_FOLDER), WM_KEYDOWN, VK_ESCAPE, 0);
-    MakeList();
-    gui::Pump();
-    EXPECT_FALSE(m_dialog->m_hWnd && IsWindow(m_dialog->m_hWnd));
+    WriteALongBuild();
+    EXPECT_EQ(IDCANCEL, Run([&] {
+        SetFolders(m_base, m_target);
+        PostMessageA(Item(IDC_BASE_FOLDER), WM_KEYDOWN, VK_ESCAPE, 0);
+        MakeList();
+        EXPECT_LT(RowCount(), 1000);
+    }));
+    EXPECT_TRUE(ClosedBySteps());
 }
 
-// A quit request stops the build and stays queued for the message loop that
-// runs the window, with its exit code.
+// A quit request closes the window as the close box does, which stops the
+// build, and stays queued, with its exit code, for the loop that runs the window.
 TEST_F(WindowLayerTest, AQuitRequestDuringABuildStopsItAndIsPassedOn)
 {
-    OpenWithALongBuild();
-    PostQuitMessage(3);
-    MakeList();
+    WriteALongBuild();
+    EXPECT_EQ(IDCANCEL, Run([&] {
+        SetFolders(m_base, m_target);
+        PostQuitMessage(3);
+        MakeList();
+        EXPECT_LT(RowCount(), 1000);
+    }));
+    EXPECT_TRUE(ClosedBySteps());
+    EXPECT_TRUE(m_tree.Exists("favorites.bdt")) << "saved as at any close";
     MSG msg;
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(3u, msg.wParam);
-    EXPECT_LT(RowCount(), 1000);
 }
 
 TEST_F(WindowLayerTest, ASecondFolderNoticeReplacesTheFirstAndEndsOnTime)
 {
     WriteSetting("DISPTIME", "300");
-    Open();
-    SetFolders(m_tree.Path("gone"), m_target);
-    Register("一");
-    Register("二");
-    SelectFavorite(0);
-    std::vector<HWND> first = Notices();
-    ASSERT_EQ(1u, first.size());
-    SelectFavorite(1);
-    std::vector<HWND> second = Notices();
-    ASSERT_EQ(1u, second.size());
-    EXPECT_FALSE(IsWindow(first[0]));
-    gui::Pump(700);
-    EXPECT_TRUE(Notices().empty());
+    Run([&] {
+        SetFolders(m_tree.Path("gone"), m_target);
+        Register("一");
+        Register("二");
+        SelectFavorite(0);
+        std::vector<HWND> first = Notices();
+        ASSERT_EQ(1u, first.size());
+        SelectFavorite(1);
+        std::vector<HWND> second = Notices();
+        ASSERT_EQ(1u, second.size());
+        EXPECT_FALSE(IsWindow(first[0]));
+        EXPECT_TRUE(gui::WaitFor([] { return Notices().empty(); }, 2000));
+    });
 }

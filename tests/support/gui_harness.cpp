@@ -1,62 +1,50 @@
 #include "gui_harness.h"
 
+#include "engine/stored_name.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
 #include <algorithm>
 
 namespace gui {
 
 namespace {
 std::vector<DialogAnswerer*> g_answerers;
-}
-
-void SetText(HWND dialog, int id, const std::string& text)
-{
-    SetDlgItemTextA(dialog, id, text.c_str());
-}
+} // namespace
 
 std::string Text(HWND window)
 {
-    int length = GetWindowTextLengthA(window);
-    std::string text(length + 1, '\0');
-    int got = GetWindowTextA(window, text.data(), length + 1);
-    text.resize(std::max(got, 0));
+    std::string text(GetWindowTextLengthA(window) + 1, '\0');
+    text.resize(std::max(GetWindowTextA(window, text.data(), static_cast<int>(text.size())), 0));
     return text;
 }
 
-std::string Text(HWND dialog, int id)
+void Pump()
 {
-    return Text(GetDlgItem(dialog, id));
-}
-
-void Click(HWND dialog, int id)
-{
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
-bool Checked(HWND dialog, int id)
-{
-    return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Pump(DWORD milliseconds)
-{
-    DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {  // for the loop that runs the window
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
         }
-        if (milliseconds)
-            Sleep(1);
-    } while (GetTickCount() - start < milliseconds);
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }
 
-RECT DialogRect(HWND dialog, int x, int y, int width, int height)
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs)
 {
-    // The dialog manager maps position and size separately, as here.
-    RECT rect{x, y, width, height};
-    MapDialogRect(dialog, &rect);
-    return {rect.left, rect.top, rect.left + rect.right, rect.top + rect.bottom};
+    for (DWORD start = GetTickCount();;) {
+        Pump();
+        if (condition())
+            return true;
+        DWORD spent = GetTickCount() - start;
+        if (spent >= timeoutMs)
+            return false;
+        // Wakes for the next message, or soon for a condition that no message announces.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(timeoutMs - spent, 10), QS_ALLINPUT);
+    }
 }
 
 RECT ChildRect(HWND child)
@@ -79,32 +67,32 @@ HICON MessageBoxIcon(HWND box)
     return nullptr;
 }
 
-HWND FindThreadWindow(const std::string& caption, const char* className)
+namespace {
+
+// A visible top-level dialog of this thread with the given caption (kFolderBrowser: the folder browser).
+HWND FindThreadWindow(const std::string& caption)
 {
-    struct Search {
-        const std::string* caption;
-        const char* className;
-        HWND found;
-    } search{&caption, className, nullptr};
+    std::pair<const std::string*, HWND> search{&caption, nullptr};
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND hwnd, LPARAM lp) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lp);
+            auto* s = reinterpret_cast<decltype(search)*>(lp);
             char cls[64] = "";
             GetClassNameA(hwnd, cls, sizeof cls);
-            if (IsWindowVisible(hwnd) && (!s->className || lstrcmpiA(cls, s->className) == 0)
-                && Text(hwnd) == *s->caption) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
+            bool wanted = s->first->empty() ? FindWindowExA(hwnd, nullptr, "SysTreeView32", nullptr) != nullptr
+                                            : Text(hwnd) == *s->first;
+            if (IsWindowVisible(hwnd) && lstrcmpiA(cls, "#32770") == 0 && wanted)
+                s->second = hwnd;
+            return !s->second;
         },
         reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return search.second;
 }
 
-DialogAnswerer::DialogAnswerer(std::string caption, int buttonId, HWND except)
-    : m_caption(std::move(caption)), m_buttonId(buttonId), m_except(except)
+} // namespace
+
+DialogAnswerer::DialogAnswerer(std::string caption, int buttonId, HWND except, std::function<void(HWND)> before)
+    : m_caption(std::move(caption)), m_buttonId(buttonId), m_except(except), m_before(std::move(before))
 {
     g_answerers.push_back(this);
     m_timer = SetTimer(nullptr, 0, 20, &DialogAnswerer::OnTimer);
@@ -113,14 +101,14 @@ DialogAnswerer::DialogAnswerer(std::string caption, int buttonId, HWND except)
 DialogAnswerer::~DialogAnswerer()
 {
     KillTimer(nullptr, m_timer);
-    g_answerers.erase(std::remove(g_answerers.begin(), g_answerers.end(), this), g_answerers.end());
+    std::erase(g_answerers, this);
 }
 
 void CALLBACK DialogAnswerer::OnTimer(HWND, UINT, UINT_PTR timer, DWORD)
 {
     for (DialogAnswerer* answerer : g_answerers)
         if (answerer->m_timer == timer)
-            answerer->Poll();
+            return answerer->Poll();  // which may add and remove answerers: the loop ends here
 }
 
 void DialogAnswerer::Poll()
@@ -133,22 +121,18 @@ void DialogAnswerer::Poll()
         return;
     m_answered = true;
     m_messageText = Text(GetDlgItem(dialog, 0xFFFF));
-    if (m_inspect)
-        m_inspect(dialog, m_context);
-    HWND button = GetDlgItem(dialog, m_buttonId);
-    if (button)
+    if (m_before)
+        m_before(dialog);
+    if (HWND button = GetDlgItem(dialog, m_buttonId))
         PostMessageA(button, BM_CLICK, 0, 0);
     else
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(m_buttonId, BN_CLICKED), 0);
 }
 
-Capture::Capture(HWND window, bool clientOnly)
+Capture::Capture(HWND window)
 {
     RECT rect;
-    if (clientOnly)
-        GetClientRect(window, &rect);
-    else
-        GetWindowRect(window, &rect);
+    GetClientRect(window, &rect);
     m_width = rect.right - rect.left;
     m_height = rect.bottom - rect.top;
     HDC screen = GetDC(nullptr);
@@ -164,16 +148,13 @@ Capture::Capture(HWND window, bool clientOnly)
     HGDIOBJ old = SelectObject(memory, bitmap);
     // What the window and its children have painted, read back from its surface.
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    HDC windowDc = clientOnly ? GetDC(window) : GetWindowDC(window);
+    HDC windowDc = GetDC(window);
     BitBlt(memory, 0, 0, m_width, m_height, windowDc, 0, 0, SRCCOPY);
     ReleaseDC(window, windowDc);
     GdiFlush();
-    m_pixels.resize(static_cast<size_t>(m_width) * m_height);
     const auto* source = static_cast<const DWORD*>(bits);
-    for (size_t i = 0; i < m_pixels.size(); ++i) {
-        DWORD bgra = source[i];
-        m_pixels[i] = RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);
-    }
+    for (size_t i = 0; i < static_cast<size_t>(m_width) * m_height; ++i)  // BGRA to COLORREF
+        m_pixels.push_back(RGB((source[i] >> 16) & 0xFF, (source[i] >> 8) & 0xFF, source[i] & 0xFF));
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
@@ -182,9 +163,8 @@ Capture::Capture(HWND window, bool clientOnly)
 
 COLORREF Capture::Pixel(int x, int y) const
 {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-        return CLR_INVALID;
-    return m_pixels[static_cast<size_t>(y) * m_width + x];
+    bool inside = x >= 0 && y >= 0 && x < m_width && y < m_height;
+    return inside ? m_pixels[static_cast<size_t>(y) * m_width + x] : CLR_INVALID;
 }
 
 int Capture::Count(COLORREF color, const RECT& area) const
@@ -194,6 +174,54 @@ int Capture::Count(COLORREF color, const RECT& area) const
         for (int x = area.left; x < area.right; ++x)
             count += Pixel(x, y) == color;
     return count;
+}
+
+namespace {
+
+// In the stored form, so that a name Shift-JIS cannot write is compared exactly.
+std::string ItemText(HWND tree, HTREEITEM handle)
+{
+    wchar_t text[MAX_PATH] = L"";
+    TVITEMW item{};
+    item.mask = TVIF_TEXT;
+    item.hItem = handle;
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    return handle && SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ? StoredFromWide(text) : "";
+}
+
+} // namespace
+
+std::string BrowserSelection(HWND browser)
+{
+    HWND tree = FindWindowExA(browser, nullptr, "SysTreeView32", nullptr);
+    return ItemText(tree, TreeView_GetSelection(tree));
+}
+
+void SelectInBrowser(HWND browser, const std::string& path)
+{
+    // The browser may take a while (seconds, the first time in a new prefix) and,
+    // under Wine, several requests to reach a branch it has not expanded yet; a
+    // neighbour of the folder it shows it sometimes never reaches by path, so that
+    // one is clicked in the tree instead. Ask until the tree shows the folder selected.
+    std::string folder = path.size() > 3 && path.back() == '\\' ? path.substr(0, path.size() - 1) : path;
+    std::string leaf = folder.substr(folder.find_last_of('\\') + 1);
+    HWND tree = FindWindowExA(browser, nullptr, "SysTreeView32", nullptr);
+    std::wstring wide = WideFromStored(path);
+    WaitFor([&] {
+        if (ItemText(tree, TreeView_GetSelection(tree)) == leaf)
+            return true;
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
+        Pump();
+        HTREEITEM selected = TreeView_GetSelection(tree), parent = selected ? TreeView_GetParent(tree, selected) : nullptr;
+        for (HTREEITEM child = parent ? TreeView_GetChild(tree, parent) : TreeView_GetRoot(tree); child;
+             child = TreeView_GetNextSibling(tree, child))
+            if (ItemText(tree, child) == leaf) {  // the neighbour: clicked in the tree
+                TreeView_SelectItem(tree, child);
+                break;
+            }
+        return false;
+    });
 }
 
 } // namespace gui

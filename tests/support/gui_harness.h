@@ -1,48 +1,56 @@
 // Driving real windows from a test, in-process: set and read texts, click,
-// answer a modal dialog or message box, capture a window's pixels.
+// wait until something holds, answer a modal dialog or message box, capture a
+// window's pixels.
 #pragma once
 #include <windows.h>
+
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace gui {
 
-void SetText(HWND dialog, int id, const std::string& text);
-std::string Text(HWND dialog, int id);
 std::string Text(HWND window);
+inline std::string Text(HWND dialog, int id) { return Text(GetDlgItem(dialog, id)); }
+inline void SetText(HWND dialog, int id, const std::string& text) { SetDlgItemTextA(dialog, id, text.c_str()); }
 // BM_CLICK, sent: returns when the click's handler (and any modal loop it runs) has returned.
-void Click(HWND dialog, int id);
-bool Checked(HWND dialog, int id);
-// Lets the thread's queued messages through for the given time (at least once).
-void Pump(DWORD milliseconds = 0);
-// Template rectangle (x, y, width, height in dialog units) as client pixels of the dialog.
-RECT DialogRect(HWND dialog, int x, int y, int width, int height);
+inline void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
+inline bool Checked(HWND dialog, int id) { return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+// Lets the thread's queued messages through once.
+void Pump();
+// Lets messages through until condition holds (true) or the time is up (false).
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 // Rectangle of a child window in its parent's client pixels.
 RECT ChildRect(HWND child);
 // The icon a message box shows (its icon static: id 20 on Windows, another under Wine), or none.
 HICON MessageBoxIcon(HWND box);
-// A visible top-level window of this thread with the given caption and class.
-HWND FindThreadWindow(const std::string& caption, const char* className = "#32770");
 
-// Answers the next dialog or message box of this thread whose caption is `caption`
-// by pressing the button `buttonId`, from a timer that runs inside its modal loop.
-// Records the box's message text (static 65535 of a message box). A window
-// given as except (the main window, whose caption its boxes share) is never answered.
+// Stands for the caption of the shell's folder browser: the thread's dialog that
+// holds a tree view. Folders for it to show belong in a tree of their own at the
+// top of drive C: (TempTree("C:\\")), not in the temporary folder, whose other
+// entries other tests create and remove while the browser reads it.
+inline const std::string kFolderBrowser;
+// The name of the folder the open browser has selected, in the stored form.
+std::string BrowserSelection(HWND browser);
+// Selects a folder of the open browser as the user would by clicking it. Paths
+// here are in the stored form (StoredFromWide for names Shift-JIS cannot write).
+void SelectInBrowser(HWND browser, const std::string& path);
+
+// Answers the next dialog or message box of this thread whose caption is
+// `caption` by pressing the button `buttonId`, from a timer that runs inside
+// its modal loop. Records the box's message text (static 65535). A window
+// given as except (the main window, whose caption its boxes share) is never
+// answered. `before` runs first, with the dialog's window, to read or set its controls.
 class DialogAnswerer {
 public:
-    DialogAnswerer(std::string caption, int buttonId, HWND except = nullptr);
+    DialogAnswerer(std::string caption, int buttonId, HWND except = nullptr,
+                   std::function<void(HWND)> before = {});
     ~DialogAnswerer();
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
     bool Answered() const { return m_answered; }
     const std::string& MessageText() const { return m_messageText; }
-    // Runs before the button is pressed, with the dialog's window (to read or set its controls).
-    void Before(void (*inspect)(HWND dialog, void* context), void* context)
-    {
-        m_inspect = inspect;
-        m_context = context;
-    }
 
 private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
@@ -51,17 +59,16 @@ private:
     std::string m_caption;
     int m_buttonId;
     HWND m_except;
+    std::function<void(HWND)> m_before;
     bool m_answered = false;
     std::string m_messageText;
     UINT_PTR m_timer = 0;
-    void (*m_inspect)(HWND, void*) = nullptr;
-    void* m_context = nullptr;
 };
 
-// The client area (or the whole window) as the window and its children painted it.
+// The client area as the window and its children painted it.
 class Capture {
 public:
-    explicit Capture(HWND window, bool clientOnly = true);
+    explicit Capture(HWND window);
     COLORREF Pixel(int x, int y) const;
     int Width() const { return m_width; }
     int Height() const { return m_height; }

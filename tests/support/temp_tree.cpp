@@ -6,31 +6,28 @@
 #include "sync/folder_chain.h"
 
 #include <stdexcept>
-#include <vector>
 
 FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int second)
 {
-    SYSTEMTIME local{};
-    local.wYear = static_cast<WORD>(year);
-    local.wMonth = static_cast<WORD>(month);
-    local.wDay = static_cast<WORD>(day);
-    local.wHour = static_cast<WORD>(hour);
-    local.wMinute = static_cast<WORD>(minute);
-    local.wSecond = static_cast<WORD>(second);
+    SYSTEMTIME local{static_cast<WORD>(year), static_cast<WORD>(month), 0, static_cast<WORD>(day),
+                     static_cast<WORD>(hour), static_cast<WORD>(minute), static_cast<WORD>(second), 0};
     FILETIME localTime, utc;
     SystemTimeToFileTime(&local, &localTime);
     LocalFileTimeToFileTime(&localTime, &utc);
     return utc;
 }
 
-TempTree::TempTree()
+// Named after the process and the time: a folder of a finished run by the same
+// name may still be known to the shell's folder browser, which then misses the
+// new one's contents.
+TempTree::TempTree(const std::string& parent)
 {
     static int serial = 0;
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     for (;;) {
-        std::string candidate = std::string(temp) + "mirvalen-test-" + std::to_string(GetCurrentProcessId()) + "-"
-            + std::to_string(++serial);
+        std::string candidate = (parent.empty() ? std::string(temp) : parent) + "mirvalen-test-"
+            + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount()) + "-" + std::to_string(++serial);
         if (CreateDirectoryA(candidate.c_str(), nullptr)) {
             m_root = candidate + "\\";
             return;
@@ -40,43 +37,33 @@ TempTree::TempTree()
     }
 }
 
-TempTree::~TempTree()
-{
-    RemoveTree(m_root);
-}
-
 namespace {
 
-void RemoveWideTree(const std::wstring& folder)
+void RemoveWideTree(const std::wstring& folder)  // folder ends with "\"
 {
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            std::wstring path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) // a link: never what it leads to
-                DeleteFileW(path.c_str()) || RemoveDirectoryW(path.c_str());
-            else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveWideTree(path);
-            else
-                DeleteFileW(path.c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
+    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
+        std::wstring name = data.cFileName, path = folder + name;
+        if (name == L"." || name == L"..")
+            continue;
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) // a link: never what it leads to
+            DeleteFileW(path.c_str()) || RemoveDirectoryW(path.c_str());
+        else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            RemoveWideTree(path + L"\\");
+        else
+            DeleteFileW(path.c_str());
     }
-    RemoveDirectoryW(folder.c_str());
+    FindClose(find);
+    RemoveDirectoryW(folder.substr(0, folder.size() - 1).c_str());
 }
 
 } // namespace
 
-void RemoveTree(const std::string& folder)
+TempTree::~TempTree()
 {
-    std::wstring path = LongPath(folder);
-    path.pop_back();
-    RemoveWideTree(path);
+    RemoveWideTree(LongPath(m_root));
 }
 
 std::wstring TempTree::WidePath(const std::string& relative) const
@@ -92,13 +79,7 @@ void TempTree::MakeDir(const std::string& relative) const
     CreateFolderChain(path);
 }
 
-void TempTree::Write(const std::string& relative, const std::string& content, const FILETIME& lastWrite) const
-{
-    Write(relative, content);
-    SetLastWrite(relative, lastWrite);
-}
-
-void TempTree::Write(const std::string& relative, const std::string& content) const
+void TempTree::Write(const std::string& relative, const std::string& content, const FILETIME* lastWrite) const
 {
     std::size_t lastSeparator = LastBackslash(relative);
     if (lastSeparator != std::string::npos)
@@ -109,20 +90,9 @@ void TempTree::Write(const std::string& relative, const std::string& content) co
         throw std::runtime_error("cannot write " + relative);
     DWORD written = 0;
     WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    if (lastWrite)
+        SetFileTime(file, nullptr, nullptr, lastWrite);
     CloseHandle(file);
-}
-
-void TempTree::SetLastWrite(const std::string& relative, const FILETIME& lastWrite) const
-{
-    std::wstring path = WidePath(relative);
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    SetFileTime(file, nullptr, nullptr, &lastWrite);
-    CloseHandle(file);
-    if (attributes != INVALID_FILE_ATTRIBUTES)
-        SetFileAttributesW(path.c_str(), attributes);
 }
 
 void TempTree::SetAttributes(const std::string& relative, DWORD attributes) const
@@ -144,46 +114,46 @@ std::string TempTree::Read(const std::string& relative) const
 {
     HANDLE file = CreateFileW(WidePath(relative).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
                               nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return {};
     std::string content;
     char buffer[65536];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+    for (DWORD got = 0; file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got;)
         content.append(buffer, got);
     CloseHandle(file);
     return content;
 }
 
-FILETIME TempTree::LastWrite(const std::string& relative) const
+Names TempTree::Names(const std::string& folder) const
 {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    GetFileAttributesExW(WidePath(relative).c_str(), GetFileExInfoStandard, &data);
-    return data.ftLastWriteTime;
+    ::Names names;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((WidePath(folder) + L"*").c_str(), &data);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data))
+        if (std::wstring name = data.cFileName; name != L"." && name != L"..")
+            names.push_back(StoredFromWide(name));
+    FindClose(find);
+    return names;
 }
 
 bool TempTree::LinkFolder(const std::string& relative, const std::string& target) const
 {
     std::wstring link = WidePath(relative);
-    bool made = CreateSymbolicLinkW(link.c_str(), WideFromStored(target).c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY);
-    if (made && Exists(relative))
+    if (CreateSymbolicLinkW(link.c_str(), WideFromStored(target).c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY)
+        && Exists(relative))
         return true;
     // Wine accepts the call without making a link: the host's own ln makes one.
     using UnixName = char*(CDECL*)(LPCWSTR);
     auto unixName = reinterpret_cast<UnixName>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
     if (!unixName)
         return false;
-    std::string command = "/bin/ln -s " + target + " " + unixName(link.c_str());
-    std::wstring wideCommand = WideFromStored(command);
+    std::wstring command = WideFromStored("/bin/ln -s " + target + " " + unixName(link.c_str()));
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    if (!CreateProcessW(L"Z:\\bin\\ln", wideCommand.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessW(L"Z:\\bin\\ln", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
-    // Wine hands back a handle that does not wait for a host program: wait for the link.
+    // Wine hands back a handle that does not wait for a host program: poll for the link.
     for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(5))
         if (Exists(relative))
             return true;

@@ -3,15 +3,18 @@
 // tree is removed when the object goes.
 #pragma once
 #include <windows.h>
-#include <cstdint>
 #include <string>
+#include <vector>
+
+using Names = std::vector<std::string>;
 
 // A local calendar time as a file time (UTC), the inverse of what the scanner shows.
 FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int second);
 
 class TempTree {
 public:
-    TempTree();
+    // A new folder in the temporary folder, or in parent (e.g. "C:\\").
+    explicit TempTree(const std::string& parent = "");
     ~TempTree();
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;
@@ -21,26 +24,25 @@ public:
     std::string Path(const std::string& relative) const { return m_root + relative; }
 
     void MakeDir(const std::string& relative) const;
-    // Writes a file (creating its folders) with the given content and last-write time.
-    void Write(const std::string& relative, const std::string& content, const FILETIME& lastWrite) const;
-    void Write(const std::string& relative, const std::string& content) const;
-    void SetLastWrite(const std::string& relative, const FILETIME& lastWrite) const;
+    // Writes a file (creating its folders) with the given content and, when
+    // given, last-write time. Relative paths are in the stored form: Shift-JIS,
+    // or StoredFromWide(L"...") for names the code page cannot write.
+    void Write(const std::string& relative, const std::string& content, const FILETIME* lastWrite = nullptr) const;
+    void Write(const std::string& relative, const std::string& content, const FILETIME& lastWrite) const
+    {
+        Write(relative, content, &lastWrite);
+    }
     void SetAttributes(const std::string& relative, DWORD attributes) const;
-
-    // relative paths are in the stored form: Shift-JIS, or StoredFromWide(L"...")
-    // for names the code page cannot write. WidePath is the "\\?\" path.
-    std::wstring WidePath(const std::string& relative) const;
     DWORD Attributes(const std::string& relative) const;
-    // A folder link (a symbolic link to target, relative to the link's folder,
-    // e.g. ".."); false when the platform makes none.
+    // A folder link to target, relative to the link's folder (".."); false when none can be made.
     bool LinkFolder(const std::string& relative, const std::string& target) const;
 
     bool Exists(const std::string& relative) const;
     std::string Read(const std::string& relative) const;
-    FILETIME LastWrite(const std::string& relative) const;
+    // Names in a folder of the tree ("" for the root), as FindFirstFile gives them.
+    Names Names(const std::string& folder = "") const;
 
 private:
+    std::wstring WidePath(const std::string& relative) const;
     std::string m_root;
 };
-
-void RemoveTree(const std::string& folder);

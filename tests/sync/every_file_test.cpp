@@ -18,79 +18,52 @@ std::string S(const wchar_t* wide)
 class EveryFileTest : public EngineFixture {
 protected:
     Problems Sync() { return SyncFiles(comparison, inputs, host); }
-    bool AllSame(SyncDirection direction)
-    {
-        Compare(direction);
-        auto list = comparison.List(direction);
-        return !list.empty() && std::all_of(list.begin(), list.end(), [](const FileEntry& e) { return e.status == Same; });
-    }
 };
-
-// Wide literals stay out of the test macros, which quote their arguments in
-// the narrow (Shift-JIS) character set.
-const wchar_t kCafe[] = L"café.txt";
-const wchar_t kHangul[] = L"표";
-const wchar_t kEmoji[] = L"😀";
-const wchar_t kAccent[] = L"é";
 
 TEST(StoredNames, ExactBothWaysAndOrderedAfterShiftJis)
 {
-    const wchar_t* names[] = {L"cafe.txt", kCafe, L"표.txt", L"😀.txt", L"𠮷野家", L"表示", L"ｱ¥〜", L"\xD800x"};
+    // Wide literals stay out of the test macros, which quote their arguments in Shift-JIS.
+    const wchar_t* names[] = {L"表", L"é", L"표", L"😀", L"café.txt", L"𠮷野家", L"ｱ¥〜", L"\xD800x"};
     for (const wchar_t* name : names)
-        EXPECT_EQ(std::wstring(name), WideFromStored(StoredFromWide(name)));
+        EXPECT_EQ(std::wstring(name), WideFromStored(S(name)));
     EXPECT_EQ("表示", S(L"表示")); // what Shift-JIS writes stays byte for byte
-    EXPECT_EQ("cafe.txt", S(L"cafe.txt"));
-    std::string cafe = S(kCafe), accent = S(kAccent), hangul = S(kHangul), emoji = S(kEmoji);
-    EXPECT_NE("cafe.txt", cafe); // never best-fitted
-    // After every Shift-JIS character, and among themselves by code point.
-    EXPECT_LT(S(L"表"), accent);
-    EXPECT_LT(accent, hangul);
-    EXPECT_LT(hangul, emoji);
-    EXPECT_EQ("caf?.txt", PrintableStored(cafe));
-
+    // After every Shift-JIS character, and among themselves by code point; never best-fitted.
+    EXPECT_TRUE(S(names[0]) < S(names[1]) && S(names[1]) < S(names[2]) && S(names[2]) < S(names[3]));
+    EXPECT_EQ("caf?.txt", PrintableStored(S(names[4])));
     std::string text;
-    EXPECT_TRUE(ExactShiftJis(L"C:\\データ\\", text));
-    EXPECT_EQ("C:\\データ\\", text);
-    const wchar_t* unwritable = L"D:\\Café\\";
-    EXPECT_FALSE(ExactShiftJis(unwritable, text));
+    EXPECT_TRUE(ExactShiftJis(L"C:\\データ\\", text) && text == "C:\\データ\\");
+    EXPECT_FALSE(ExactShiftJis(names[4], text));
 }
 
-TEST_F(EveryFileTest, NamesInEveryScriptAreListedAndCopiedUnderTheirOwnNames)
+TEST_F(EveryFileTest, NamesInEveryScriptAndPastTheOldPathLimitAreListedAndCopiedUnderTheirOwnNames)
 {
     const wchar_t* names[] = {L"cafe.txt", L"café.txt", L"한국어.txt", L"😀.txt", L"𠮷.txt", L"ü\\inner.txt", L"表.txt"};
     for (const wchar_t* name : names)
         base.Write(S(name), Utf8FromWide(name), t0);
+    std::string deep300;  // six folders of 51 characters
+    for (int i = 0; i < 6; ++i)
+        deep300 += std::string(50, 'd') + std::to_string(i) + "\\";
+    const std::string deep[] = {deep300 + "at300.txt", deep300 + deep300 + "表600.txt"};
+    for (const std::string& path : deep)
+        base.Write(path, path.substr(path.size() - 9), t0);
     Compare(Down);
     std::set<std::wstring> listed;
     for (const FileEntry& e : comparison.BaseEntries())
         listed.insert(WideFromStored(e.relativePath));
-    EXPECT_EQ(std::set<std::wstring>(std::begin(names), std::end(names)), listed);
-    // The subfolder file, then the root files in byte order: the escaped names last.
-    EXPECT_TRUE(std::is_sorted(comparison.BaseEntries().begin() + 1, comparison.BaseEntries().end(), PathBytesLess));
-    EXPECT_EQ("表.txt", comparison.BaseEntries()[3].relativePath); // after cafe.txt and café.txt
+    std::set<std::wstring> expected(std::begin(names), std::end(names));
+    for (const std::string& path : deep)
+        expected.insert(WideFromStored(path));
+    EXPECT_EQ(expected, listed);
+    // The subfolder files, then the root files in byte order: the escaped names last.
+    EXPECT_TRUE(std::is_sorted(comparison.BaseEntries().begin() + 3, comparison.BaseEntries().end(), PathBytesLess));
+    EXPECT_EQ("表.txt", comparison.BaseEntries()[5].relativePath); // after cafe.txt and café.txt
 
     EXPECT_TRUE(Sync().empty());
     for (const wchar_t* name : names)
         EXPECT_EQ(Utf8FromWide(name), target.Read(S(name))) << Utf8FromWide(name);
+    for (const std::string& path : deep)
+        EXPECT_EQ(path.substr(path.size() - 9), target.Read(path));
     EXPECT_TRUE(AllSame(Both));
-    EXPECT_EQ(std::size(names), comparison.BaseEntries().size());
-}
-
-TEST_F(EveryFileTest, FilesPastTheOldPathLimitAreListedAndCopied)
-{
-    std::string folder50(50, 'd');
-    std::string deep300, deep600;
-    for (int i = 0; i < 6; ++i)
-        deep300 += folder50 + std::to_string(i) + "\\";
-    deep600 = deep300 + deep300;
-    base.Write(deep300 + "at300.txt", "300", t0);
-    base.Write(deep600 + "表600.txt", "600", t0);
-    Compare(Down);
-    ASSERT_EQ(2u, comparison.BaseEntries().size());
-    EXPECT_TRUE(Sync().empty());
-    EXPECT_EQ("300", target.Read(deep300 + "at300.txt"));
-    EXPECT_EQ("600", target.Read(deep600 + "表600.txt"));
-    EXPECT_TRUE(AllSame(Down));
 }
 
 TEST_F(EveryFileTest, LinksBackToAnAncestorAreReportedAndEveryRealFileListedOnce)
@@ -99,72 +72,36 @@ TEST_F(EveryFileTest, LinksBackToAnAncestorAreReportedAndEveryRealFileListedOnce
     base.Write("sub\\b.txt", "b", t0);
     if (!base.LinkFolder("sub\\up", ".."))
         GTEST_SKIP() << "no folder links here";
-    RecordingHost host;
-    ScanResult one = ScanFolder(base.Root(), {0, 0}, host);
-    EXPECT_EQ((std::vector<std::string>{"sub\\b.txt", "a.txt"}), Paths(one.entries));
+    ScanResult one = ScanFolder(base.Root(), ScanLayout{}, host);
+    EXPECT_EQ((Names{"sub\\b.txt", "a.txt"}), Paths(one.entries));
     ASSERT_EQ(1u, one.problems.size());
     EXPECT_EQ(base.Path("sub\\up\\"), one.problems[0].path);
 
     ASSERT_TRUE(base.LinkFolder("sub\\again", ".."));
-    ScanResult two = ScanFolder(base.Root(), {0, 0}, host);
-    EXPECT_EQ((std::vector<std::string>{"sub\\b.txt", "a.txt"}), Paths(two.entries));
+    ScanResult two = ScanFolder(base.Root(), ScanLayout{}, host);
+    EXPECT_EQ((Names{"sub\\b.txt", "a.txt"}), Paths(two.entries));
     EXPECT_EQ(2u, two.problems.size());
-}
-
-TEST_F(EveryFileTest, AFolderThatCannotBeListedIsNamed)
-{
-    RecordingHost host;
-    ScanResult missing = ScanFolder(base.Path("gone\\"), {0, 0}, host);
-    EXPECT_TRUE(missing.entries.empty());
-    ASSERT_EQ(1u, missing.problems.size());
-    EXPECT_NE(std::string::npos, missing.problems[0].reason.find("フォルダを読めません"));
-}
-
-// A small file system, when the test run could make one (scripts/small-disk).
-std::string SmallDisk()
-{
-    char folder[MAX_PATH] = "";
-    if (!GetEnvironmentVariableA("MIRVALEN_SMALL_DISK", folder, MAX_PATH))
-        return "";
-    ULARGE_INTEGER total{};
-    if (!GetDiskFreeSpaceExA(folder, nullptr, &total, nullptr) || total.QuadPart > 4u << 20)
-        return "";
-    return std::string(folder) + "\\";
 }
 
 TEST_F(EveryFileTest, AFullDiskKeepsTheOldDestinationAndLeavesNoTemporaryFile)
 {
-    std::string disk = SmallDisk();
-    if (disk.empty())
+    // A small file system, when the test run could make one (scripts/small-disk).
+    char folder[MAX_PATH] = "";
+    ULARGE_INTEGER total{};
+    if (!GetEnvironmentVariableA("MIRVALEN_SMALL_DISK", folder, MAX_PATH)
+        || !GetDiskFreeSpaceExA(folder, nullptr, &total, nullptr) || total.QuadPart > 4u << 20)
         GTEST_SKIP() << "no small file system to fill";
-    std::string old(1000, 'o');
-    HANDLE file = CreateFileA((disk + "big.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written;
-    WriteFile(file, old.data(), static_cast<DWORD>(old.size()), &written, nullptr);
-    SetFileTime(file, nullptr, nullptr, &t0);
-    CloseHandle(file);
-    base.Write("big.bin", std::string(8u << 20, 'n'), LocalFileTime(2011, 1, 1, 0, 0, 0));
-    inputs.target = disk;
+    TempTree disk(std::string(folder) + "\\");
+    const std::string old(1000, 'o');
+    disk.Write("big.bin", old, t0);
+    base.Write("big.bin", std::string(8u << 20, 'n'), later);  // 8 MiB: it cannot fit
+    inputs.target = disk.Root();
     Compare(Down);
     Problems notCopied = Sync();
     ASSERT_EQ(1u, notCopied.size());
     EXPECT_NE(std::string::npos, notCopied[0].reason.find("空き容量"));
-
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((disk + "*").c_str(), &data);
-    std::vector<std::string> names;
-    do {
-        if (data.cFileName[0] != '.')
-            names.push_back(data.cFileName);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    EXPECT_EQ((std::vector<std::string>{"big.bin"}), names);
-    file = CreateFileA((disk + "big.bin").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    std::string kept(2000, '\0');
-    ReadFile(file, kept.data(), static_cast<DWORD>(kept.size()), &written, nullptr);
-    CloseHandle(file);
-    DeleteFileA((disk + "big.bin").c_str());
-    EXPECT_EQ(old, kept.substr(0, written));
+    EXPECT_EQ((Names{"big.bin"}), disk.Names()); // no temporary file
+    EXPECT_EQ(old, disk.Read("big.bin"));
 }
 
 } // namespace
