@@ -18,16 +18,6 @@ void Comparison::Clear()
     m_both = {};
 }
 
-void Comparison::ScanBase(const ComparisonInputs& inputs, EngineHost& host)
-{
-    m_base = ScanFolder(inputs.BaseFolder(), LayoutOf(inputs), host);
-}
-
-void Comparison::ScanTarget(const ComparisonInputs& inputs, EngineHost& host)
-{
-    m_target = ScanFolder(inputs.TargetFolder(), LayoutOf(inputs), host);
-}
-
 void Comparison::ScanBoth(const ComparisonInputs& inputs, EngineHost& host, int threads)
 {
     ScanFolders(inputs.BaseFolder(), inputs.TargetFolder(), LayoutOf(inputs), threads, host, m_base, m_target);

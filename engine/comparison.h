@@ -15,9 +15,7 @@ public:
     // Drops every table and count (the tables part of ClearResults).
     void Clear();
 
-    void ScanBase(const ComparisonInputs& inputs, EngineHost& host);
-    void ScanTarget(const ComparisonInputs& inputs, EngineHost& host);
-    // ScanBase and ScanTarget at once, with a few threads.
+    // Scans both trees at once, with a few threads.
     void ScanBoth(const ComparisonInputs& inputs, EngineHost& host, int threads);
     // Pass 1 works for Down and Both only, pass 2 for Up and Both only.
     void MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host);
@@ -29,7 +27,6 @@ public:
     std::span<const FileEntry> List(SyncDirection direction) const;
     const std::vector<FileEntry>& BaseEntries() const { return m_base.entries; }
     const std::vector<FileEntry>& TargetEntries() const { return m_target.entries; }
-    const std::vector<FileEntry>& BothEntries() const { return m_both.entries; }
 
     // Folders of either tree that could not be listed and links not followed.
     Problems ReadProblems() const;
@@ -37,8 +34,6 @@ public:
     int BaseCount() const { return static_cast<int>(m_base.entries.size()); }
     int TargetCount() const { return static_cast<int>(m_target.entries.size()); }
     int BothCount() const { return static_cast<int>(m_both.entries.size()); }
-    int BothFirstCount() const { return m_both.firstCount; }
-    int BothSecondCount() const { return m_both.secondCount; }
 
 private:
     ScanResult m_base, m_target;

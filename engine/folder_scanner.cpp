@@ -246,23 +246,6 @@ bool PathBytesLess(const FileEntry& a, const FileEntry& b)
     return a.relativePath < b.relativePath; // char_traits compares as unsigned bytes
 }
 
-ScanResult ScanFolder(const std::string& folderText, const ScanLayout& layout, EngineHost& host)
-{
-    if (folderText.empty())
-        return {};
-    TreeLister lister(folderText, layout.exclude);
-    std::vector<Found> found(1);
-    // Folders wait on an explicit stack, so that no depth Windows allows can
-    // exhaust the program's own stack.
-    std::vector<FolderPtr> pending{lister.Root()};
-    while (!pending.empty()) {
-        FolderPtr folder = std::move(pending.back());
-        pending.pop_back();
-        lister.List(folder, found[0], host, [&](FolderPtr child) { pending.push_back(std::move(child)); });
-    }
-    return Arrange(found, layout);
-}
-
 void ScanFolders(const std::string& baseText, const std::string& targetText, const ScanLayout& layout, int threads,
                  EngineHost& host, ScanResult& base, ScanResult& target)
 {

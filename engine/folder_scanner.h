@@ -23,17 +23,16 @@ struct ScanResult {
     Problems problems;          // folders that could not be listed, links that loop
 };
 
-// folderText is the folder field's text; a text without a final "\" is taken as
-// if it had one. Names are kept in the stored form of stored_name.h, at any
-// depth. A folder that cannot be listed adds nothing to the table and is named
-// in problems with the system's reason; so is a link that leads back to a
-// folder on its own way down, which is not entered.
-ScanResult ScanFolder(const std::string& folderText, const ScanLayout& layout, EngineHost& host);
-
-// Both trees at once, as ScanFolder each: threads take folders of either tree
-// from one queue, since each folder costs round trips to the file system that
-// another thread's work can fill. This thread waits, letting messages through
-// the host; a close request stops the threads at their next folder.
+// Scans both trees at once: threads take folders of either tree from one queue,
+// since each folder costs round trips to the file system that another
+// thread's work can fill. This thread waits, letting messages through the
+// host; a close request stops the threads at their next folder.
+//
+// A folder text without a final "\" is taken as if it had one; an empty one
+// gives an empty table. Names are kept in the stored form of stored_name.h, at
+// any depth. A folder that cannot be listed adds nothing to the table and is
+// named in problems with the system's reason; so is a link that leads back to
+// a folder on its own way down, which is not entered.
 void ScanFolders(const std::string& baseText, const std::string& targetText, const ScanLayout& layout, int threads,
                  EngineHost& host, ScanResult& base, ScanResult& target);
 

@@ -21,6 +21,14 @@ inline Names Paths(std::span<const FileEntry> entries)
     return paths;
 }
 
+// One tree scanned alone, by one scanning thread.
+inline ScanResult ScanOne(const std::string& folderText, const ScanLayout& layout, EngineHost& host)
+{
+    ScanResult result, none;
+    ScanFolders(folderText, "", layout, 1, host, result, none);
+    return result;
+}
+
 class EngineFixture : public ::testing::Test {
 protected:
     EngineFixture()
@@ -34,8 +42,7 @@ protected:
     {
         inputs.direction = direction;
         comparison.Clear();
-        comparison.ScanBase(inputs, host);
-        comparison.ScanTarget(inputs, host);
+        comparison.ScanBoth(inputs, host, 1);
         comparison.MatchBaseToTarget(inputs, host);
         comparison.MatchTargetToBase(inputs, host);
         comparison.BuildBothList(inputs, host);

@@ -167,11 +167,11 @@ TEST_F(Matching, TheTwoWayListTakesEachPairOnceAndFollowsTheLayoutOptions)
         inputs.rootFile = c.rootFile;
         inputs.subFolder = c.subFolder;
         Compare(Both);
-        EXPECT_EQ(c.rows, Paths(comparison.BothEntries())) << c.rootFile << c.subFolder;
+        EXPECT_EQ(c.rows, Paths(comparison.List(Both))) << c.rootFile << c.subFolder;
     }
     Compare(Down);
     EXPECT_EQ((Names{"z.txt"}), Paths(comparison.List(Down)));
-    EXPECT_TRUE(comparison.BothEntries().empty()); // built for Both only
+    EXPECT_TRUE(comparison.List(Both).empty()); // built for Both only
 }
 
 using MakeList = EngineFixture;
@@ -189,8 +189,8 @@ TEST_F(MakeList, ScansWithThreadsGiveTheTablesOfOneThreadInEveryLayout)
         ScanLayout one;
         one.subFolder = inputs.subFolder = layout == 1;
         one.rootFile = inputs.rootFile = layout == 2;
-        ScanResult oneBase = ScanFolder(inputs.base, one, host);
-        ScanResult oneTarget = ScanFolder(inputs.target, one, host);
+        ScanResult oneBase = ScanOne(inputs.base, one, host);
+        ScanResult oneTarget = ScanOne(inputs.target, one, host);
         comparison.ScanBoth(inputs, host, 4);
         EXPECT_EQ(Paths(oneBase.entries), Paths(comparison.BaseEntries())) << layout;
         EXPECT_EQ(Paths(oneTarget.entries), Paths(comparison.TargetEntries())) << layout;

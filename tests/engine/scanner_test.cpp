@@ -30,7 +30,7 @@ TEST(Scanner, GroupsAndByteOrderFollowTheTwoLayoutOptions)
         {1, 0, {"A.txt", "b.txt", "表.txt"}},
     };
     for (const Case& c : cases) {
-        ScanResult result = ScanFolder(tree.Root(), Layout(c.subFolder, c.rootFile), host);
+        ScanResult result = ScanOne(tree.Root(), Layout(c.subFolder, c.rootFile), host);
         EXPECT_EQ(c.paths, Paths(result.entries)) << c.subFolder << c.rootFile;
         // Subfolders are walked even when their files are left out: they are counted.
         EXPECT_EQ(3, result.rootFileCount);
@@ -54,7 +54,7 @@ TEST(Scanner, EntriesCarryLocalTimesTrueSizesAndHiddenFilesToo)
     SetEndOfFile(file);
     CloseHandle(file);
     RecordingHost host;
-    ScanResult result = ScanFolder(tree.Root(), Layout(), host);
+    ScanResult result = ScanOne(tree.Root(), Layout(), host);
     ASSERT_EQ((Names{"big.bin", "hidden.txt", "system.txt"}), Paths(result.entries));
     EXPECT_EQ(5ULL * 1024 * 1024 * 1024 + 7, result.entries[0].size); // the high word kept
     EXPECT_STREQ("2010/03/05 14:07:09", result.entries[1].TimeText());
@@ -70,16 +70,16 @@ TEST(Scanner, FolderTextsMissingEmptyOrWithoutTheirBackslash)
     tree.Write("表\\in.txt", "x");
     tree.Write("表2.txt", "y");
     RecordingHost host;
-    EXPECT_TRUE(ScanFolder(tree.Path("empty\\"), Layout(), host).entries.empty());
-    EXPECT_TRUE(ScanFolder("", Layout(), host).entries.empty());
-    ScanResult missing = ScanFolder(tree.Path("missing\\"), Layout(), host);
+    EXPECT_TRUE(ScanOne(tree.Path("empty\\"), Layout(), host).entries.empty());
+    EXPECT_TRUE(ScanOne("", Layout(), host).entries.empty());
+    ScanResult missing = ScanOne(tree.Path("missing\\"), Layout(), host);
     EXPECT_TRUE(missing.entries.empty());
     ASSERT_EQ(1u, missing.problems.size()); // named, with the reason
     EXPECT_NE(std::string::npos, missing.problems[0].reason.find("フォルダを読めません"));
     // A text without its final "\" names the folder itself, not its parent's
     // entries beginning with that name; 表 ends in the byte 0x5C.
-    EXPECT_EQ((Names{"in.txt"}), Paths(ScanFolder(tree.Path("表"), Layout(), host).entries));
-    EXPECT_EQ((Names{"in.txt"}), Paths(ScanFolder(tree.Path("表\\"), Layout(), host).entries));
+    EXPECT_EQ((Names{"in.txt"}), Paths(ScanOne(tree.Path("表"), Layout(), host).entries));
+    EXPECT_EQ((Names{"in.txt"}), Paths(ScanOne(tree.Path("表\\"), Layout(), host).entries));
 }
 
 using ExclusionTest = EngineFixture;
@@ -102,7 +102,7 @@ TEST_F(ExclusionTest, MatchingNamesAreLeftOutOfBothTablesAndTheTwoWayList)
     Compare(Both);
     EXPECT_EQ((Names{"sub\\c.txt", "sub\\cache", "a.txt", "keep.tmpx"}), Paths(comparison.BaseEntries()));
     EXPECT_EQ((Names{"sub\\c.txt", "sub\\cache", "a.txt", "d.txt", "keep.tmpx"}), Paths(comparison.TargetEntries()));
-    EXPECT_EQ((Names{"sub\\c.txt", "sub\\cache", "a.txt", "d.txt", "keep.tmpx"}), Paths(comparison.BothEntries()));
+    EXPECT_EQ((Names{"sub\\c.txt", "sub\\cache", "a.txt", "d.txt", "keep.tmpx"}), Paths(comparison.List(Both)));
     EXPECT_TRUE(comparison.ReadProblems().empty());
 }
 

@@ -72,13 +72,13 @@ TEST_F(EveryFileTest, LinksBackToAnAncestorAreReportedAndEveryRealFileListedOnce
     base.Write("sub\\b.txt", "b", t0);
     if (!base.LinkFolder("sub\\up", ".."))
         GTEST_SKIP() << "no folder links here";
-    ScanResult one = ScanFolder(base.Root(), ScanLayout{}, host);
+    ScanResult one = ScanOne(base.Root(), ScanLayout{}, host);
     EXPECT_EQ((Names{"sub\\b.txt", "a.txt"}), Paths(one.entries));
     ASSERT_EQ(1u, one.problems.size());
     EXPECT_EQ(base.Path("sub\\up\\"), one.problems[0].path);
 
     ASSERT_TRUE(base.LinkFolder("sub\\again", ".."));
-    ScanResult two = ScanFolder(base.Root(), ScanLayout{}, host);
+    ScanResult two = ScanOne(base.Root(), ScanLayout{}, host);
     EXPECT_EQ((Names{"sub\\b.txt", "a.txt"}), Paths(two.entries));
     EXPECT_EQ(2u, two.problems.size());
 }
