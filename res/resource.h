@@ -39,7 +39,13 @@
 #define IDC_RESULT_LIST             1016
 #define IDC_TWO_SECOND              1017
 
-/* Statics created at run time (favourites label, summary cells, progress text) */
+/* Statics created at run time: the favourites label, then the text cells of
+   each summary panel numbered on from its first id (header, status, then a
+   caption and a value per row); their frames and other decorations share one id */
+#define IDC_FAV_LABEL               1050
+#define IDC_TRANSFER_PANEL          1100
+#define IDC_BASE_PANEL              1120
+#define IDC_TARGET_PANEL            1140
 #define IDC_RUNTIME_STATIC          3000
 
 /* Options dialog */
@@ -64,6 +70,7 @@
 /* Progress popup (its controls are made at run time) */
 #define IDD_PROGRESS                136
 #define IDC_PROGRESS_BAR            1040
+#define IDC_PROGRESS_TEXT           1041
 
 /* Commands */
 #define IDM_ABOUTBOX                0x0010

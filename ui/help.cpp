@@ -265,8 +265,3 @@ void ShowHelpContents(HWND owner)
     if (!g_open->Open(owner) && g_open)  // no window ever came: nothing released it
         delete std::exchange(g_open, nullptr);
 }
-
-HWND HelpWindow()
-{
-    return g_open ? g_open->m_hWnd : nullptr;
-}

@@ -5,6 +5,3 @@
 
 // Opens the help window centred over owner, or brings the open one to the front.
 void ShowHelpContents(HWND owner);
-
-// The help window now open, if any.
-HWND HelpWindow();

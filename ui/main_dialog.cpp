@@ -105,7 +105,7 @@ void CMirvalenDlg::InitDecorations()
     SendDlgItemMessage(IDC_BROWSE_TARGET, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_folderBitmap.Get()));
 
     BaseUnits units = BaseUnits::Of(m_hWnd);
-    m_favListLabel = CreateStatic(m_hWnd, {"お気に入りリスト", SS_CENTER, units.Rect(551, 18, 803, 30), IDC_RUNTIME_STATIC});
+    m_favListLabel = CreateStatic(m_hWnd, {"お気に入りリスト", SS_CENTER, units.Rect(551, 18, 803, 30), IDC_FAV_LABEL});
     RECT label;
     GetWindowRect(m_favListLabel, &label);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&label), 2);

@@ -41,11 +41,7 @@ public:
 
     void ForgetNotice(HWND notice) override;
 
-    // For the window's own tests: the panels, and a shorter pause at the end of a build.
-    const SummaryPanel& TransferPanel() const { return m_transferPanel; }
-    const SummaryPanel& BasePanel() const { return m_basePanel; }
-    const SummaryPanel& TargetPanel() const { return m_targetPanel; }
-    HWND FavoritesLabel() const { return m_favListLabel; }
+    // How long a finished list stays under its popup (a second; none for a benchmark).
     void SetListDonePause(DWORD milliseconds) { m_listDonePauseMs = milliseconds; }
 
 protected:

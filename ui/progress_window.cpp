@@ -43,7 +43,7 @@ void CProgressWnd::LayoutControls()
 {
     int dpi = WindowDpi(m_hWnd);
     m_bar.Create(m_hWnd, WS_CHILD | WS_BORDER | PBS_SMOOTH, RECT{}, IDC_PROGRESS_BAR);
-    m_label = CreateStatic(m_hWnd, {m_message, SS_CENTER, ScaleToDpi(kMessageRect, dpi), IDC_RUNTIME_STATIC});
+    CreateStatic(m_hWnd, {m_message, SS_CENTER, ScaleToDpi(kMessageRect, dpi), IDC_PROGRESS_TEXT});
     RECT bar = ScaleToDpi(kBarRect, dpi);
     MoveWindow(m_bar.m_hWnd, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, TRUE);
     ShowWindow(m_bar.m_hWnd, SW_SHOWNA);
@@ -66,5 +66,4 @@ void CProgressWnd::Close()
         DestroyWindow(m_bar.m_hWnd);
     if (m_hWnd)
         DestroyWindow(m_hWnd);
-    m_label = nullptr;
 }

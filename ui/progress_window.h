@@ -27,13 +27,9 @@ public:
     void SetPercent(int percent);
     void Close();
 
-    HWND Label() const { return m_label; }
-    HWND Bar() const { return m_bar.m_hWnd; }
-
 private:
     void LayoutControls();
 
-    HWND m_label = nullptr;
     CTextProgressCtrl m_bar;
     std::function<void()> m_pumpOneMessage;
 };

@@ -20,6 +20,12 @@ int RowLine(int row)
 
 } // namespace
 
+int PanelCellId(PanelKind kind, std::size_t cell)
+{
+    const int first[] = {IDC_TRANSFER_PANEL, IDC_BASE_PANEL, IDC_TARGET_PANEL};
+    return first[static_cast<int>(kind)] + static_cast<int>(cell);
+}
+
 BaseUnits BaseUnits::Of(HWND dialog)
 {
     RECT rect{0, 0, 4, 8};
@@ -64,7 +70,7 @@ void SummaryPanel::Create(HWND dialog, const BaseUnits& units, PanelKind kind, i
 
     auto add = [&](const char* text, DWORD align, HFONT font) {
         SummaryCell cell;
-        cell.text = CreateStatic(dialog, {text, align, {}, IDC_RUNTIME_STATIC, font});
+        cell.text = CreateStatic(dialog, {text, align, {}, PanelCellId(kind, m_cells.size()), font});
         cell.frame = CreateStatic(dialog, {"", SS_BLACKFRAME, {}, IDC_RUNTIME_STATIC});
         m_cells.push_back(cell);
     };
@@ -90,11 +96,11 @@ void SummaryPanel::Place(int x, UINT flags)
         put(c.text, u.X(left) + 1, top + 1, u.X(right), bottom);
         put(c.frame, u.X(left), top, u.X(right) + 1, bottom + 1);
     };
-    cell(m_cells[0], x, x + kFullWidth, 0);
-    cell(m_cells[1], x, x + kFullWidth, 1);
+    cell(m_cells[kHeaderCell], x, x + kFullWidth, 0);
+    cell(m_cells[kStatusCell], x, x + kFullWidth, 1);
     for (size_t r = 0; r < m_rows.size(); ++r) {
-        cell(m_cells[2 + 2 * r], x, x + kHalfWidth, static_cast<int>(r) + 2);
-        cell(m_cells[3 + 2 * r], x + kHalfWidth, x + kFullWidth, static_cast<int>(r) + 2);
+        cell(m_cells[CaptionCell(r)], x, x + kHalfWidth, static_cast<int>(r) + 2);
+        cell(m_cells[ValueCell(r)], x + kHalfWidth, x + kFullWidth, static_cast<int>(r) + 2);
     }
 }
 
@@ -113,45 +119,30 @@ void SummaryPanel::Show(bool show)
 
 void SummaryPanel::SetValue(size_t row, const std::string& text)
 {
-    SetWindowTextA(m_cells[3 + 2 * row].text, text.c_str());
-}
-
-std::string SummaryPanel::ValueText(size_t row) const
-{
-    char text[64] = "";
-    GetWindowTextA(m_cells[3 + 2 * row].text, text, sizeof text);
-    return text;
+    SetWindowTextA(m_cells[ValueCell(row)].text, text.c_str());
 }
 
 void SummaryPanel::SetStatus(PanelStatus status)
 {
-    m_status = status;
     m_statusBrush.SetColor(StatusColorOf(status));
-    SetWindowTextA(m_cells[1].text, StatusWord(status));
-}
-
-std::string SummaryPanel::StatusText() const
-{
-    char text[16] = "";
-    GetWindowTextA(m_cells[1].text, text, sizeof text);
-    return text;
+    SetWindowTextA(m_cells[kStatusCell].text, StatusWord(status));
 }
 
 bool SummaryPanel::ColorOf(HWND control, CellColor& color, HBRUSH& statusBrush) const
 {
     if (m_cells.empty())
         return false;
-    if (control == m_cells[0].text) {
+    if (control == m_cells[kHeaderCell].text) {
         color = CellColor::Header;
         return true;
     }
-    if (control == m_cells[1].text) {
+    if (control == m_cells[kStatusCell].text) {
         color = CellColor::Status;
         statusBrush = m_statusBrush.Get();
         return true;
     }
     for (size_t r = 0; r < m_rows.size(); ++r) {
-        if (control == m_cells[2 + 2 * r].text || control == m_cells[3 + 2 * r].text) {
+        if (control == m_cells[CaptionCell(r)].text || control == m_cells[ValueCell(r)].text) {
             color = m_rows[r].color;
             return color != CellColor::Default;
         }

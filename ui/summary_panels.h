@@ -32,6 +32,14 @@ struct BaseUnits {
     RECT Rect(int left, int top, int right, int bottom) const { return {X(left), Y(top), X(right), Y(bottom)}; }
 };
 
+// A panel's text cells in order: the header, the status, then a caption and a
+// value for each of its rows (a TransferRow or FolderRow).
+inline constexpr std::size_t kHeaderCell = 0, kStatusCell = 1;
+inline std::size_t CaptionCell(std::size_t row) { return 2 + 2 * row; }
+inline std::size_t ValueCell(std::size_t row) { return 3 + 2 * row; }
+// The control id of one of a panel's text cells.
+int PanelCellId(PanelKind kind, std::size_t cell);
+
 // Left edges of the panels, in design pixels: the transfer panel, then the
 // second and third places. Going up, the target panel takes the second place.
 inline constexpr int kTransferPanelLeft = 12;
@@ -47,16 +55,10 @@ public:
 
     void SetValue(size_t row, const std::string& text);   // row: a TransferRow or FolderRow
     void SetStatus(PanelStatus status);
-    PanelStatus Status() const { return m_status; }
-    std::string StatusText() const;
-    std::string ValueText(size_t row) const;
     COLORREF StatusColor() const { return m_statusBrush.Color(); }
-    size_t RowCount() const { return m_rows.size(); }
 
     // The colour a static of this panel asks for, or nothing when it is not one of its cells.
     bool ColorOf(HWND control, CellColor& color, HBRUSH& statusBrush) const;
-
-    const std::vector<SummaryCell>& Cells() const { return m_cells; }
 
 private:
     struct Row {
@@ -71,7 +73,6 @@ private:
     HWND m_dialog = nullptr;
     BaseUnits m_units;
     std::vector<Row> m_rows;
-    std::vector<SummaryCell> m_cells;    // header, status, then caption and value of each row
-    PanelStatus m_status = PanelStatus::Ready;
+    std::vector<SummaryCell> m_cells;  // in the order of PanelCellId
     ColorBrush m_statusBrush;
 };

@@ -3,7 +3,6 @@
 #include "framework/gdi.h"
 
 #include <string>
-#include <utility>
 
 namespace {
 // The bar's own border: the painting stays inside it.
@@ -18,8 +17,6 @@ std::span<const MessageEntry<CTextProgressCtrl>> CTextProgressCtrl::MessageMap()
         OnMessage<T>(WM_PRINTCLIENT, &T::OnPrintClient),
         OnMessage<T>(WM_ERASEBKGND, &T::OnEraseBkgnd),
         OnMessage<T>(WM_SETTEXT, &T::OnSetText),
-        OnMessage<T>(PBM_SETBARCOLOR, &T::OnSetBarColor),
-        OnMessage<T>(CCM_SETBKCOLOR, &T::OnSetBkColor),
     };
     return map;
 }
@@ -30,21 +27,6 @@ bool CTextProgressCtrl::Create(HWND parent, DWORD style, const RECT& rect, int i
                                 rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 AppInstance(), nullptr);
     return hwnd && SubclassWindow(hwnd);
-}
-
-COLORREF CTextProgressCtrl::SetBarColor(COLORREF color)
-{
-    return std::exchange(m_barColor, color);
-}
-
-COLORREF CTextProgressCtrl::SetBkColor(COLORREF color)
-{
-    return std::exchange(m_bkColor, color);
-}
-
-COLORREF CTextProgressCtrl::SetTextColor(COLORREF color)
-{
-    return std::exchange(m_textColor, color);
 }
 
 LRESULT CTextProgressCtrl::OnPaint(WPARAM, LPARAM)
@@ -75,16 +57,6 @@ LRESULT CTextProgressCtrl::OnSetText(WPARAM wp, LPARAM lp)
     LRESULT result = DefaultProcessing(WM_SETTEXT, wp, lp);
     InvalidateRect(m_hWnd, nullptr, TRUE);
     return result;
-}
-
-LRESULT CTextProgressCtrl::OnSetBarColor(WPARAM, LPARAM color)
-{
-    return SetBarColor(static_cast<COLORREF>(color));
-}
-
-LRESULT CTextProgressCtrl::OnSetBkColor(WPARAM, LPARAM color)
-{
-    return SetBkColor(static_cast<COLORREF>(color));
 }
 
 // The bar is painted twice through complementary clip areas: the filled part

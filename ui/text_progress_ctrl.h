@@ -15,10 +15,8 @@ public:
     // Creates the progress-bar child (rectangle in client pixels) and takes it over.
     bool Create(HWND parent, DWORD style, const RECT& rect, int id);
 
-    // Each returns the colour it replaces.
-    COLORREF SetBarColor(COLORREF color);
-    COLORREF SetBkColor(COLORREF color);
-    COLORREF SetTextColor(COLORREF color);
+    void SetBarColor(COLORREF color) { m_barColor = color; }
+    void SetTextColor(COLORREF color) { m_textColor = color; }
 
     void SetRange(int lower, int upper) const { SendMessage(PBM_SETRANGE, 0, MAKELPARAM(lower, upper)); }
     void SetPos(int pos) const { SendMessage(PBM_SETPOS, pos); }
@@ -28,8 +26,6 @@ private:
     LRESULT OnPrintClient(WPARAM dc, LPARAM);
     LRESULT OnEraseBkgnd(WPARAM, LPARAM);
     LRESULT OnSetText(WPARAM, LPARAM);
-    LRESULT OnSetBarColor(WPARAM, LPARAM color);
-    LRESULT OnSetBkColor(WPARAM, LPARAM color);
 
     void PaintContent(HDC dc);
 

@@ -17,10 +17,10 @@ TEST(ProgressPopup, ShowsItsMessageAndABarWhoseTextChangesColourAtTheEdge)
         popup.m_message = "リスト作成中です";
         ASSERT_TRUE(popup.CreatePopup());
         window = popup.m_hWnd;
-        barWindow = popup.Bar();
+        barWindow = GetDlgItem(window, IDC_PROGRESS_BAR);
         EXPECT_TRUE(IsWindowVisible(window));
-        EXPECT_EQ("リスト作成中です", gui::Text(popup.Label()));
-        RECT label = gui::ChildRect(popup.Label()), barRect = gui::ChildRect(barWindow);
+        EXPECT_EQ("リスト作成中です", gui::Text(window, IDC_PROGRESS_TEXT));
+        RECT label = gui::ChildRect(GetDlgItem(window, IDC_PROGRESS_TEXT)), barRect = gui::ChildRect(barWindow);
         EXPECT_LE(label.bottom, barRect.top);  // the message above the bar
         EXPECT_EQ("", gui::Text(barWindow));
 

@@ -42,6 +42,13 @@ protected:
     void MakeList() const { gui::Click(Dialog(), IDC_MAKE_LIST); }
     void Command(int id) const { SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
+    // The texts of a summary panel's status and of the value of one of its rows.
+    std::string Status(PanelKind panel) const { return gui::Text(Dialog(), PanelCellId(panel, kStatusCell)); }
+    std::string Value(PanelKind panel, std::size_t row) const
+    {
+        return gui::Text(Dialog(), PanelCellId(panel, ValueCell(row)));
+    }
+
     int RowCount() const { return static_cast<int>(SendMessageA(Item(IDC_RESULT_LIST), LVM_GETITEMCOUNT, 0, 0)); }
     std::string Cell(int row, int column) const;
 

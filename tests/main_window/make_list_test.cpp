@@ -11,7 +11,7 @@ TEST_F(MainWindowTest, MakeListFillsColouredRowsAndThePanelsInEveryDirectionAndE
         auto expectDiscarded = [&](int control) {
             gui::Click(Dialog(), control);
             EXPECT_EQ(0, RowCount()) << control;
-            EXPECT_EQ("READY", m_dialog->TransferPanel().StatusText()) << control;
+            EXPECT_EQ("READY", Status(PanelKind::Transfer)) << control;
             EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC))) << control;
         };
         SetFolders(m_base, m_target);
@@ -29,12 +29,13 @@ TEST_F(MainWindowTest, MakeListFillsColouredRowsAndThePanelsInEveryDirectionAndE
         EXPECT_EQ("2010/03/05 14:07:09", Cell(0, 4));
         EXPECT_EQ("8", Cell(0, 5));
         EXPECT_EQ("", Cell(2, 4));  // only in the base: no target time
-        const SummaryPanel& transfer = m_dialog->TransferPanel();
-        for (size_t row = 0; row < 5; ++row)
-            EXPECT_EQ(std::string(1, "55221"[row]) + " ", transfer.ValueText(row)) << row;
-        for (const SummaryPanel* panel : {&transfer, &m_dialog->BasePanel(), &m_dialog->TargetPanel()}) {
-            EXPECT_EQ("OK", panel->StatusText());
-            EXPECT_EQ(RGB(192, 255, 192), panel->StatusColor());
+        for (size_t row = 0; row < kTransferRowCount; ++row)
+            EXPECT_EQ(std::string(1, "55221"[row]) + " ", Value(PanelKind::Transfer, row)) << row;
+        gui::Capture panels(Dialog());
+        for (PanelKind panel : kPanels) {
+            EXPECT_EQ("OK", Status(panel));
+            RECT status = gui::ChildRect(Item(PanelCellId(panel, kStatusCell)));
+            EXPECT_EQ(RGB(192, 255, 192), panels.Pixel(status.left + 2, status.top + 2));
         }
         EXPECT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
 
@@ -58,8 +59,8 @@ TEST_F(MainWindowTest, MakeListFillsColouredRowsAndThePanelsInEveryDirectionAndE
         ASSERT_EQ(4, RowCount());
         EXPECT_EQ("b.txt", Cell(1, 7));
         EXPECT_EQ("=", Cell(1, 1));
-        EXPECT_EQ("OK", m_dialog->BasePanel().StatusText());
-        EXPECT_EQ("ERROR", m_dialog->TargetPanel().StatusText());  // hidden, not consulted
+        EXPECT_EQ("OK", Status(PanelKind::Base));
+        EXPECT_EQ("ERROR", Status(PanelKind::Target));  // hidden, not consulted
         EXPECT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
 
         // Up lists the target table; sizes show grouped digits.
@@ -76,7 +77,7 @@ TEST_F(MainWindowTest, MakeListFillsColouredRowsAndThePanelsInEveryDirectionAndE
         for (int row = 0; row < 5; ++row)
             for (int column = 0; column < 8; ++column)
                 EXPECT_EQ(up[row][column], Cell(row, column)) << row << "," << column;
-        EXPECT_EQ("OK", m_dialog->TargetPanel().StatusText());
+        EXPECT_EQ("OK", Status(PanelKind::Target));
 
         for (int control : {IDC_DIR_BOTH, IDC_DIR_BOTH, IDC_TWO_SECOND}) {  // the chosen direction again too
             MakeList();
@@ -88,7 +89,7 @@ TEST_F(MainWindowTest, MakeListFillsColouredRowsAndThePanelsInEveryDirectionAndE
         gui::SetText(Dialog(), IDC_TARGET_FOLDER, "");  // an emptied field: the next list shows nothing
         MakeList();
         EXPECT_EQ(0, RowCount());
-        EXPECT_EQ("READY", m_dialog->TransferPanel().StatusText());
+        EXPECT_EQ("READY", Status(PanelKind::Transfer));
     }));
 }
 
@@ -157,7 +158,7 @@ TEST_F(MainWindowTest, AFolderInsideTheOtherIsRefusedAndHiddenSameRowsLeaveNoGap
             EXPECT_EQ(std::to_string(row + 1), Cell(row, 0));
             EXPECT_NE("e.txt", Cell(row, 7));
         }
-        EXPECT_EQ("2 ", m_dialog->TransferPanel().ValueText(4));  // hidden, still counted
+        EXPECT_EQ("2 ", Value(PanelKind::Transfer, kTransferSame));  // hidden, still counted
     });
 }
 
@@ -206,7 +207,7 @@ TEST_F(MainWindowTest, CommandsThatChangeTheInputsAreRefusedDuringABuild)
         EXPECT_FALSE(gui::Checked(Dialog(), IDC_DIR_UP));
         EXPECT_FALSE(gui::Checked(Dialog(), IDC_TWO_SECOND));
         EXPECT_EQ(1000, RowCount());
-        EXPECT_EQ("OK", m_dialog->TransferPanel().StatusText());
+        EXPECT_EQ("OK", Status(PanelKind::Transfer));
         EXPECT_EQ("<none>", Setting("ONESECSAME"));
         EXPECT_EQ(m_base, gui::Text(Dialog(), IDC_BASE_FOLDER));  // "新規作成" was refused too
     });

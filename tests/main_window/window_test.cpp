@@ -14,19 +14,22 @@ TEST_F(MainWindowTest, OpensWithBothDirectionsAndThreeReadyPanelsThatTheDirectio
         EXPECT_FALSE(gui::Checked(Dialog(), IDC_DIR_DOWN) || gui::Checked(Dialog(), IDC_DIR_UP));
         EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
         EXPECT_EQ(0, RowCount());
-        const SummaryPanel* panels[] = {&m_dialog->TransferPanel(), &m_dialog->BasePanel(), &m_dialog->TargetPanel()};
-        for (const SummaryPanel* panel : panels) {
-            EXPECT_EQ("READY", panel->StatusText());
-            for (size_t row = 0; row < panel->RowCount(); ++row)
-                EXPECT_EQ("0 ", panel->ValueText(row)) << row;
+        for (PanelKind panel : kPanels) {
+            EXPECT_EQ("READY", Status(panel));
+            for (size_t row = 0; row < CaptionsOf(panel).size(); ++row)
+                EXPECT_EQ("0 ", Value(panel, row)) << row;
         }
         // Side by side between the folder fields and the list, left of the two-second toggle.
         auto rect = [](HWND control) { return gui::ChildRect(control); };
+        auto header = [&](PanelKind panel) { return Item(PanelCellId(panel, kHeaderCell)); };
+        auto lastValue = [&](PanelKind panel) {
+            return Item(PanelCellId(panel, ValueCell(CaptionsOf(panel).size() - 1)));
+        };
         for (int i = 0; i < 2; ++i)
-            EXPECT_LT(rect(panels[i]->Cells().back().frame).right, rect(panels[i + 1]->Cells()[0].frame).left);
-        EXPECT_GE(rect(panels[1]->Cells().front().frame).top, rect(Item(IDC_TARGET_FOLDER)).bottom);
-        EXPECT_LE(rect(panels[1]->Cells().back().frame).bottom, rect(Item(IDC_RESULT_LIST)).top);
-        EXPECT_LE(rect(panels[2]->Cells().back().frame).right, rect(Item(IDC_TWO_SECOND)).left);
+            EXPECT_LT(rect(lastValue(kPanels[i])).right, rect(header(kPanels[i + 1])).left);
+        EXPECT_GE(rect(header(PanelKind::Base)).top, rect(Item(IDC_TARGET_FOLDER)).bottom);
+        EXPECT_LE(rect(lastValue(PanelKind::Base)).bottom, rect(Item(IDC_RESULT_LIST)).top);
+        EXPECT_LE(rect(lastValue(PanelKind::Target)).right, rect(Item(IDC_TWO_SECOND)).left);
 
         gui::Capture shot(Dialog());
         auto colourOf = [&](HWND control, bool right = false) {
@@ -34,14 +37,14 @@ TEST_F(MainWindowTest, OpensWithBothDirectionsAndThreeReadyPanelsThatTheDirectio
             return shot.Pixel(right ? r.right - 4 : r.left + 2, r.top + 4);
         };
         const COLORREF blue = RGB(192, 192, 255), red = RGB(255, 192, 192);
-        EXPECT_EQ(RGB(255, 224, 192), colourOf(panels[1]->Cells()[1].text)); // READY
-        EXPECT_EQ(RGB(0, 0, 0), colourOf(panels[1]->Cells()[0].text));       // a header
-        EXPECT_EQ(blue, colourOf(panels[0]->Cells()[6].text));               // "↓　転送"
-        EXPECT_EQ(red, colourOf(panels[0]->Cells()[8].text));                // "↑　転送"
+        EXPECT_EQ(RGB(255, 224, 192), colourOf(Item(PanelCellId(PanelKind::Base, kStatusCell)))); // READY
+        EXPECT_EQ(RGB(0, 0, 0), colourOf(header(PanelKind::Base)));
+        EXPECT_EQ(blue, colourOf(Item(PanelCellId(PanelKind::Transfer, CaptionCell(kTransferDown)))));
+        EXPECT_EQ(red, colourOf(Item(PanelCellId(PanelKind::Transfer, CaptionCell(kTransferUp)))));
         EXPECT_EQ(blue, colourOf(Item(IDC_BASE_FOLDER), true));
         EXPECT_EQ(red, colourOf(Item(IDC_TARGET_FOLDER), true));
         // The favourites label: white on grey in a dark frame, right above its list.
-        HWND label = m_dialog->FavoritesLabel();
+        HWND label = Item(IDC_FAV_LABEL);
         RECT labelRect = rect(label), favourites = rect(Item(IDC_FAV_LIST));
         EXPECT_EQ("お気に入りリスト", gui::Text(label));
         EXPECT_LE(labelRect.bottom, favourites.top);
@@ -58,7 +61,7 @@ TEST_F(MainWindowTest, OpensWithBothDirectionsAndThreeReadyPanelsThatTheDirectio
         EXPECT_EQ(RGB(255, 255, 192), static_cast<COLORREF>(SendMessageA(list, LVM_GETBKCOLOR, 0, 0)));
 
         // One direction shows its panel where the base folder's stood.
-        HWND baseHeader = panels[1]->Cells()[0].frame, targetHeader = panels[2]->Cells()[0].frame;
+        HWND baseHeader = header(PanelKind::Base), targetHeader = header(PanelKind::Target);
         const int middle = rect(baseHeader).left, right = rect(targetHeader).left;
         struct Case {
             int button;
@@ -220,11 +223,12 @@ TEST_F(MainWindowTest, TheExclusionsDialogAddsTheUsualNoiseOnceAndTheListLosesIt
 
 TEST_F(MainWindowTest, F1AndTheHelpMenuOpenTheProgramsOwnHelpOnce)
 {
+    auto helpWindow = [] { return FindWindowA(nullptr, "Mirvalen ヘルプ"); };
     Run([&] {
         Command(ID_HELP_CONTENTS);
-        ASSERT_NE(nullptr, HelpWindow());
-        SendMessageA(HelpWindow(), WM_CLOSE, 0, 0);
-        ASSERT_EQ(nullptr, HelpWindow());
+        ASSERT_NE(nullptr, helpWindow());
+        SendMessageA(helpWindow(), WM_CLOSE, 0, 0);
+        ASSERT_EQ(nullptr, helpWindow());
         SetForegroundWindow(Dialog());
         SetFocus(Item(IDC_BASE_FOLDER));
         INPUT keys[2]{};
@@ -234,12 +238,12 @@ TEST_F(MainWindowTest, F1AndTheHelpMenuOpenTheProgramsOwnHelpOnce)
         }
         keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
         SendInput(2, keys, sizeof(INPUT));
-        ASSERT_TRUE(gui::WaitFor([] { return HelpWindow() != nullptr; }));
-        HWND help = HelpWindow();
+        ASSERT_TRUE(gui::WaitFor([&] { return helpWindow() != nullptr; }));
+        HWND help = helpWindow();
         EXPECT_TRUE(IsWindowVisible(help));
         EXPECT_EQ(Dialog(), GetWindow(help, GW_OWNER));
         Command(ID_HELP_CONTENTS);  // the open one comes to the front
-        EXPECT_EQ(help, HelpWindow());
+        EXPECT_EQ(help, helpWindow());
 
         HWND text = GetWindow(help, GW_CHILD);
         ASSERT_NE(nullptr, text);

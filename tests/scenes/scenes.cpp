@@ -105,7 +105,7 @@ int main(int argc, char** argv)
         BrowseForFolder(nullptr, "", "[ 基本フォルダ ] の指定", chosen);
     } else if (scene == "help") {
         ShowHelpContents(nullptr);
-        RunUntilClosed(HelpWindow());
+        RunUntilClosed(FindWindowA(nullptr, "Mirvalen ヘルプ"));
     } else {
         return MainWindowScene(scene);
     }
