@@ -1,5 +1,6 @@
 #include "engine/exclusion_filter.h"
 
+#include "engine/long_path.h"
 #include "engine/stored_name.h"
 
 #include <windows.h>
@@ -15,11 +16,6 @@ std::string_view Trimmed(std::string_view text)
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
         text.remove_suffix(1);
     return text;
-}
-
-void FoldInPlace(wchar_t* text, std::size_t length)
-{
-    CharUpperBuffW(text, static_cast<DWORD>(length));
 }
 
 // Wildcard match of folded texts; a "*" that fails is retried one character
@@ -97,7 +93,7 @@ ExclusionFilter::ExclusionFilter(std::string_view list)
         }
         if (pattern.folded.empty())
             continue;
-        FoldInPlace(pattern.folded.data(), pattern.folded.size());
+        FoldCase(pattern.folded.data(), pattern.folded.size());
         m_patterns.push_back(std::move(pattern));
     }
 }
@@ -110,7 +106,7 @@ bool ExclusionFilter::Excludes(std::wstring_view name, bool folder) const
     wchar_t folded[MAX_PATH + 1];
     std::size_t length = std::min<std::size_t>(name.size(), MAX_PATH);
     name.copy(folded, length);
-    FoldInPlace(folded, length);
+    FoldCase(folded, length);
     std::wstring_view key(folded, length);
     for (const Pattern& pattern : m_patterns)
         if ((folder || !pattern.foldersOnly) && Matches(pattern.folded, key))

@@ -6,7 +6,7 @@
 
 namespace {
 
-// The folder's final path (links resolved where the system can), lower case,
+// The folder's final path (links resolved where the system can), case folded,
 // ending with "\"; the plain absolute path when the folder cannot be opened.
 std::wstring ResolvedFolder(const std::string& folderText)
 {
@@ -25,8 +25,7 @@ std::wstring ResolvedFolder(const std::string& folderText)
     }
     if (path.back() != L'\\')
         path += L'\\';
-    CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));
-    return path;
+    return CaseFolded(path);
 }
 
 bool StrictlyInside(const std::wstring& inner, const std::wstring& outer)

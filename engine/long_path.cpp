@@ -43,3 +43,8 @@ bool IsFolder(const std::wstring& path)
     DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+void FoldCase(wchar_t* text, std::size_t length)
+{
+    CharUpperBuffW(text, static_cast<DWORD>(length));
+}

@@ -5,6 +5,15 @@
 #include <string>
 #include <string_view>
 
+// Letter case taken out, as the file system compares names: two names that
+// fold alike name one file.
+void FoldCase(wchar_t* text, std::size_t length);
+inline std::wstring CaseFolded(std::wstring text)
+{
+    FoldCase(text.data(), text.size());
+    return text;
+}
+
 // True when the path names an existing folder.
 bool IsFolder(const std::wstring& path);
 

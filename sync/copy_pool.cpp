@@ -1,5 +1,7 @@
 #include "sync/copy_pool.h"
 
+#include "engine/long_path.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -8,12 +10,6 @@ namespace {
 // Enough to keep every worker busy while the list is walked, small enough
 // that a cancel leaves little undone.
 constexpr std::size_t kQueueLimit = 64;
-
-std::wstring Folded(std::wstring path)
-{
-    CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));
-    return path;
-}
 
 } // namespace
 
@@ -43,7 +39,7 @@ bool CopyPool::TryAdd(CopyTask& task)
         std::lock_guard lock(m_mutex);
         if (m_queue.size() >= kQueueLimit)
             return false;
-        m_queue.emplace_back(Folded(task.destination), std::move(task));
+        m_queue.emplace_back(CaseFolded(task.destination), std::move(task));
     }
     m_wake.notify_one();
     return true;
