@@ -21,8 +21,8 @@ bool ApplyFavorite(CompareOptions& options, bool keepDirection, std::string& err
             continue;
         options.inputs.base = WithTrailingBackslash(favorite.baseFolder);
         options.inputs.target = WithTrailingBackslash(favorite.targetFolder);
-        if (!keepDirection && favorite.direction >= Down && favorite.direction <= Both)
-            options.inputs.direction = static_cast<SyncDirection>(favorite.direction);
+        if (!keepDirection && favorite.HasDirection())
+            options.inputs.direction = favorite.Direction();
         return true;
     }
     error = "no favourite named \"" + options.favorite + "\" in " + file;

@@ -2,6 +2,8 @@
 // the order of the favourites list, and the operations the list's commands
 // perform on them. Entry i of the list is always record i of the table.
 #pragma once
+#include "engine/sync_direction.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -20,6 +22,10 @@ struct Favorite {
     std::string baseFolder;
     std::string targetFolder;
     int direction = 0;         // 0 base to target, 1 target to base, 2 both ways
+
+    // The stored direction, when it is one (a damaged file may hold any number).
+    bool HasDirection() const { return direction >= Down && direction <= Both; }
+    SyncDirection Direction() const { return static_cast<SyncDirection>(direction); }
 };
 
 struct FavoritesTable {

@@ -5,6 +5,7 @@
 #include "framework/message_map.h"
 #include "framework/window.h"
 #include "res/resource.h"
+#include "ui/fonts.h"
 
 #include <utility>
 
@@ -155,7 +156,7 @@ const char* const kHelpText =
     "読めなかったフォルダとコピーできなかったファイルは、標準エラーに 1 件 1 行（パス、タブ、理由）で出力します。\r\n"
     "ごみ箱のないドライブで古い版をごみ箱に移さずに置き換えたファイルも、同じ形で標準エラーに出力しますが、"
     "コピーはされているので終了コードには影響しません。"
-    "コマンドライン版は Mirvalen.ini を読まないので、除外パターンは --exclude で指定します。\r\n"
+    "コマンドライン版が Mirvalen.ini から読むのはお気に入りファイルの場所だけなので、除外パターンは --exclude で指定します。\r\n"
     "終了コード\r\n"
     "  0  完了（すべてのフォルダを読み、印の付いたファイルをすべてコピーした）\r\n"
     "  2  引数の誤り（サブフォルダを検索するときに一方のフォルダがもう一方の中にある場合も）\r\n"
@@ -214,8 +215,7 @@ bool CHelpWnd::Open(HWND owner)
 LRESULT CHelpWnd::OnCreate(WPARAM, LPARAM)
 {
     int dpi = WindowDpi(m_hWnd);
-    m_font.Reset(CreateFontA(-ScaleToDpi(kTextHeight, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "ＭＳ Ｐゴシック"));
+    m_font.Reset(CreateProgramFont(-ScaleToDpi(kTextHeight, dpi)));
     m_text = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", kHelpText,
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
                              0, 0, m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextId)), AppInstance(),

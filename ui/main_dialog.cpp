@@ -5,6 +5,7 @@
 #include "framework/dpi.h"
 #include "ui/about_dialog.h"
 #include "ui/colors.h"
+#include "ui/fonts.h"
 #include "ui/help.h"
 #include "ui/progress_window.h"
 
@@ -114,11 +115,8 @@ void CMirvalenDlg::InitDecorations()
 
     // 12 pixels at 96 DPI, as the panels and the label were drawn for.
     int height = ScaleToDpi(12, WindowDpi(m_hWnd));
-    auto font = [height](int weight) {
-        return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0, "ＭＳ Ｐゴシック");
-    };
-    m_normalFont.Reset(font(FW_NORMAL));
-    m_boldFont.Reset(font(FW_BOLD));
+    m_normalFont.Reset(CreateProgramFont(height, FW_NORMAL));
+    m_boldFont.Reset(CreateProgramFont(height, FW_BOLD));
     ::SendMessageA(m_favListLabel, WM_SETFONT, reinterpret_cast<WPARAM>(m_normalFont.Get()), TRUE);
     SetDirectionChecks(Both);
 }

@@ -27,7 +27,7 @@ public:
 
     static std::span<const MessageEntry<CMirvalenDlg>> MessageMap();
 
-    // The engine's view of the window (ui/engine_link.cpp).
+    // What the engine asks of the window through ui/engine_link.cpp (main_make_list.cpp).
     void PumpOneMessage();
     bool Cancelled() const { return m_cancel != 0; }
     void SetProgress(int percent);

@@ -107,8 +107,8 @@ void CMirvalenDlg::OnSelectFavorite()
     SetDlgItemText(IDC_FAV_NAME, favorite.name);
     SetDlgItemText(IDC_BASE_FOLDER, favorite.baseFolder);
     SetDlgItemText(IDC_TARGET_FOLDER, favorite.targetFolder);
-    if (favorite.direction >= Down && favorite.direction <= Both)
-        SetDirectionChecks(static_cast<SyncDirection>(favorite.direction));
+    if (favorite.HasDirection())
+        SetDirectionChecks(favorite.Direction());
 
     bool baseExists = CheckFolders(IDC_BASE_FOLDER);
     bool targetExists = CheckFolders(IDC_TARGET_FOLDER);
@@ -206,13 +206,9 @@ void CMirvalenDlg::OnDeleteFavorite()
         return;
     HWND list = Item(IDC_FAV_LIST);
     int s = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
-    if (s == LB_ERR)
+    if (s == LB_ERR || s >= m_favorites.count())
         return;
-    int length = static_cast<int>(::SendMessageA(list, LB_GETTEXTLEN, s, 0));
-    std::string name(length > 0 ? length + 1 : 1, '\0');
-    ::SendMessageA(list, LB_GETTEXT, s, reinterpret_cast<LPARAM>(name.data()));
-    name.resize(lstrlenA(name.c_str()));
-    if (AppMessageBox(DeleteConfirmationText(name), MB_OKCANCEL) == IDCANCEL)
+    if (AppMessageBox(DeleteConfirmationText(m_favorites.items[s].name), MB_OKCANCEL) == IDCANCEL)
         return;
     m_favorites.Delete(s);
     ::SendMessageA(list, LB_DELETESTRING, s, 0);

@@ -19,7 +19,6 @@ struct SummaryCell {
 // What colour a summary static asks for.
 enum class CellColor { Default, Header, Status, LightBlue, LightRed };
 
-// One column: header, status, then rows of a caption and a value.
 // Client-pixel positions of the run-time controls are designed for dialog base
 // units of 7 x 12 pixels; this scales them to the dialog's real base units, so
 // that they keep their place between the template's controls under any font.
@@ -46,6 +45,7 @@ inline constexpr int kTransferPanelLeft = 12;
 inline constexpr int kSecondPanelLeft = 180;
 inline constexpr int kThirdPanelLeft = 348;
 
+// One panel: a column of a header, a status, then a caption and a value per row.
 class SummaryPanel {
 public:
     void Create(HWND dialog, const BaseUnits& units, PanelKind kind, int x, HFONT normal, HFONT bold);
