@@ -57,14 +57,29 @@ UINT WithDefaultIcon(UINT type)
     }
 }
 
+namespace {
+HWND MessageBoxOwner(HWND owner)
+{
+    CWinApp* app = AfxGetApp();
+    return !owner && app && app->m_mainWnd ? app->m_mainWnd->m_hWnd : owner;
+}
+} // namespace
+
 int AppMessageBox(const std::string& text, UINT type, HWND owner)
 {
-    type = WithDefaultIcon(type);
     CWinApp* app = AfxGetApp();
-    if (!owner && app && app->m_mainWnd)
-        owner = app->m_mainWnd->m_hWnd;
     const char* title = app ? app->Title().c_str() : "";
-    return MessageBoxA(owner, text.c_str(), title, type);
+    return MessageBoxA(MessageBoxOwner(owner), text.c_str(), title, WithDefaultIcon(type));
+}
+
+int AppMessageBox(const std::wstring& text, UINT type, HWND owner)
+{
+    CWinApp* app = AfxGetApp();
+    std::string title = app ? app->Title() : std::string();
+    std::wstring wideTitle(title.size(), L'\0');
+    wideTitle.resize(MultiByteToWideChar(CP_ACP, 0, title.data(), static_cast<int>(title.size()), wideTitle.data(),
+                                         static_cast<int>(wideTitle.size())));
+    return MessageBoxW(MessageBoxOwner(owner), text.c_str(), wideTitle.c_str(), WithDefaultIcon(type));
 }
 
 std::string AppString(UINT id, std::initializer_list<int> numbers)

@@ -33,6 +33,8 @@ CWinApp* AfxGetApp();
 // A message box owned by the main window (or the given one) with the application's title.
 // Without an icon in type it gets the one its buttons call for (WithDefaultIcon).
 int AppMessageBox(const std::string& text, UINT type = MB_OK, HWND owner = nullptr);
+// The same for a text with characters the code page cannot write (file names).
+int AppMessageBox(const std::wstring& text, UINT type = MB_OK, HWND owner = nullptr);
 
 // The icon Windows programs show for these buttons when none was asked for, so
 // that a bare warning or question looks like one: an exclamation mark for OK

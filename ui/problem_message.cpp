@@ -35,9 +35,7 @@ void ShowProblems(HWND owner, const Problems& unread, const Problems& notCopied)
     if (message.empty())
         return;
     message += "\n\nすべての一覧をメモ帳で開きますか？";
-    CWinApp* app = AfxGetApp();
-    std::wstring title = WideFromStored(app ? app->Title() : std::string());
-    if (MessageBoxW(owner, WideFromStored(message).c_str(), title.c_str(), MB_YESNO | MB_ICONWARNING) != IDYES)
+    if (AppMessageBox(WideFromStored(message), MB_YESNO | MB_ICONWARNING, owner) != IDYES)
         return;
     std::wstring report = WriteReportFile(ProblemReportText(unread, notCopied));
     if (report.empty() || ShellExecuteW(owner, L"open", L"notepad.exe", (L"\"" + report + L"\"").c_str(), nullptr,
@@ -50,7 +48,5 @@ void ShowNoBinNotice(HWND owner, const Problems& noBin)
     std::string message = NoBinMessage(noBin);
     if (message.empty())
         return;
-    CWinApp* app = AfxGetApp();
-    std::wstring title = WideFromStored(app ? app->Title() : std::string());
-    MessageBoxW(owner, WideFromStored(message).c_str(), title.c_str(), MB_OK | MB_ICONINFORMATION);
+    AppMessageBox(WideFromStored(message), MB_OK | MB_ICONINFORMATION, owner);
 }
