@@ -17,6 +17,8 @@ using Problems = std::vector<Problem>;
 
 // The outcome of one operation that may fail, the one way the lower layers
 // report a failure: nothing when it succeeded, else what failed and why.
+// Input that is refused before anything is done (a pattern, a favourite's
+// texts, command-line arguments) is answered with the refusal's text instead.
 using Failure = std::optional<Problem>;
 
 // A problem as a message box shows it: the reason, then the path on its own line.

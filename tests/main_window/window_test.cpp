@@ -109,6 +109,27 @@ TEST_F(MainWindowTest, EnterDoesNothingWhileEscapeTheExitCommandAndTheCloseBoxEn
     }
 }
 
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenIsNamedAtCloseAndTheUserMayStay)
+{
+    const std::string gone = m_tree.Path("gone\\Mirvalen.ini");
+    Run([&] {
+        m_app.m_profileName = gone;  // its folder went while the window was open
+        {
+            gui::DialogAnswerer stay("Mirvalen", IDCANCEL, Dialog());
+            SendMessageA(Dialog(), WM_CLOSE, 0, 0);
+            ASSERT_TRUE(stay.Answered());
+            EXPECT_NE(std::string::npos, stay.MessageText().find("設定ファイルを保存できませんでした")) << stay.MessageText();
+            EXPECT_NE(std::string::npos, stay.MessageText().find(gone)) << stay.MessageText();
+        }
+        EXPECT_TRUE(IsWindow(Dialog()));
+        gui::DialogAnswerer leave("Mirvalen", IDOK, Dialog());
+        SendMessageA(Dialog(), WM_CLOSE, 0, 0);
+        EXPECT_TRUE(leave.Answered());
+    });
+    EXPECT_TRUE(ClosedBySteps());
+    EXPECT_TRUE(m_tree.Exists("favorites.bdt")) << "the favourites are saved all the same";
+}
+
 TEST_F(MainWindowTest, SettingsAreReadAtStartWrittenAtCloseAndCopiedBesideTheFavourites)
 {
     EXPECT_EQ(GetModuleFolder() + "Mirvalen.ini", SettingsFile::OfProgram().Path());  // the program's own lies beside it
