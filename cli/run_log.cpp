@@ -2,8 +2,9 @@
 
 #include "cli/report.h"
 #include "engine/stored_name.h"
+#include "engine/time_text.h"
 
-#include <cstdio>
+#include <array>
 
 RunLog::~RunLog()
 {
@@ -19,12 +20,12 @@ bool RunLog::Open(const std::string& path, std::string& error)
         error = SystemMessage(GetLastError());
         return false;
     }
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    char stamp[40];
-    std::snprintf(stamp, sizeof stamp, "%04d/%02d/%02d %02d:%02d:%02d", now.wYear, now.wMonth, now.wDay, now.wHour,
-                  now.wMinute, now.wSecond);
-    std::string start = std::string("== ") + stamp + "\n";
+    // The time as the list writes times.
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    std::array<char, kTimeTextLength + 1> stamp;
+    LocalTimeFormatter().Format(now, stamp);
+    std::string start = std::string("== ") + stamp.data() + "\n";
     DWORD written = 0;
     std::string command = Utf8FromWide(GetCommandLineW()) + "\n";
     std::string utf8 = Utf8FromWide(WideFromStored(start)) + command;

@@ -39,6 +39,7 @@ void ResultList::InitColumns()
     int timeWidth = static_cast<int>(
         SendMessageA(m_list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("0000/00/00 00:00:00")));
     int dpi = WindowDpi(m_list);  // the widths were chosen at 96 DPI
+    const int kCellMargins = 14;  // a cell's text margins on both sides, at 96 DPI
     int index = 0;
     for (const Column& c : kColumns) {
         LVCOLUMNA column{};
@@ -46,7 +47,7 @@ void ResultList::InitColumns()
         column.fmt = c.format;
         bool timeColumn = index == kBaseTimeColumn || index == kTargetTimeColumn;
         int width = ScaleToDpi(c.width, dpi);
-        column.cx = timeColumn ? std::max(width, timeWidth + ScaleToDpi(14, dpi)) : width;
+        column.cx = timeColumn ? std::max(width, timeWidth + ScaleToDpi(kCellMargins, dpi)) : width;
         column.pszText = const_cast<char*>(c.title);
         column.iSubItem = index;
         SendMessageA(m_list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
