@@ -1,4 +1,5 @@
 #include "app/mirvalen_app.h"
+#include "engine/scan_worker.h"
 
 #include <windows.h>
 
@@ -6,5 +7,9 @@ static CMirvalenApp theApp;
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    int exitCode = 0;
+    if (RunScanWorkerIfAsked(exitCode))
+        return exitCode;
+    SetScanWorkerProgram(RunningProgramFile());
     return RunApplication();
 }

@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 
+#include "engine/scan_worker.h"
 #include "engine/stored_name.h"
 
 #include <windows.h>
@@ -76,6 +77,10 @@ bool ReadArguments(Arguments& args)
 
 int main()
 {
+    int workerExit = 0;
+    if (RunScanWorkerIfAsked(workerExit))
+        return workerExit;
+    SetScanWorkerProgram(RunningProgramFile());
     // Under Wine a redirected stdout may count as a character device and go
     // unbuffered, a system call per character: buffer it fully.
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);

@@ -182,8 +182,6 @@ ScanResult Arrange(std::vector<Found>& parts, const ScanLayout& layout)
               [](const Problem& a, const Problem& b) { return a.path < b.path; });
 
     ScanResult result;
-    result.rootFileCount = static_cast<int>(all.rootFiles.size());
-    result.subfolderFileCount = static_cast<int>(all.subfolderFiles.size());
     result.problems = std::move(all.problems);
     if (layout.subFolder) {
         result.entries = std::move(all.rootFiles);

@@ -18,8 +18,6 @@ struct ScanLayout {
 
 struct ScanResult {
     std::vector<FileEntry> entries;
-    int rootFileCount = 0;      // files directly in the folder
-    int subfolderFileCount = 0; // files in its subfolders (walked even when left out)
     Problems problems;          // folders that could not be listed, links that loop
 };
 

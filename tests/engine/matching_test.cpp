@@ -4,6 +4,8 @@
 #include "engine/make_list.h"
 #include "engine/matching.h"
 #include "engine/pair_decision.h"
+#include "engine/scan_worker.h"
+#include "engine/stored_name.h"
 #include "tests/engine/engine_fixture.h"
 
 #include <cstring>
@@ -176,26 +178,52 @@ TEST_F(Matching, TheTwoWayListTakesEachPairOnceAndFollowsTheLayoutOptions)
 
 using MakeList = EngineFixture;
 
-TEST_F(MakeList, ScansWithThreadsGiveTheTablesOfOneThreadInEveryLayout)
+// Every field a scan gives an entry, for comparing the tables of two scans.
+std::vector<std::string> Fields(std::span<const FileEntry> entries)
+{
+    std::vector<std::string> fields;
+    for (const FileEntry& e : entries)
+        fields.push_back(e.relativePath + "|" + std::to_string(e.size) + "|" + e.TimeText() + "|"
+                         + (e.isRoot ? "root" : "sub"));
+    return fields;
+}
+
+// The command-line tool, which answers as a scan worker as the window's program does.
+std::wstring CliWorker()
+{
+    const std::wstring cli = CliWorker();
+    return cli;
+}
+
+// The target tree goes to a worker process; a worker that cannot start leaves
+// the scan to this process. Either way the tables are those of one thread.
+TEST_F(MakeList, ScansWithThreadsOrAWorkerProcessGiveTheTablesOfOneThreadInEveryLayout)
 {
     for (int i = 0; i < 120; ++i) {
         std::string name = (i % 3 ? "sub" + std::to_string(i % 7) + "\\" : std::string()) + "f" + std::to_string(i);
         base.Write(name + ".txt", "b", t0);
         if (i % 4)
-            target.Write(name + (i % 5 ? ".txt" : ".TXT"), "t", later);
+            target.Write(name + (i % 5 ? ".txt" : ".TXT"), std::string(i, 't'), later);
     }
     base.Write("表\\x.txt", "x", t0);
+    target.Write(StoredFromWide(L"한글\\\U0001F600.txt"), "x", t0);
+    target.Write("skip\\x.tmp", "x", t0);
+    inputs.exclude = "*.tmp";
+    const std::wstring cli = CliWorker();
     for (int layout = 0; layout < 3; ++layout) {
-        ScanLayout one;
-        one.subFolder = inputs.subFolder = layout == 1;
-        one.rootFile = inputs.rootFile = layout == 2;
+        ScanLayout one{layout == 1, layout == 2, ExclusionFilter(inputs.exclude)};
+        inputs.subFolder = one.subFolder;
+        inputs.rootFile = one.rootFile;
         ScanResult oneBase = ScanOne(inputs.base, one, host);
         ScanResult oneTarget = ScanOne(inputs.target, one, host);
-        comparison.ScanBoth(inputs, host, 4);
-        EXPECT_EQ(Paths(oneBase.entries), Paths(comparison.BaseEntries())) << layout;
-        EXPECT_EQ(Paths(oneTarget.entries), Paths(comparison.TargetEntries())) << layout;
-        for (std::size_t i = 0; i < oneBase.entries.size(); ++i)
-            EXPECT_STREQ(oneBase.entries[i].TimeText(), comparison.BaseEntries()[i].TimeText());
+        for (const std::wstring& worker : {std::wstring(), cli, std::wstring(L"C:\\nowhere\\none.exe")}) {
+            SetScanWorkerProgram(worker);
+            comparison.ScanBoth(inputs, host, 4);
+            SetScanWorkerProgram(L"");
+            EXPECT_EQ(Fields(oneBase.entries), Fields(comparison.BaseEntries())) << layout;
+            EXPECT_EQ(Fields(oneTarget.entries), Fields(comparison.TargetEntries())) << layout << " " << worker.size();
+            EXPECT_TRUE(comparison.ReadProblems().empty());
+        }
     }
 }
 
@@ -206,11 +234,17 @@ TEST_F(MakeList, ACloseRequestDuringTheScansStopsTheThreadsAndTheCommand)
         target.Write("d" + std::to_string(i % 40) + "\\f" + std::to_string(i) + ".txt", "a", t0);
     }
     // The request is there while the threads scan: they stop at their next
-    // folder and are joined before the command ends, with no rows shown.
-    host.cancelAfterProgress = 0;
-    EXPECT_FALSE(RunListSteps(comparison, inputs, host));
-    EXPECT_EQ((Names{"progress"}), host.steps);
-    EXPECT_LT(comparison.BaseCount() + comparison.TargetCount(), 800);
+    // folder and are joined (a worker process is ended) before the command
+    // ends, with no rows shown.
+    for (const std::wstring& worker : {std::wstring(), CliWorker()}) {
+        SetScanWorkerProgram(worker);
+        host.steps.clear();
+        host.cancelAfterProgress = 0;
+        EXPECT_FALSE(RunListSteps(comparison, inputs, host));
+        EXPECT_EQ((Names{"progress"}), host.steps);
+        EXPECT_LT(comparison.BaseCount() + comparison.TargetCount(), 800);
+    }
+    SetScanWorkerProgram(L"");
     host.cancelAfterProgress = -1;
     EXPECT_TRUE(RunListSteps(comparison, inputs, host));
     EXPECT_EQ(400, comparison.BothCount());
