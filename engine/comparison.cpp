@@ -19,23 +19,10 @@ void Comparison::Clear()
     m_both = {};
 }
 
-// The target tree goes to a worker process when one can be started; should it
-// fail, the tree is scanned here after all.
 void Comparison::ScanBoth(const ComparisonInputs& inputs, EngineHost& host, int threads)
 {
-    std::string base = inputs.BaseFolder(), target = inputs.TargetFolder();
-    ScanLayout layout = LayoutOf(inputs);
-    ScanWorkerProcess worker;
-    ScanRequest request{target, inputs.SubFolder(), inputs.RootFile(), inputs.ExcludePatterns(), threads};
-    if (base.empty() || target.empty() || !worker.Start(request)) {
-        ScanFolders(base, target, layout, threads, host, m_base, m_target);
-        return;
-    }
-    ScanResult none;
-    ScanFolders(base, "", layout, threads, host, m_base, none);
-    if (host.Cancelled() || worker.Finish(host, m_target))
-        return;
-    ScanFolders("", target, layout, threads, host, none, m_target);
+    ScanRequest target{inputs.TargetFolder(), inputs.SubFolder(), inputs.RootFile(), inputs.ExcludePatterns(), threads};
+    ScanTrees(inputs.BaseFolder(), target, LayoutOf(inputs), host, m_base, m_target);
 }
 
 void Comparison::MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host)

@@ -11,6 +11,7 @@
 namespace {
 
 std::wstring g_program;
+DWORD g_startAfterMs = kScanWorkerDelayMs;
 
 // The table travels as length-prefixed fields, little-endian, between two
 // marks that tell a whole answer from a cut one.
@@ -196,11 +197,58 @@ void Close(HANDLE& handle)
     handle = nullptr;
 }
 
+// The host of the base scan, which starts the worker once the scan has lasted
+// long enough; everything else is the caller's host.
+class StartingWorker : public EngineHost {
+public:
+    StartingWorker(EngineHost& host, ScanWorkerProcess& worker, const ScanRequest& request)
+        : m_host(host), m_worker(worker), m_request(request), m_start(GetTickCount())
+    {
+    }
+    void PumpOneMessage() override { m_host.PumpOneMessage(); }
+    bool Cancelled() const override { return m_host.Cancelled(); }
+    void ReportConversionFailure() override { m_host.ReportConversionFailure(); }
+    void SetProgress(int percent) override { m_host.SetProgress(percent); }
+    void WaitFor(HANDLE handle) override
+    {
+        if (!m_tried && GetTickCount() - m_start >= g_startAfterMs) {
+            m_tried = true;
+            m_started = m_worker.Start(m_request);
+        }
+        m_host.WaitFor(handle);
+    }
+    bool Started() const { return m_started; }
+
+private:
+    EngineHost& m_host;
+    ScanWorkerProcess& m_worker;
+    const ScanRequest& m_request;
+    DWORD m_start;
+    bool m_tried = false, m_started = false;
+};
+
 } // namespace
 
-void SetScanWorkerProgram(const std::wstring& program)
+void ScanTrees(const std::string& baseText, const ScanRequest& target, const ScanLayout& layout, EngineHost& host,
+               ScanResult& base, ScanResult& targetResult)
+{
+    if (baseText.empty() || target.folderText.empty() || g_program.empty()) {
+        ScanFolders(baseText, target.folderText, layout, target.threads, host, base, targetResult);
+        return;
+    }
+    ScanWorkerProcess worker;
+    StartingWorker baseHost(host, worker, target);
+    ScanResult none;
+    ScanFolders(baseText, "", layout, target.threads, baseHost, base, none);
+    if (host.Cancelled() || (baseHost.Started() && worker.Finish(host, targetResult)))
+        return;
+    ScanFolders("", target.folderText, layout, target.threads, host, none, targetResult);
+}
+
+void SetScanWorkerProgram(const std::wstring& program, DWORD startAfterMs)
 {
     g_program = program;
+    g_startAfterMs = startAfterMs;
 }
 
 std::wstring RunningProgramFile()
@@ -247,9 +295,10 @@ bool ScanWorkerProcess::Start(const ScanRequest& request)
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = inputRead;
     startup.hStdOutput = outputWrite;
+    // No console of its own: a console program would get one made for nothing.
     std::wstring commandLine = L"\"" + g_program + L"\" " + kScanWorkerSwitch;
     PROCESS_INFORMATION started{};
-    bool ok = CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+    bool ok = CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
                              nullptr, nullptr, &startup, &started);
     Close(inputRead);
     Close(outputWrite);

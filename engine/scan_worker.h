@@ -16,9 +16,14 @@
 // The switch that makes a program a scan worker.
 inline constexpr wchar_t kScanWorkerSwitch[] = L"--scan-worker";
 
+// A process start costs about a tenth of a second under Wine: a base scanned
+// within this time marks a pair that is done sooner without a worker.
+inline constexpr DWORD kScanWorkerDelayMs = 150;
+
 // The program that scans a tree for this one: the running program's own file,
-// whose entry point calls RunScanWorkerIfAsked. None: every tree is scanned here.
-void SetScanWorkerProgram(const std::wstring& program);
+// whose entry point calls RunScanWorkerIfAsked. None: every tree is scanned
+// here. The worker starts once the base scan has lasted startAfterMs.
+void SetScanWorkerProgram(const std::wstring& program, DWORD startAfterMs = kScanWorkerDelayMs);
 // The running program's own file, at any length.
 std::wstring RunningProgramFile();
 
@@ -35,6 +40,13 @@ struct ScanRequest {
     std::string excludePatterns;
     int threads = 1;
 };
+
+// Scans both trees: the base here; the target in a worker process once the
+// base has taken long enough for one to pay (a small pair is done before a
+// process would have started), else here afterwards. The tables are those of
+// ScanFolders either way.
+void ScanTrees(const std::string& baseText, const ScanRequest& target, const ScanLayout& layout, EngineHost& host,
+               ScanResult& base, ScanResult& targetResult);
 
 class ScanWorkerProcess {
 public:

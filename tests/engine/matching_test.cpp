@@ -191,7 +191,8 @@ std::vector<std::string> Fields(std::span<const FileEntry> entries)
 // The command-line tool, which answers as a scan worker as the window's program does.
 std::wstring CliWorker()
 {
-    const std::wstring cli = CliWorker();
+    std::wstring cli = L"Z:" + WideFromStored(MIRVALEN_CLI_EXE);
+    std::replace(cli.begin(), cli.end(), L'/', L'\\');
     return cli;
 }
 
@@ -217,7 +218,7 @@ TEST_F(MakeList, ScansWithThreadsOrAWorkerProcessGiveTheTablesOfOneThreadInEvery
         ScanResult oneBase = ScanOne(inputs.base, one, host);
         ScanResult oneTarget = ScanOne(inputs.target, one, host);
         for (const std::wstring& worker : {std::wstring(), cli, std::wstring(L"C:\\nowhere\\none.exe")}) {
-            SetScanWorkerProgram(worker);
+            SetScanWorkerProgram(worker, 0);  // these trees are scanned sooner than a worker starts
             comparison.ScanBoth(inputs, host, 4);
             SetScanWorkerProgram(L"");
             EXPECT_EQ(Fields(oneBase.entries), Fields(comparison.BaseEntries())) << layout;
@@ -237,7 +238,7 @@ TEST_F(MakeList, ACloseRequestDuringTheScansStopsTheThreadsAndTheCommand)
     // folder and are joined (a worker process is ended) before the command
     // ends, with no rows shown.
     for (const std::wstring& worker : {std::wstring(), CliWorker()}) {
-        SetScanWorkerProgram(worker);
+        SetScanWorkerProgram(worker, 0);
         host.steps.clear();
         host.cancelAfterProgress = 0;
         EXPECT_FALSE(RunListSteps(comparison, inputs, host));
