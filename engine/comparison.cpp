@@ -3,15 +3,6 @@
 #include "engine/matching.h"
 #include "engine/scan_worker.h"
 
-namespace {
-
-ScanLayout LayoutOf(const ComparisonInputs& inputs)
-{
-    return {inputs.SubFolder(), inputs.RootFile(), ExclusionFilter(inputs.ExcludePatterns())};
-}
-
-} // namespace
-
 void Comparison::Clear()
 {
     m_base = {};
@@ -22,7 +13,7 @@ void Comparison::Clear()
 void Comparison::ScanBoth(const ComparisonInputs& inputs, EngineHost& host, int threads)
 {
     ScanRequest target{inputs.TargetFolder(), inputs.SubFolder(), inputs.RootFile(), inputs.ExcludePatterns(), threads};
-    ScanTrees(inputs.BaseFolder(), target, LayoutOf(inputs), host, m_base, m_target);
+    ScanTrees(inputs.BaseFolder(), target, host, m_base, m_target);
 }
 
 void Comparison::MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host)

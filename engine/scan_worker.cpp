@@ -183,10 +183,9 @@ int ServeScan()
     ScanRequest request;
     if (!ParseRequest(ReadToEnd(GetStdHandle(STD_INPUT_HANDLE)), request))
         return 2;
-    ScanLayout layout{request.subFolder, request.rootFile, ExclusionFilter(request.excludePatterns)};
     WorkerHost host;
     ScanResult result, none;
-    ScanFolders(request.folderText, "", layout, request.threads, host, result, none);
+    ScanFolders(request.folderText, "", request.Layout(), request.threads, host, result, none);
     return WriteAll(GetStdHandle(STD_OUTPUT_HANDLE), TableBytes(result)) ? 0 : 1;
 }
 
@@ -229,9 +228,10 @@ private:
 
 } // namespace
 
-void ScanTrees(const std::string& baseText, const ScanRequest& target, const ScanLayout& layout, EngineHost& host,
-               ScanResult& base, ScanResult& targetResult)
+void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHost& host, ScanResult& base,
+               ScanResult& targetResult)
 {
+    const ScanLayout layout = target.Layout();
     if (baseText.empty() || target.folderText.empty() || g_program.empty()) {
         ScanFolders(baseText, target.folderText, layout, target.threads, host, base, targetResult);
         return;

@@ -39,14 +39,17 @@ struct ScanRequest {
     int rootFile = 0;
     std::string excludePatterns;
     int threads = 1;
+
+    // The layout both trees are scanned in.
+    ScanLayout Layout() const { return {subFolder, rootFile, ExclusionFilter(excludePatterns)}; }
 };
 
 // Scans both trees: the base here; the target in a worker process once the
 // base has taken long enough for one to pay (a small pair is done before a
 // process would have started), else here afterwards. The tables are those of
 // ScanFolders either way.
-void ScanTrees(const std::string& baseText, const ScanRequest& target, const ScanLayout& layout, EngineHost& host,
-               ScanResult& base, ScanResult& targetResult);
+void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHost& host, ScanResult& base,
+               ScanResult& targetResult);
 
 class ScanWorkerProcess {
 public:
