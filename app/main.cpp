@@ -1,5 +1,5 @@
 #include "app/mirvalen_app.h"
-#include "engine/scan_worker.h"
+#include "sync/worker_entry.h"
 
 #include <windows.h>
 
@@ -8,8 +8,7 @@ static CMirvalenApp theApp;
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     int exitCode = 0;
-    if (RunScanWorkerIfAsked(exitCode))
+    if (RunWorkerIfAsked(exitCode))
         return exitCode;
-    SetScanWorkerProgram(RunningProgramFile());
     return RunApplication();
 }

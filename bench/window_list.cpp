@@ -3,7 +3,7 @@
 // "リスト作成" until the list has painted its first page (the one-second pause
 // with 100% aside, which the benchmark turns off).
 //   mirvalen-window-bench BASE TARGET
-#include "engine/scan_worker.h"
+#include "sync/worker_entry.h"
 #include "framework/app.h"
 #include "res/resource.h"
 #include "ui/main_dialog.h"
@@ -35,11 +35,10 @@ SIZE_T PeakPrivateBytes()
 
 int main(int argc, char** argv)
 {
-    // A scan worker as the program has one: itself, run with the switch.
+    // Workers as the program has them: itself, run with a switch.
     int workerExit = 0;
-    if (RunScanWorkerIfAsked(workerExit))
+    if (RunWorkerIfAsked(workerExit))
         return workerExit;
-    SetScanWorkerProgram(RunningProgramFile());
     if (argc != 3) {
         std::fprintf(stderr, "usage: mirvalen-window-bench BASE TARGET\n");
         return 2;

@@ -4,8 +4,8 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 
-#include "engine/scan_worker.h"
 #include "engine/stored_name.h"
+#include "sync/worker_entry.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -78,9 +78,8 @@ bool ReadArguments(Arguments& args)
 int main()
 {
     int workerExit = 0;
-    if (RunScanWorkerIfAsked(workerExit))
+    if (RunWorkerIfAsked(workerExit))
         return workerExit;
-    SetScanWorkerProgram(RunningProgramFile());
     // Under Wine a redirected stdout may count as a character device and go
     // unbuffered, a system call per character: buffer it fully.
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);

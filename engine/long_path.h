@@ -14,6 +14,12 @@ inline std::wstring CaseFolded(std::wstring text)
     return text;
 }
 
+// The folder a file's long path is in, without the final "\".
+inline std::wstring FolderOfFile(const std::wstring& path)
+{
+    return path.substr(0, path.rfind(L'\\'));
+}
+
 // True when the path names an existing folder.
 bool IsFolder(const std::wstring& path);
 

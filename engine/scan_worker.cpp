@@ -1,89 +1,15 @@
 #include "engine/scan_worker.h"
 
+#include "engine/wire.h"
 #include "engine/worker.h"
 
-#include <shellapi.h>
-
-#include <algorithm>
-#include <cstring>
-#include <cwchar>
 
 namespace {
-
-std::wstring g_program;
-DWORD g_startAfterMs = kScanWorkerDelayMs;
 
 // The table travels as length-prefixed fields, little-endian, between two
 // marks that tell a whole answer from a cut one.
 const char kBegin[] = "MVS1", kEnd[] = "END1";
 constexpr std::size_t kMarkLength = 4;
-
-class Writer {
-public:
-    void Raw(const void* data, std::size_t size) { m_out.append(static_cast<const char*>(data), size); }
-    void U32(std::uint32_t value) { Raw(&value, sizeof value); }
-    void U64(std::uint64_t value) { Raw(&value, sizeof value); }
-    void Text(const std::string& text)
-    {
-        U32(static_cast<std::uint32_t>(text.size()));
-        Raw(text.data(), text.size());
-    }
-    const std::string& Bytes() const { return m_out; }
-
-private:
-    std::string m_out;
-};
-
-// Reads what a Writer wrote; any field that runs past the end fails the whole.
-class Reader {
-public:
-    explicit Reader(const std::string& in) : m_in(in) {}
-    bool Raw(void* data, std::size_t size)
-    {
-        if (!m_ok || m_in.size() - m_at < size) {
-            m_ok = false;
-            return false;
-        }
-        std::memcpy(data, m_in.data() + m_at, size);
-        m_at += size;
-        return true;
-    }
-    std::uint32_t U32()
-    {
-        std::uint32_t value = 0;
-        Raw(&value, sizeof value);
-        return value;
-    }
-    std::uint64_t U64()
-    {
-        std::uint64_t value = 0;
-        Raw(&value, sizeof value);
-        return value;
-    }
-    std::string Text()
-    {
-        std::uint32_t size = U32();
-        if (!m_ok || m_in.size() - m_at < size) {
-            m_ok = false;
-            return {};
-        }
-        std::string text = m_in.substr(m_at, size);
-        m_at += size;
-        return text;
-    }
-    bool Mark(const char* mark)
-    {
-        char read[kMarkLength] = {};
-        return Raw(read, kMarkLength) && std::memcmp(read, mark, kMarkLength) == 0;
-    }
-    bool Ok() const { return m_ok; }
-    bool AtEnd() const { return m_at == m_in.size(); }
-
-private:
-    const std::string& m_in;
-    std::size_t m_at = 0;
-    bool m_ok = true;
-};
 
 std::string RequestBytes(const ScanRequest& request)
 {
@@ -130,7 +56,7 @@ std::string TableBytes(const ScanResult& result)
 bool ParseTable(const std::string& bytes, ScanResult& result)
 {
     Reader r(bytes);
-    if (!r.Mark(kBegin))
+    if (!r.Mark(kBegin, kMarkLength))
         return false;
     ScanResult read;
     std::uint32_t entries = r.U32();
@@ -150,50 +76,10 @@ bool ParseTable(const std::string& bytes, ScanResult& result)
         std::string path = r.Text();
         read.problems.push_back({path, r.Text()});
     }
-    if (!r.Mark(kEnd) || !r.AtEnd())
+    if (!r.Mark(kEnd, kMarkLength) || !r.AtEnd())
         return false;
     result = std::move(read);
     return true;
-}
-
-std::string ReadToEnd(HANDLE handle)
-{
-    std::string data;
-    char buffer[1 << 16];
-    DWORD got = 0;
-    while (ReadFile(handle, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        data.append(buffer, got);
-    return data;
-}
-
-bool WriteAll(HANDLE handle, const std::string& data)
-{
-    for (std::size_t at = 0; at < data.size();) {
-        DWORD wrote = 0;
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - at, 1 << 20));
-        if (!WriteFile(handle, data.data() + at, chunk, &wrote, nullptr) || wrote == 0)
-            return false;
-        at += wrote;
-    }
-    return true;
-}
-
-int ServeScan()
-{
-    ScanRequest request;
-    if (!ParseRequest(ReadToEnd(GetStdHandle(STD_INPUT_HANDLE)), request))
-        return 2;
-    WorkerHost host;
-    ScanResult result, none;
-    ScanFolders(request.folderText, "", request.Layout(), request.threads, host, result, none);
-    return WriteAll(GetStdHandle(STD_OUTPUT_HANDLE), TableBytes(result)) ? 0 : 1;
-}
-
-void Close(HANDLE& handle)
-{
-    if (handle)
-        CloseHandle(handle);
-    handle = nullptr;
 }
 
 // The host of the base scan, which starts the worker once the scan has lasted
@@ -210,7 +96,7 @@ public:
     void SetProgress(int percent) override { m_host.SetProgress(percent); }
     void WaitFor(HANDLE handle) override
     {
-        if (!m_tried && GetTickCount() - m_start >= g_startAfterMs) {
+        if (!m_tried && GetTickCount() - m_start >= WorkerStartAfterMs()) {
             m_tried = true;
             m_started = m_worker.Start(m_request);
         }
@@ -228,11 +114,22 @@ private:
 
 } // namespace
 
+int ServeScan()
+{
+    ScanRequest request;
+    if (!ParseRequest(ReadToEnd(GetStdHandle(STD_INPUT_HANDLE)), request))
+        return 2;
+    WorkerHost host;
+    ScanResult result, none;
+    ScanFolders(request.folderText, "", request.Layout(), request.threads, host, result, none);
+    return WriteAll(GetStdHandle(STD_OUTPUT_HANDLE), TableBytes(result)) ? 0 : 1;
+}
+
 void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHost& host, ScanResult& base,
                ScanResult& targetResult)
 {
     const ScanLayout layout = target.Layout();
-    if (baseText.empty() || target.folderText.empty() || g_program.empty()) {
+    if (baseText.empty() || target.folderText.empty() || WorkerProgram().empty()) {
         ScanFolders(baseText, target.folderText, layout, target.threads, host, base, targetResult);
         return;
     }
@@ -245,75 +142,15 @@ void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHos
     ScanFolders("", target.folderText, layout, target.threads, host, none, targetResult);
 }
 
-void SetScanWorkerProgram(const std::wstring& program, DWORD startAfterMs)
-{
-    g_program = program;
-    g_startAfterMs = startAfterMs;
-}
-
-std::wstring RunningProgramFile()
-{
-    for (DWORD size = MAX_PATH;; size *= 2) {
-        std::wstring path(size, L'\0');
-        DWORD length = GetModuleFileNameW(nullptr, path.data(), size);
-        if (length < size) {
-            path.resize(length);
-            return path;
-        }
-    }
-}
-
-bool RunScanWorkerIfAsked(int& exitCode)
-{
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-    bool asked = arguments && count == 2 && std::wcscmp(arguments[1], kScanWorkerSwitch) == 0;
-    LocalFree(arguments);
-    if (asked)
-        exitCode = ServeScan();
-    return asked;
-}
-
 bool ScanWorkerProcess::Start(const ScanRequest& request)
 {
-    if (g_program.empty())
+    if (!m_child.Start(kScanWorkerSwitch))
         return false;
-    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    HANDLE inputRead = nullptr, inputWrite = nullptr, outputWrite = nullptr;
-    if (!CreatePipe(&inputRead, &inputWrite, &inherited, 0))
-        return false;
-    if (!CreatePipe(&m_output, &outputWrite, &inherited, 1 << 16)) {
-        Close(inputRead);
-        Close(inputWrite);
-        return false;
-    }
-    // Only the worker's own ends go to the worker.
-    SetHandleInformation(inputWrite, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(m_output, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = inputRead;
-    startup.hStdOutput = outputWrite;
-    // No console of its own: a console program would get one made for nothing.
-    std::wstring commandLine = L"\"" + g_program + L"\" " + kScanWorkerSwitch;
-    PROCESS_INFORMATION started{};
-    bool ok = CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
-                             nullptr, nullptr, &startup, &started);
-    Close(inputRead);
-    Close(outputWrite);
-    if (!ok) {
-        Close(inputWrite);
-        Close(m_output);
-        return false;
-    }
-    CloseHandle(started.hThread);
-    m_process = started.hProcess;
-    bool sent = WriteAll(inputWrite, RequestBytes(request));
-    Close(inputWrite);
+    bool sent = WriteAll(m_child.Input(), RequestBytes(request));
+    m_child.CloseInput();
     m_readDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     m_reader = std::thread([this] {
-        m_data = ReadToEnd(m_output);
+        m_data = ReadToEnd(m_child.Output());
         SetEvent(m_readDone);
     });
     if (!sent)
@@ -323,7 +160,7 @@ bool ScanWorkerProcess::Start(const ScanRequest& request)
 
 bool ScanWorkerProcess::Finish(EngineHost& host, ScanResult& result)
 {
-    if (!m_process)
+    if (!m_child.Running())
         return false;
     while (WaitForSingleObject(m_readDone, 0) != WAIT_OBJECT_0) {
         if (host.Cancelled()) {
@@ -334,9 +171,7 @@ bool ScanWorkerProcess::Finish(EngineHost& host, ScanResult& result)
     }
     m_reader.join();
     // The worker ends as soon as it has written its table.
-    DWORD exitCode = 1;
-    bool ended = WaitForSingleObject(m_process, 5000) == WAIT_OBJECT_0 && GetExitCodeProcess(m_process, &exitCode);
-    bool ok = ended && exitCode == 0 && ParseTable(m_data, result);
+    bool ok = m_child.EndedWell(5000) && ParseTable(m_data, result);
     m_data.clear();
     Stop();
     return ok;
@@ -345,13 +180,13 @@ bool ScanWorkerProcess::Finish(EngineHost& host, ScanResult& result)
 // Ends a worker still running; its output then ends too, and the reader with it.
 void ScanWorkerProcess::Stop()
 {
-    if (m_process && WaitForSingleObject(m_process, 0) != WAIT_OBJECT_0)
-        TerminateProcess(m_process, 1);
+    m_child.Terminate();
     if (m_reader.joinable())
         m_reader.join();
-    Close(m_process);
-    Close(m_output);
-    Close(m_readDone);
+    m_child.Stop();
+    if (m_readDone)
+        CloseHandle(m_readDone);
+    m_readDone = nullptr;
 }
 
 ScanWorkerProcess::~ScanWorkerProcess()

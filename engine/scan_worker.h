@@ -5,6 +5,7 @@
 // On Windows it costs one process start. Whatever goes wrong with the worker,
 // the tree is scanned here instead, so the tables never depend on it.
 #pragma once
+#include "engine/child_process.h"
 #include "engine/engine_host.h"
 #include "engine/folder_scanner.h"
 
@@ -16,21 +17,9 @@
 // The switch that makes a program a scan worker.
 inline constexpr wchar_t kScanWorkerSwitch[] = L"--scan-worker";
 
-// A process start costs about a tenth of a second under Wine: a base scanned
-// within this time marks a pair that is done sooner without a worker.
-inline constexpr DWORD kScanWorkerDelayMs = 150;
-
-// The program that scans a tree for this one: the running program's own file,
-// whose entry point calls RunScanWorkerIfAsked. None: every tree is scanned
-// here. The worker starts once the base scan has lasted startAfterMs.
-void SetScanWorkerProgram(const std::wstring& program, DWORD startAfterMs = kScanWorkerDelayMs);
-// The running program's own file, at any length.
-std::wstring RunningProgramFile();
-
-// For a program's entry point: when its command line asks for a scan worker,
-// reads the request from standard input, writes the table to standard output
-// and returns true with the exit code.
-bool RunScanWorkerIfAsked(int& exitCode);
+// The worker's side: reads the request from standard input, writes the table
+// to standard output and returns the exit code.
+int ServeScan();
 
 // What a worker scans: a folder text and the layout, as the inputs give them.
 struct ScanRequest {
@@ -68,8 +57,7 @@ public:
 private:
     void Stop();
 
-    HANDLE m_process = nullptr;
-    HANDLE m_output = nullptr;    // this end of the worker's standard output
+    ChildProcess m_child;
     HANDLE m_readDone = nullptr;  // set once the output has been read to its end
     std::thread m_reader;
     std::string m_data;

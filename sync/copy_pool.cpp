@@ -11,6 +11,12 @@ namespace {
 // that a cancel leaves little undone.
 constexpr std::size_t kQueueLimit = 64;
 
+// A worker process is handed several small files at once, each hand-over
+// being round trips of its own; one large file goes alone, so that a cancel
+// waits for no more than it would without workers.
+constexpr std::size_t kBatchFiles = 16;
+constexpr std::uint64_t kBatchBytes = 1 << 20;
+
 } // namespace
 
 int DefaultCopyWorkers()
@@ -19,7 +25,7 @@ int DefaultCopyWorkers()
     return std::clamp(processors, 2, 4);
 }
 
-CopyPool::CopyPool(int workers) : m_finished(CreateEventA(nullptr, FALSE, FALSE, nullptr))
+CopyPool::CopyPool(int workers) : m_finished(CreateEventA(nullptr, FALSE, FALSE, nullptr)), m_start(GetTickCount())
 {
     for (int i = 0; i < std::max(workers, 1); ++i)
         m_workers.emplace_back([this] { Run(); });
@@ -39,7 +45,7 @@ bool CopyPool::TryAdd(CopyTask& task)
         std::lock_guard lock(m_mutex);
         if (m_queue.size() >= kQueueLimit)
             return false;
-        m_queue.emplace_back(CaseFolded(task.destination), std::move(task));
+        m_queue.push_back({CaseFolded(task.destination), std::move(task)});
     }
     m_wake.notify_one();
     return true;
@@ -67,36 +73,61 @@ void CopyPool::Cancel()
     m_wake.notify_all();
 }
 
-// The first queued copy whose destination is not being written already.
-bool CopyPool::TakeNext(CopyTask& task, std::wstring& key)
+// The first queued copies whose destinations are not being written already.
+std::vector<CopyPool::Queued> CopyPool::Take(std::size_t most)
 {
-    for (auto it = m_queue.begin(); it != m_queue.end(); ++it) {
-        if (m_inFlight.count(it->first))
-            continue;
-        key = std::move(it->first);
-        task = std::move(it->second);
-        m_queue.erase(it);
-        m_inFlight.insert(key);
-        return true;
+    std::vector<Queued> taken;
+    std::uint64_t bytes = 0;
+    std::unique_lock lock(m_mutex);
+    m_wake.wait(lock, [&] {
+        for (auto it = m_queue.begin(); it != m_queue.end() && taken.size() < most && bytes < kBatchBytes;) {
+            if (m_inFlight.count(it->key)) {
+                ++it;
+                continue;
+            }
+            if (!taken.empty() && bytes + it->task.size > kBatchBytes)
+                break;
+            bytes += it->task.size;
+            m_inFlight.insert(it->key);
+            taken.push_back(std::move(*it));
+            it = m_queue.erase(it);
+        }
+        return m_closing || !taken.empty();
+    });
+    return taken;
+}
+
+void CopyPool::Finish(const Queued& copy, const CopyResult& result)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_inFlight.erase(copy.key);
+        m_done.push_back({copy.task.index, result});
     }
-    return false;
+    SetEvent(m_finished);
+    m_wake.notify_all(); // a copy to the same destination may wait for this one
 }
 
 void CopyPool::Run()
 {
-    std::unique_lock lock(m_mutex);
+    CopyWorkerProcess process;
+    bool tried = false;
     for (;;) {
-        CopyTask task;
-        std::wstring key;
-        m_wake.wait(lock, [&] { return m_closing || TakeNext(task, key); });
-        if (key.empty())
+        if (!tried && GetTickCount() - m_start >= WorkerStartAfterMs()) {
+            tried = true;
+            process.Start();
+        }
+        std::vector<Queued> batch = Take(process.Running() ? kBatchFiles : 1);
+        if (batch.empty())
             return; // closing, nothing taken
-        lock.unlock();
-        CopyResult result = CopyFileSafely(task.source, task.destination, task.rule, task.old, task.expectNew);
-        lock.lock();
-        m_inFlight.erase(key);
-        m_done.push_back({task.index, result});
-        SetEvent(m_finished);
-        m_wake.notify_all(); // a copy to the same destination may wait for this one
+        std::vector<const CopyTask*> tasks;
+        for (const Queued& copy : batch)
+            tasks.push_back(&copy.task);
+        std::size_t made = process.Copy(tasks, [&](std::size_t i, const CopyResult& result) { Finish(batch[i], result); });
+        for (std::size_t i = made; i < batch.size(); ++i) {
+            const CopyTask& task = batch[i].task;
+            Finish(batch[i], CopyFileSafely(task.source, task.destination, task.rule, task.old, task.expectNew,
+                                            m_temporaries));
+        }
     }
 }

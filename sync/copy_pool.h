@@ -1,7 +1,11 @@
 // Copies side by side: a few worker threads take fail-safe copies from a
 // queue in list order. Copies whose destinations are the same path (letter
 // case aside) are never in flight together, so they happen in list order.
+// Once the copies have lasted long enough for a process start to pay, each
+// thread hands its copies to a copy worker process of its own, a few small
+// files at a time.
 #pragma once
+#include "sync/copy_worker.h"
 #include "sync/safe_copy.h"
 
 #include <windows.h>
@@ -14,14 +18,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-struct CopyTask {
-    std::size_t index; // position in the comparison list
-    std::wstring source, destination;
-    ReplaceRule rule;
-    bool expectNew; // no destination when the list was made
-    OldVersion old = OldVersion::Recycle;
-};
 
 struct CopyDone {
     std::size_t index;
@@ -51,15 +47,23 @@ public:
     void Cancel();
 
 private:
+    struct Queued {
+        std::wstring key; // the destination, case folded
+        CopyTask task;
+    };
     void Run();
-    bool TakeNext(CopyTask& task, std::wstring& key);
+    // Waits for copies to hand out, at most `most`; none once closing.
+    std::vector<Queued> Take(std::size_t most);
+    void Finish(const Queued& copy, const CopyResult& result);
 
     std::mutex m_mutex;
     std::condition_variable m_wake;
-    std::deque<std::pair<std::wstring, CopyTask>> m_queue; // folded destination, task
+    std::deque<Queued> m_queue;
     std::set<std::wstring> m_inFlight;
     std::vector<CopyDone> m_done;
     bool m_closing = false;
     HANDLE m_finished;
+    DWORD m_start;
+    TemporaryFolders m_temporaries; // of the copies made in this process
     std::vector<std::thread> m_workers;
 };

@@ -1,10 +1,10 @@
 #include "sync/safe_copy.h"
 
+#include "engine/long_path.h"
 #include "engine/problem.h"
 #include "engine/time_text.h"
 #include "sync/recycle_bin.h"
 
-#include <atomic>
 #include <cstdint>
 #include <cwchar>
 
@@ -39,17 +39,56 @@ void Discard(const std::wstring& path)
     DeleteFileW(path.c_str());
 }
 
-// A name in the destination's folder that no other copy of this process uses;
-// the copy refuses to overwrite it, should it exist all the same.
-std::wstring TemporaryNameBeside(const std::wstring& destination)
+std::wstring OwnFolderName(DWORD processId)
 {
-    static std::atomic<unsigned> serial{0};
-    wchar_t name[40];
-    std::swprintf(name, 40, L"~mrv%lx-%x.tmp", GetCurrentProcessId(), ++serial);
-    return destination.substr(0, destination.rfind(L'\\') + 1) + name;
+    wchar_t name[24];
+    std::swprintf(name, 24, L"~mrv%lx.tmp", processId);
+    return name;
 }
 
 } // namespace
+
+TemporaryFolders::~TemporaryFolders()
+{
+    for (const auto& [key, own] : m_folders)
+        if (!own.empty())
+            RemoveTemporaryFolder(FolderOfFile(own), GetCurrentProcessId());
+}
+
+std::wstring TemporaryFolders::NameFor(const std::wstring& destination)
+{
+    std::wstring folder = FolderOfFile(destination);
+    wchar_t serial[16];
+    std::swprintf(serial, 16, L"%x.tmp", ++m_serial);
+    std::lock_guard lock(m_mutex);
+    auto [at, added] = m_folders.try_emplace(CaseFolded(folder));
+    if (added) {
+        // A folder of that name that this process did not make is left alone.
+        std::wstring own = folder + L"\\" + OwnFolderName(GetCurrentProcessId());
+        if (CreateDirectoryW(own.c_str(), nullptr)) {
+            SetFileAttributesW(own.c_str(), FILE_ATTRIBUTE_HIDDEN);
+            at->second = own;
+        }
+    }
+    if (!at->second.empty())
+        return at->second + L"\\" + serial;
+    wchar_t beside[40]; // beside the destination, under a name of this process
+    std::swprintf(beside, 40, L"~mrv%lx-%ls", GetCurrentProcessId(), serial);
+    return folder + L"\\" + beside;
+}
+
+void RemoveTemporaryFolder(const std::wstring& destinationFolder, DWORD processId)
+{
+    std::wstring own = destinationFolder + L"\\" + OwnFolderName(processId);
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((own + L"\\*").c_str(), &data);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data))
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            Discard(own + L"\\" + data.cFileName);
+    if (find != INVALID_HANDLE_VALUE)
+        FindClose(find);
+    RemoveDirectoryW(own.c_str());
+}
 
 CopyResult FailureOf(DWORD error)
 {
@@ -108,7 +147,7 @@ std::string ReasonText(const CopyResult& result)
 }
 
 CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule,
-                          OldVersion old, bool expectNew)
+                          OldVersion old, bool expectNew, TemporaryFolders& temporaries)
 {
     // The source's times matter only against an existing destination; for a new
     // file the copy itself finds a missing source. Each question asked of the
@@ -124,7 +163,7 @@ CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destin
             return refusal;
     }
 
-    std::wstring temporary = TemporaryNameBeside(destination);
+    std::wstring temporary = temporaries.NameFor(destination);
     if (!CopyFileW(source.c_str(), temporary.c_str(), TRUE)) {
         DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS) // never remove a file that was there before
@@ -168,7 +207,7 @@ CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destin
         DWORD error = GetLastError();
         leaveAsItWas();
         if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && expectNew)
-            return CopyFileSafely(source, destination, rule, old, false); // it appeared since the list was made
+            return CopyFileSafely(source, destination, rule, old, false, temporaries); // it appeared since the list was made
         if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
             return {CopyFailure::DestinationNewer, error};
         return error == ERROR_FILE_NOT_FOUND ? CopyResult{CopyFailure::Other, error} : FailureOf(error);

@@ -1,8 +1,13 @@
 // One file copy that never leaves a half-written destination: the data go to a
-// temporary name in the destination folder, which then replaces the destination.
+// temporary file on the destination's drive, which then replaces the destination.
 #pragma once
 #include <windows.h>
 
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <mutex>
 #include <string>
 
 enum class ReplaceRule {
@@ -32,6 +37,7 @@ enum class CopyFailure {
     NotRecycled,         // the old version would not go to the Recycle Bin: left in place
     NotPlacedAfterBin,   // the old version is in the bin, the new one could not take its place
     Other,               // the system's own message tells
+    Last = Other,
 };
 
 struct CopyResult {
@@ -41,10 +47,47 @@ struct CopyResult {
     bool Copied() const { return failure == CopyFailure::None; }
 };
 
+// One copy as the list orders it.
+struct CopyTask {
+    std::size_t index; // position in the comparison list
+    std::wstring source, destination;
+    ReplaceRule rule;
+    bool expectNew; // no destination when the list was made
+    OldVersion old = OldVersion::Recycle;
+    std::uint64_t size = 0; // the source's size as listed
+};
+
 // The reason in words, for the report of files not copied.
 std::string ReasonText(const CopyResult& result);
 // The failure a system error code stands for.
 CopyResult FailureOf(DWORD error);
+
+// Where the copies of one process write their temporary files: a folder of
+// the process's own inside each destination folder ("~mrv<process id>.tmp",
+// hidden). Wine searches the whole of a folder for every new name in it, to
+// rule out one differing in letter case: in a folder of thousands of files a
+// temporary file made beside the destination costs that search a second time.
+// Where no such folder can be made, the temporary file goes beside the
+// destination. The folders go when this does.
+class TemporaryFolders {
+public:
+    TemporaryFolders() = default;
+    ~TemporaryFolders();
+    TemporaryFolders(const TemporaryFolders&) = delete;
+    TemporaryFolders& operator=(const TemporaryFolders&) = delete;
+
+    // A name no other copy uses, for the temporary file of this destination.
+    std::wstring NameFor(const std::wstring& destination);
+
+private:
+    std::mutex m_mutex;
+    std::map<std::wstring, std::wstring> m_folders; // destination folder, case folded: its own folder or ""
+    std::atomic<unsigned> m_serial{0};
+};
+
+// The folder of a process that ended in the middle of a copy, with whatever
+// temporary files it left there.
+void RemoveTemporaryFolder(const std::wstring& destinationFolder, DWORD processId);
 
 // Copies source to destination (wide "\\?\" paths) keeping the source's
 // last-write time and attributes. Refused, with the destination untouched and
@@ -57,4 +100,4 @@ CopyResult FailureOf(DWORD error);
 // asked about first; should one have appeared, the rename refuses to replace
 // it and the copy is decided as for any existing destination.
 CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule,
-                          OldVersion old = OldVersion::Recycle, bool expectNew = false);
+                          OldVersion old, bool expectNew, TemporaryFolders& temporaries);

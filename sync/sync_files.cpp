@@ -27,7 +27,7 @@ public:
     // 0 when the destination's folder exists (made if need be), else the error.
     DWORD Ensure(const std::wstring& destination)
     {
-        std::wstring folder = destination.substr(0, destination.rfind(L'\\'));
+        std::wstring folder = FolderOfFile(destination);
         if (folder == m_lastFolder)
             return m_lastError;
         m_lastFolder = folder;
@@ -129,7 +129,7 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
                       // Two-way runs never overwrite a file of the same time: an undecided
                       // pair (same time, different sizes) would otherwise be copied both ways.
                       direction == Both ? ReplaceRule::EarlierOnly : ReplaceRule::NotLater,
-                      entry.status == BaseOnly || entry.status == TargetOnly, old};
+                      entry.status == BaseOnly || entry.status == TargetOnly, old, entry.size};
         // A missing folder chain is made before the first file that needs it is handed out.
         if (DWORD error = folders.Ensure(task.destination)) {
             outcomes.Failed(i, {destinations[i], ReasonText({CopyFailure::FolderNotCreated, error})});

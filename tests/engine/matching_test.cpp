@@ -188,14 +188,6 @@ std::vector<std::string> Fields(std::span<const FileEntry> entries)
     return fields;
 }
 
-// The command-line tool, which answers as a scan worker as the window's program does.
-std::wstring CliWorker()
-{
-    std::wstring cli = L"Z:" + WideFromStored(MIRVALEN_CLI_EXE);
-    std::replace(cli.begin(), cli.end(), L'/', L'\\');
-    return cli;
-}
-
 // The target tree goes to a worker process; a worker that cannot start leaves
 // the scan to this process. Either way the tables are those of one thread.
 TEST_F(MakeList, ScansWithThreadsOrAWorkerProcessGiveTheTablesOfOneThreadInEveryLayout)
@@ -218,9 +210,9 @@ TEST_F(MakeList, ScansWithThreadsOrAWorkerProcessGiveTheTablesOfOneThreadInEvery
         ScanResult oneBase = ScanOne(inputs.base, one, host);
         ScanResult oneTarget = ScanOne(inputs.target, one, host);
         for (const std::wstring& worker : {std::wstring(), cli, std::wstring(L"C:\\nowhere\\none.exe")}) {
-            SetScanWorkerProgram(worker, 0);  // these trees are scanned sooner than a worker starts
+            SetWorkerProgram(worker, 0);  // these trees are scanned sooner than a worker starts
             comparison.ScanBoth(inputs, host, 4);
-            SetScanWorkerProgram(L"");
+            SetWorkerProgram(L"");
             EXPECT_EQ(Fields(oneBase.entries), Fields(comparison.BaseEntries())) << layout;
             EXPECT_EQ(Fields(oneTarget.entries), Fields(comparison.TargetEntries())) << layout << " " << worker.size();
             EXPECT_TRUE(comparison.ReadProblems().empty());
@@ -238,14 +230,14 @@ TEST_F(MakeList, ACloseRequestDuringTheScansStopsTheThreadsAndTheCommand)
     // folder and are joined (a worker process is ended) before the command
     // ends, with no rows shown.
     for (const std::wstring& worker : {std::wstring(), CliWorker()}) {
-        SetScanWorkerProgram(worker, 0);
+        SetWorkerProgram(worker, 0);
         host.steps.clear();
         host.cancelAfterProgress = 0;
         EXPECT_FALSE(RunListSteps(comparison, inputs, host));
         EXPECT_EQ((Names{"progress"}), host.steps);
         EXPECT_LT(comparison.BaseCount() + comparison.TargetCount(), 800);
     }
-    SetScanWorkerProgram(L"");
+    SetWorkerProgram(L"");
     host.cancelAfterProgress = -1;
     EXPECT_TRUE(RunListSteps(comparison, inputs, host));
     EXPECT_EQ(400, comparison.BothCount());

@@ -5,6 +5,8 @@
 #include "engine/stored_name.h"
 #include "sync/folder_chain.h"
 
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
 
 FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int second)
@@ -134,6 +136,39 @@ Names TempTree::Names(const std::string& folder) const
     return names;
 }
 
+namespace {
+
+// The host's (Wine's) name of a path; empty where there is no host.
+std::string HostName(const std::wstring& path)
+{
+    using UnixName = char*(CDECL*)(LPCWSTR);
+    auto unixName = reinterpret_cast<UnixName>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
+    const char* name = unixName ? unixName(path.c_str()) : nullptr;
+    return name ? name : "";
+}
+
+// Runs a program of the host, and waits until done() says its work is there:
+// Wine hands back a handle that does not wait for a host program.
+bool RunOnHost(const std::string& commandLine, const std::function<bool()>& done)
+{
+    std::wstring command = WideFromStored(commandLine);
+    std::wstring program = L"Z:" + command.substr(0, command.find(L' '));
+    std::replace(program.begin(), program.end(), L'/', L'\\');
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(5))
+        if (done())
+            return true;
+    return false;
+}
+
+} // namespace
+
 bool TempTree::LinkFolder(const std::string& relative, const std::string& target) const
 {
     std::wstring link = WidePath(relative);
@@ -141,21 +176,19 @@ bool TempTree::LinkFolder(const std::string& relative, const std::string& target
         && Exists(relative))
         return true;
     // Wine accepts the call without making a link: the host's own ln makes one.
-    using UnixName = char*(CDECL*)(LPCWSTR);
-    auto unixName = reinterpret_cast<UnixName>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
-    if (!unixName)
+    std::string host = HostName(link);
+    return !host.empty() && RunOnHost("/bin/ln -s " + target + " " + host, [&] { return Exists(relative); });
+}
+
+bool TempTree::CopyAsCaseVariant(const std::string& relative, const std::string& variant) const
+{
+    std::string folder = relative.substr(0, relative.rfind('\\') + 1);
+    std::string name = variant.substr(folder.size());
+    std::string from = HostName(WidePath(relative)), into = HostName(WidePath(folder));
+    if (from.empty() || into.empty())
         return false;
-    std::wstring command = WideFromStored("/bin/ln -s " + target + " " + unixName(link.c_str()));
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process;
-    if (!CreateProcessW(L"Z:\\bin\\ln", command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    // Wine hands back a handle that does not wait for a host program: poll for the link.
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(5))
-        if (Exists(relative))
-            return true;
-    return false;
+    return RunOnHost("/bin/cp -p " + from + " " + into + "/" + name, [&] {
+        ::Names names = Names(folder);
+        return std::find(names.begin(), names.end(), name) != names.end();
+    });
 }

@@ -36,6 +36,9 @@ public:
     DWORD Attributes(const std::string& relative) const;
     // A folder link to target, relative to the link's folder (".."); false when none can be made.
     bool LinkFolder(const std::string& relative, const std::string& target) const;
+    // A second file beside relative, its name differing only in letter case,
+    // as a case-sensitive file system holds; false where none can be made.
+    bool CopyAsCaseVariant(const std::string& relative, const std::string& variant) const;
 
     bool Exists(const std::string& relative) const;
     std::string Read(const std::string& relative) const;

@@ -3,6 +3,11 @@
 #include "sync/sync_files.h"
 #include "tests/engine/engine_fixture.h"
 
+#include "engine/child_process.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <fstream>
 
@@ -22,7 +27,40 @@ protected:
     Problems notCopied;
 };
 
-TEST_F(SyncFilesTest, BothWaysCopiesKeepTheirTimesSoTheRebuiltListIsSame)
+// Cases run twice: with the copies made in this process, and handed to copy
+// worker processes from the first file on.
+class EitherWay : public SyncFilesTest, public ::testing::WithParamInterface<bool> {
+protected:
+    EitherWay() { SetWorkerProgram(GetParam() ? CliWorker() : std::wstring(), 0); }
+    ~EitherWay() override { SetWorkerProgram(L""); }
+};
+INSTANTIATE_TEST_SUITE_P(Copies, EitherWay, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "InWorkerProcesses" : "InThisProcess"; });
+
+// Ends the worker processes of this one at the first progress report.
+class EndingWorkersHost : public RecordingHost {
+public:
+    void SetProgress(int percent) override
+    {
+        RecordingHost::SetProgress(percent);
+        if (ended)
+            return;
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        PROCESSENTRY32W entry{sizeof entry};
+        for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+            if (entry.th32ParentProcessID != GetCurrentProcessId())
+                continue;
+            if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
+                ended += TerminateProcess(process, 1) ? 1 : 0;
+                CloseHandle(process);
+            }
+        }
+        CloseHandle(snapshot);
+    }
+    int ended = 0;
+};
+
+TEST_P(EitherWay, BothWaysCopiesKeepTheirTimesSoTheRebuiltListIsSame)
 {
     for (const char* name : {"a.txt", "b.txt"}) {
         base.Write(name, "s", t0);
@@ -58,7 +96,7 @@ TEST_F(SyncFilesTest, DownLeavesANewerTargetAloneAndMakesDoubleByteFolderChainsO
     EXPECT_EQ((Names{"a.txt", "表示"}), target.Names());
 }
 
-TEST_F(SyncFilesTest, ProtectedDestinationsAreKeptNamedAndListedAgainUnlessTheSourceIsSoToo)
+TEST_P(EitherWay, ProtectedDestinationsAreKeptNamedAndListedAgainUnlessTheSourceIsSoToo)
 {
     // A read-only or hidden destination whose source is not so was protected by
     // the user; one whose source carries the attribute too was put there by a copy.
@@ -131,7 +169,7 @@ TEST_F(SyncFilesTest, FolderTextsAreReadAtCopyTime)
     EXPECT_TRUE(current.Names().empty());
 }
 
-TEST_F(SyncFilesTest, ACloseRequestHandsOutNothingMoreAndLeavesEveryFileWhole)
+TEST_P(EitherWay, ACloseRequestHandsOutNothingMoreAndLeavesEveryFileWhole)
 {
     const std::string content(4096, 'c');
     for (int i = 0; i < 300; ++i)
@@ -148,7 +186,7 @@ TEST_F(SyncFilesTest, ACloseRequestHandsOutNothingMoreAndLeavesEveryFileWhole)
     EXPECT_EQ(0, std::count(host.steps.begin(), host.steps.end(), "close"));
 }
 
-TEST_F(SyncFilesTest, ChangesAfterTheListNeverLoseTheDestination)
+TEST_P(EitherWay, ChangesAfterTheListNeverLoseTheDestination)
 {
     for (const char* name : {"vanished.txt", "edited.txt", "locked.txt", "appeared.txt"}) {
         base.Write(name, "base", later);
@@ -175,10 +213,58 @@ TEST_F(SyncFilesTest, ChangesAfterTheListNeverLoseTheDestination)
     EXPECT_EQ((Names{"appeared.txt", "edited.txt", "locked.txt", "vanished.txt"}), target.Names());
 }
 
+// Two sources whose destinations differ only in letter case (a case-sensitive
+// folder holds both) are never copied at once: the later in the list is the
+// one the destination keeps.
+TEST_P(EitherWay, DestinationsDifferingOnlyInLetterCaseAreWrittenInListOrder)
+{
+    for (int i = 0; i < 24; ++i) {
+        std::string name = "f" + std::to_string(i) + ".txt", variant = "F" + std::to_string(i) + ".TXT";
+        base.Write(name, "first " + name, t0);
+        if (!base.CopyAsCaseVariant(name, variant))
+            GTEST_SKIP() << "no case-sensitive folder here";
+        base.Write(variant, "second " + variant, t0);
+    }
+    Compare(Down);
+    auto list = comparison.List(Down);
+    ASSERT_EQ(48u, list.size());
+    Sync(4);
+    EXPECT_TRUE(notCopied.empty());
+    EXPECT_EQ(24u, target.Names().size());
+    for (const FileEntry& entry : list) {
+        const std::string& name = entry.relativePath;
+        auto later = std::find_if(list.begin(), list.end(), [&](const FileEntry& e) {
+            return &e > &entry && _stricmp(e.relativePath.c_str(), name.c_str()) == 0;
+        });
+        if (later == list.end()) // the last of its pair
+            EXPECT_EQ(base.Read(name), target.Read(name)) << name;
+    }
+}
+
+// A worker process that ends in the middle of its copies leaves them to this
+// process: every file arrives whole, and its temporary folder goes too.
+TEST_F(SyncFilesTest, AWorkerEndedMidCopyLeavesItsCopiesHereAndNothingBehind)
+{
+    const std::string content(3000, 'w');
+    for (int i = 0; i < 300; ++i)
+        base.Write("f" + std::to_string(1000 + i) + ".txt", content, t0);
+    Compare(Down);
+    SetWorkerProgram(CliWorker(), 0);
+    EndingWorkersHost ending;
+    notCopied = SyncFiles(comparison, inputs, ending, 2);
+    SetWorkerProgram(L"");
+    EXPECT_GT(ending.ended, 0);
+    EXPECT_TRUE(notCopied.empty());
+    Names names = target.Names();
+    EXPECT_EQ(300u, names.size()); // no temporary folder or file
+    for (const std::string& name : names)
+        EXPECT_EQ(content, target.Read(name)) << name;
+}
+
 // Replaced files go to the Recycle Bin. Under Wine the bin is the desktop's
 // trash, $XDG_DATA_HOME/Trash, which ctest points into the build tree; the
 // test reads it through MIRVALEN_TRASH (its Z: path).
-TEST_F(SyncFilesTest, ReplacedFilesLeaveTheirOldVersionsInTheBinUnlessTurnedOffOrTooDeep)
+TEST_P(EitherWay, ReplacedFilesLeaveTheirOldVersionsInTheBinUnlessTurnedOffOrTooDeep)
 {
     char folder[MAX_PATH] = "";
     if (!GetEnvironmentVariableA("MIRVALEN_TRASH", folder, MAX_PATH))

@@ -1,0 +1,156 @@
+#include "engine/child_process.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace {
+
+std::wstring g_program;
+DWORD g_startAfterMs = kWorkerDelayMs;
+
+void Close(HANDLE& handle)
+{
+    if (handle)
+        CloseHandle(handle);
+    handle = nullptr;
+}
+
+} // namespace
+
+void SetWorkerProgram(const std::wstring& program, DWORD startAfterMs)
+{
+    g_program = program;
+    g_startAfterMs = startAfterMs;
+}
+
+const std::wstring& WorkerProgram()
+{
+    return g_program;
+}
+
+DWORD WorkerStartAfterMs()
+{
+    return g_startAfterMs;
+}
+
+std::wstring RunningProgramFile()
+{
+    for (DWORD size = MAX_PATH;; size *= 2) {
+        std::wstring path(size, L'\0');
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), size);
+        if (length < size) {
+            path.resize(length);
+            return path;
+        }
+    }
+}
+
+std::wstring OnlyArgument()
+{
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::wstring only = arguments && count == 2 ? arguments[1] : L"";
+    LocalFree(arguments);
+    return only;
+}
+
+bool WriteAll(HANDLE handle, const std::string& data)
+{
+    for (std::size_t at = 0; at < data.size();) {
+        DWORD wrote = 0;
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - at, 1 << 20));
+        if (!WriteFile(handle, data.data() + at, chunk, &wrote, nullptr) || wrote == 0)
+            return false;
+        at += wrote;
+    }
+    return true;
+}
+
+std::string ReadToEnd(HANDLE handle)
+{
+    std::string data;
+    char buffer[1 << 16];
+    DWORD got = 0;
+    while (ReadFile(handle, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        data.append(buffer, got);
+    return data;
+}
+
+bool ReadExactly(HANDLE handle, void* data, std::size_t size)
+{
+    char* into = static_cast<char*>(data);
+    for (std::size_t at = 0; at < size;) {
+        DWORD got = 0;
+        if (!ReadFile(handle, into + at, static_cast<DWORD>(size - at), &got, nullptr) || got == 0)
+            return false;
+        at += got;
+    }
+    return true;
+}
+
+bool ChildProcess::Start(const wchar_t* workerSwitch)
+{
+    if (g_program.empty())
+        return false;
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    HANDLE inputRead = nullptr, outputWrite = nullptr;
+    if (!CreatePipe(&inputRead, &m_input, &inherited, 0))
+        return false;
+    if (!CreatePipe(&m_output, &outputWrite, &inherited, 1 << 16)) {
+        Close(inputRead);
+        Close(m_input);
+        return false;
+    }
+    // Only the worker's own ends go to the worker.
+    SetHandleInformation(m_input, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(m_output, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = inputRead;
+    startup.hStdOutput = outputWrite;
+    // No console of its own: a console program would get one made for nothing.
+    std::wstring commandLine = L"\"" + g_program + L"\" " + workerSwitch;
+    PROCESS_INFORMATION started{};
+    bool ok = CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
+                             nullptr, nullptr, &startup, &started);
+    Close(inputRead);
+    Close(outputWrite);
+    if (!ok) {
+        Close(m_input);
+        Close(m_output);
+        return false;
+    }
+    CloseHandle(started.hThread);
+    m_process = started.hProcess;
+    m_id = started.dwProcessId;
+    return true;
+}
+
+void ChildProcess::CloseInput()
+{
+    Close(m_input);
+}
+
+bool ChildProcess::EndedWell(DWORD ms)
+{
+    DWORD exitCode = 1;
+    return m_process && WaitForSingleObject(m_process, ms) == WAIT_OBJECT_0 && GetExitCodeProcess(m_process, &exitCode)
+        && exitCode == 0;
+}
+
+void ChildProcess::Terminate()
+{
+    // Ended, not ending: the files it had open are closed once this returns.
+    if (m_process && WaitForSingleObject(m_process, 0) != WAIT_OBJECT_0 && TerminateProcess(m_process, 1))
+        WaitForSingleObject(m_process, 5000);
+}
+
+void ChildProcess::Stop()
+{
+    Terminate();
+    Close(m_process);
+    Close(m_input);
+    Close(m_output);
+}

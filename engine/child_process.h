@@ -1,0 +1,60 @@
+// The running program started again as a worker process, with a switch as its
+// only argument, talking to this process over its standard input and output.
+// Under Wine the threads of one process wait on each other for the file
+// system, while a second process works side by side with the first.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// A process start costs about a tenth of a second under Wine: work done within
+// this time is done sooner without a worker.
+inline constexpr DWORD kWorkerDelayMs = 150;
+
+// The program that serves as worker: the running program's own file, whose
+// entry point calls RunWorkerIfAsked. None: everything is done in this process.
+// Workers start once their work has lasted startAfterMs.
+void SetWorkerProgram(const std::wstring& program, DWORD startAfterMs = kWorkerDelayMs);
+const std::wstring& WorkerProgram();
+DWORD WorkerStartAfterMs();
+
+// The running program's own file, at any length.
+std::wstring RunningProgramFile();
+// The switch the program was started with when it is the only argument.
+std::wstring OnlyArgument();
+
+bool WriteAll(HANDLE handle, const std::string& data);
+std::string ReadToEnd(HANDLE handle);
+// False at the end of the data or on a broken pipe before size bytes came.
+bool ReadExactly(HANDLE handle, void* data, std::size_t size);
+
+class ChildProcess {
+public:
+    ChildProcess() = default;
+    ~ChildProcess() { Stop(); }
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // Starts the worker program with the switch, its standard input and output
+    // on pipes; false when no worker program is set or none could be started.
+    bool Start(const wchar_t* workerSwitch);
+    bool Running() const { return m_process != nullptr; }
+    DWORD Id() const { return m_id; }
+    HANDLE Input() const { return m_input; }   // this end of the worker's standard input
+    HANDLE Output() const { return m_output; } // this end of its standard output
+    // The worker sees the end of its input.
+    void CloseInput();
+    // Waits up to ms for the worker to end by itself; true with a zero exit code.
+    bool EndedWell(DWORD ms);
+    // Ends the worker if it still runs and waits until it has ended; its
+    // output then ends too.
+    void Terminate();
+    // Terminates and lets go of every handle.
+    void Stop();
+
+private:
+    HANDLE m_process = nullptr;
+    HANDLE m_input = nullptr;
+    HANDLE m_output = nullptr;
+    DWORD m_id = 0;
+};

@@ -1,0 +1,48 @@
+// Copies in a process of their own. Under Wine the copies of one process wait
+// on each other, however many threads make them, while copies in two or more
+// processes go side by side. The worker is the program itself, started with a
+// switch; it takes copies on its standard input, a few at a time, and answers
+// each with its result on its standard output as soon as it is made. Whatever goes wrong with a worker,
+// its copies are made in this process instead.
+#pragma once
+#include "sync/safe_copy.h"
+
+#include "engine/child_process.h"
+
+#include <cstddef>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+// The switch that makes a program a copy worker.
+inline constexpr wchar_t kCopyWorkerSwitch[] = L"--copy-worker";
+
+// The worker's side: copies until its input ends, then removes its temporary
+// folders; returns the exit code.
+int ServeCopies();
+
+class CopyWorkerProcess {
+public:
+    CopyWorkerProcess() = default;
+    // The worker sees the end of its input and ends once its folders are gone.
+    ~CopyWorkerProcess();
+    CopyWorkerProcess(const CopyWorkerProcess&) = delete;
+    CopyWorkerProcess& operator=(const CopyWorkerProcess&) = delete;
+
+    // False when no worker program is set or none could be started.
+    bool Start();
+    bool Running() const { return m_child.Running(); }
+    // Makes the copies in the worker, in their order, telling each result as
+    // it comes. Returns how many were made: fewer than all when there is no
+    // worker or it failed. It is ended then, and whatever it left half done
+    // removed, so that the others can be made here.
+    std::size_t Copy(const std::vector<const CopyTask*>& tasks,
+                     const std::function<void(std::size_t, const CopyResult&)>& done);
+
+private:
+    void Abandon();
+
+    ChildProcess m_child;
+    std::set<std::wstring> m_folders; // the destination folders of its copies
+};
