@@ -88,7 +88,9 @@ for i in range(int(sys.argv[2])):
 PY
 fi
 source_w="$(winpath "$copies/source")"
-out() { rm -rf "$copies/out"; mkdir -p "$copies/out"; winpath "$copies/out"; }
+# Each copy starts on an empty folder, with the deletion of the last one's
+# files written out first, so that no run pays for the one before it.
+out() { rm -rf "$copies/out"; mkdir -p "$copies/out"; sync; sleep 1; winpath "$copies/out"; }
 echo "== copying $sync_files small files"
 for pin in 0 1; do
   server "$pin"
@@ -120,9 +122,9 @@ echo "== copying one file of $big_mib MiB"
 pin=0; server 0
 plain=""; synced=""
 for r in $(seq "$runs"); do
-  rm -rf "$big/out"; mkdir -p "$big/out"
+  rm -rf "$big/out"; mkdir -p "$big/out"; sync; sleep 1
   plain+="$(seconds run "$walk" copy "$(winpath "$big/source")" "$(winpath "$big/out")" 1) "
-  rm -rf "$big/out"; mkdir -p "$big/out"
+  rm -rf "$big/out"; mkdir -p "$big/out"; sync; sleep 1
   synced+="$(seconds run "$cli" sync --down "$(winpath "$big/source")" "$(winpath "$big/out")") "
 done
 line "plain CopyFileA" "$plain"

@@ -22,7 +22,7 @@ constexpr std::uint64_t kBatchBytes = 1 << 20;
 int DefaultCopyWorkers()
 {
     int processors = static_cast<int>(GetActiveProcessorCount(ALL_PROCESSOR_GROUPS));
-    return std::clamp(processors, 2, 4);
+    return std::clamp(2 * processors, 2, 4);
 }
 
 CopyPool::CopyPool(int workers) : m_finished(CreateEventA(nullptr, FALSE, FALSE, nullptr)), m_start(GetTickCount())
