@@ -128,15 +128,16 @@ std::size_t CopyWorkerProcess::Copy(const std::vector<const CopyTask*>& tasks,
         Abandon();
     return answered;
 }
+
 // A worker that ended in the middle of a copy may have left its temporary
-// file, in a folder of its own: the folder goes, and the destination was
-// never touched before the copy was whole.
+// file: it goes, with the worker's folders; the destination was never touched
+// before the copy was whole.
 void CopyWorkerProcess::Abandon()
 {
     DWORD id = m_child.Id();
     m_child.Stop();
     for (const std::wstring& folder : m_folders)
-        RemoveTemporaryFolder(folder, id);
+        RemoveTemporaryFiles(folder, id);
 }
 
 CopyWorkerProcess::~CopyWorkerProcess()

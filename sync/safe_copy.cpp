@@ -39,6 +39,9 @@ void Discard(const std::wstring& path)
     DeleteFileW(path.c_str());
 }
 
+// Copies into one folder before it pays to give them a folder of their own.
+constexpr unsigned kCopiesBeforeOwnFolder = 16;
+
 std::wstring OwnFolderName(DWORD processId)
 {
     wchar_t name[24];
@@ -46,13 +49,39 @@ std::wstring OwnFolderName(DWORD processId)
     return name;
 }
 
+std::wstring BesidePrefix(DWORD processId)
+{
+    wchar_t prefix[24];
+    std::swprintf(prefix, 24, L"~mrv%lx-", processId);
+    return prefix;
+}
+
+// Every file in the folder whose name matches the pattern.
+void DiscardAll(const std::wstring& folder, const std::wstring& pattern)
+{
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"\\" + pattern).c_str(), &data);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data))
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            Discard(folder + L"\\" + data.cFileName);
+    if (find != INVALID_HANDLE_VALUE)
+        FindClose(find);
+}
+
+// The folder goes only when nothing but temporary files was in it.
+void RemoveOwnFolder(const std::wstring& own)
+{
+    DiscardAll(own, L"*.tmp");
+    RemoveDirectoryW(own.c_str());
+}
+
 } // namespace
 
 TemporaryFolders::~TemporaryFolders()
 {
-    for (const auto& [key, own] : m_folders)
-        if (!own.empty())
-            RemoveTemporaryFolder(FolderOfFile(own), GetCurrentProcessId());
+    for (const auto& [key, place] : m_places)
+        if (!place.own.empty())
+            RemoveOwnFolder(place.own);
 }
 
 std::wstring TemporaryFolders::NameFor(const std::wstring& destination)
@@ -61,33 +90,24 @@ std::wstring TemporaryFolders::NameFor(const std::wstring& destination)
     wchar_t serial[16];
     std::swprintf(serial, 16, L"%x.tmp", ++m_serial);
     std::lock_guard lock(m_mutex);
-    auto [at, added] = m_folders.try_emplace(CaseFolded(folder));
-    if (added) {
+    Place& place = m_places[CaseFolded(folder)];
+    if (++place.copies == kCopiesBeforeOwnFolder) {
         // A folder of that name that this process did not make is left alone.
         std::wstring own = folder + L"\\" + OwnFolderName(GetCurrentProcessId());
         if (CreateDirectoryW(own.c_str(), nullptr)) {
             SetFileAttributesW(own.c_str(), FILE_ATTRIBUTE_HIDDEN);
-            at->second = own;
+            place.own = own;
         }
     }
-    if (!at->second.empty())
-        return at->second + L"\\" + serial;
-    wchar_t beside[40]; // beside the destination, under a name of this process
-    std::swprintf(beside, 40, L"~mrv%lx-%ls", GetCurrentProcessId(), serial);
-    return folder + L"\\" + beside;
+    if (!place.own.empty())
+        return place.own + L"\\" + serial;
+    return folder + L"\\" + BesidePrefix(GetCurrentProcessId()) + serial; // under a name of this process
 }
 
-void RemoveTemporaryFolder(const std::wstring& destinationFolder, DWORD processId)
+void RemoveTemporaryFiles(const std::wstring& destinationFolder, DWORD processId)
 {
-    std::wstring own = destinationFolder + L"\\" + OwnFolderName(processId);
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((own + L"\\*").c_str(), &data);
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data))
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            Discard(own + L"\\" + data.cFileName);
-    if (find != INVALID_HANDLE_VALUE)
-        FindClose(find);
-    RemoveDirectoryW(own.c_str());
+    DiscardAll(destinationFolder, BesidePrefix(processId) + L"*.tmp");
+    RemoveOwnFolder(destinationFolder + L"\\" + OwnFolderName(processId));
 }
 
 CopyResult FailureOf(DWORD error)

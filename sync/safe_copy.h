@@ -62,13 +62,15 @@ std::string ReasonText(const CopyResult& result);
 // The failure a system error code stands for.
 CopyResult FailureOf(DWORD error);
 
-// Where the copies of one process write their temporary files: a folder of
-// the process's own inside each destination folder ("~mrv<process id>.tmp",
-// hidden). Wine searches the whole of a folder for every new name in it, to
-// rule out one differing in letter case: in a folder of thousands of files a
-// temporary file made beside the destination costs that search a second time.
-// Where no such folder can be made, the temporary file goes beside the
-// destination. The folders go when this does.
+// Where the copies of one process write their temporary files: beside the
+// destination, and from the 16th copy into one folder on in a folder of the
+// process's own inside it ("~mrv<process id>.tmp", hidden). Wine searches the
+// whole of a folder for every new name in it, to rule out one differing in
+// letter case: in a folder of thousands of files a temporary file made beside
+// the destination costs that search a second time, while a folder of a few
+// copies is not worth a folder of its own. Where no such folder can be made,
+// the temporary files stay beside their destinations. The folders go when
+// this does.
 class TemporaryFolders {
 public:
     TemporaryFolders() = default;
@@ -80,14 +82,19 @@ public:
     std::wstring NameFor(const std::wstring& destination);
 
 private:
+    struct Place {
+        unsigned copies = 0;
+        std::wstring own; // the folder of this process there, once made
+    };
     std::mutex m_mutex;
-    std::map<std::wstring, std::wstring> m_folders; // destination folder, case folded: its own folder or ""
+    std::map<std::wstring, Place> m_places; // by destination folder, case folded
     std::atomic<unsigned> m_serial{0};
 };
 
-// The folder of a process that ended in the middle of a copy, with whatever
-// temporary files it left there.
-void RemoveTemporaryFolder(const std::wstring& destinationFolder, DWORD processId);
+// What a process that ended in the middle of a copy may have left in a
+// destination folder: its temporary files, beside the destinations or in its
+// own folder, and that folder.
+void RemoveTemporaryFiles(const std::wstring& destinationFolder, DWORD processId);
 
 // Copies source to destination (wide "\\?\" paths) keeping the source's
 // last-write time and attributes. Refused, with the destination untouched and

@@ -37,7 +37,7 @@ protected:
 INSTANTIATE_TEST_SUITE_P(Copies, EitherWay, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "InWorkerProcesses" : "InThisProcess"; });
 
-// Ends the worker processes of this one at the first progress report.
+// Ends the copy workers of this process at the first progress report.
 class EndingWorkersHost : public RecordingHost {
 public:
     void SetProgress(int percent) override
@@ -48,7 +48,8 @@ public:
         HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
         PROCESSENTRY32W entry{sizeof entry};
         for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-            if (entry.th32ParentProcessID != GetCurrentProcessId())
+            // Only the workers: Wine's own services may count this process as their parent.
+            if (entry.th32ParentProcessID != GetCurrentProcessId() || _wcsicmp(entry.szExeFile, L"mirvalen-cli.exe") != 0)
                 continue;
             if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
                 ended += TerminateProcess(process, 1) ? 1 : 0;
