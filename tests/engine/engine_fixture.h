@@ -5,6 +5,7 @@
 #include "engine/comparison_inputs.h"
 #include "engine/stored_name.h"
 #include "tests/engine/recording_host.h"
+#include "tests/support/cli_worker.h"
 #include "tests/support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -20,15 +21,6 @@ inline Names Paths(std::span<const FileEntry> entries)
     for (const FileEntry& e : entries)
         paths.push_back(e.relativePath);
     return paths;
-}
-
-// The command-line tool, which serves as a scan and copy worker as the
-// window's program does.
-inline std::wstring CliWorker()
-{
-    std::wstring cli = L"Z:" + WideFromStored(MIRVALEN_CLI_EXE);
-    std::replace(cli.begin(), cli.end(), L'/', L'\\');
-    return cli;
 }
 
 // One tree scanned alone, by one scanning thread.

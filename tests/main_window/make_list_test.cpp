@@ -1,7 +1,9 @@
 // Making the list and syncing from the window, on real folders.
 #include "main_window_fixture.h"
 
+#include "engine/child_process.h"
 #include "engine/stored_name.h"
+#include "tests/support/cli_worker.h"
 
 TEST_F(MainWindowTest, MakeListFillsColouredRowsAndThePanelsInEveryDirectionAndEveryChangeDiscardsThem)
 {
@@ -162,10 +164,13 @@ TEST_F(MainWindowTest, AFolderInsideTheOtherIsRefusedAndHiddenSameRowsLeaveNoGap
     });
 }
 
+// With worker processes from the first file on, as the program has them: the
+// scan and copy workers are ended or finish their copies before the window goes.
 TEST_F(MainWindowTest, ClosingDuringABuildOrASyncStopsItAndEndsTheWindow)
 {
     for (int i = 0; i < 300; ++i)
         m_tree.Write("base\\many\\f" + std::to_string(i) + ".txt", "x");
+    SetWorkerProgram(CliWorker(), 0);
     EXPECT_EQ(IDCANCEL, Run([&] {
         SetFolders(m_base, m_target);
         PostMessageA(Dialog(), WM_CLOSE, 0, 0);
@@ -185,8 +190,9 @@ TEST_F(MainWindowTest, ClosingDuringABuildOrASyncStopsItAndEndsTheWindow)
     EXPECT_TRUE(ClosedBySteps());
     Names copied = m_tree.Names("target\\many\\");
     EXPECT_LT(copied.size(), 300u);
-    for (const std::string& name : copied)  // whole files only
+    for (const std::string& name : copied)  // whole files only, no temporary ones
         EXPECT_EQ("x", m_tree.Read("target\\many\\" + name)) << name;
+    SetWorkerProgram(L"");
 }
 
 TEST_F(MainWindowTest, CommandsThatChangeTheInputsAreRefusedDuringABuild)
