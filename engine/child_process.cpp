@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -93,18 +94,14 @@ bool ChildProcess::Start(const wchar_t* workerSwitch)
 {
     if (g_program.empty())
         return false;
-    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
     HANDLE inputRead = nullptr, outputWrite = nullptr;
-    if (!CreatePipe(&inputRead, &m_input, &inherited, 0))
+    if (!CreatePipe(&inputRead, &m_input, nullptr, 0))
         return false;
-    if (!CreatePipe(&m_output, &outputWrite, &inherited, 1 << 16)) {
+    if (!CreatePipe(&m_output, &outputWrite, nullptr, 1 << 16)) {
         Close(inputRead);
         Close(m_input);
         return false;
     }
-    // Only the worker's own ends go to the worker.
-    SetHandleInformation(m_input, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(m_output, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -113,10 +110,21 @@ bool ChildProcess::Start(const wchar_t* workerSwitch)
     // No console of its own: a console program would get one made for nothing.
     std::wstring commandLine = L"\"" + g_program + L"\" " + workerSwitch;
     PROCESS_INFORMATION started{};
-    bool ok = CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
-                             nullptr, nullptr, &startup, &started);
-    Close(inputRead);
-    Close(outputWrite);
+    bool ok;
+    {
+        // Only the worker's own two ends go to the worker: ends inheritable
+        // only while one worker starts, never while another does. A worker
+        // holding a sibling's end would keep that sibling's pipe open after
+        // the sibling ended, and a wait for its answers would never end.
+        static std::mutex starting;
+        std::lock_guard lock(starting);
+        SetHandleInformation(inputRead, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+        SetHandleInformation(outputWrite, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+        ok = CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
+                            nullptr, &startup, &started);
+        Close(inputRead);
+        Close(outputWrite);
+    }
     if (!ok) {
         Close(m_input);
         Close(m_output);
@@ -144,7 +152,7 @@ void ChildProcess::Terminate()
 {
     // Ended, not ending: the files it had open are closed once this returns.
     if (m_process && WaitForSingleObject(m_process, 0) != WAIT_OBJECT_0 && TerminateProcess(m_process, 1))
-        WaitForSingleObject(m_process, 5000);
+        WaitForSingleObject(m_process, INFINITE);
 }
 
 void ChildProcess::Stop()

@@ -46,10 +46,11 @@ public:
     void CloseInput();
     // Waits up to ms for the worker to end by itself; true with a zero exit code.
     bool EndedWell(DWORD ms);
-    // Ends the worker if it still runs and waits until it has ended; its
-    // output then ends too.
+    // Ends the worker if it still runs and waits until it has ended (a file
+    // it was writing is closed then); its output then ends too.
     void Terminate();
-    // Terminates and lets go of every handle.
+    // Terminates and lets go of every handle; the worker's id may then be
+    // given to another process.
     void Stop();
 
 private:

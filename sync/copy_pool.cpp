@@ -12,8 +12,8 @@ namespace {
 constexpr std::size_t kQueueLimit = 64;
 
 // A worker process is handed several small files at once, each hand-over
-// being round trips of its own; one large file goes alone, so that a cancel
-// waits for no more than it would without workers.
+// being round trips of its own; one large file goes alone. A cancel waits for
+// at most one hand-over per worker.
 constexpr std::size_t kBatchFiles = 16;
 constexpr std::uint64_t kBatchBytes = 1 << 20;
 
@@ -123,11 +123,17 @@ void CopyPool::Run()
         std::vector<const CopyTask*> tasks;
         for (const Queued& copy : batch)
             tasks.push_back(&copy.task);
+        bool inWorker = process.Running();
         std::size_t made = process.Copy(tasks, [&](std::size_t i, const CopyResult& result) { Finish(batch[i], result); });
         for (std::size_t i = made; i < batch.size(); ++i) {
             const CopyTask& task = batch[i].task;
-            Finish(batch[i], CopyFileSafely(task.source, task.destination, task.rule, task.old, task.expectNew,
-                                            m_temporaries));
+            // A worker that ended may have made copies it did not tell of: made
+            // again, a two-way copy would be refused as a conflict.
+            if (inWorker && CopiedAlready(task.source, task.destination))
+                Finish(batch[i], {});
+            else
+                Finish(batch[i], CopyFileSafely(task.source, task.destination, task.rule, task.old, task.expectNew,
+                                                m_temporaries));
         }
     }
 }

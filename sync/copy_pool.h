@@ -45,7 +45,7 @@ public:
     bool Idle();
     // Signalled whenever a copy finishes.
     HANDLE FinishedEvent() const { return m_finished; }
-    // Hands out nothing more; the copies in flight complete.
+    // Hands out nothing more; the copies in flight complete (Idle() then).
     void Cancel();
 
 private:

@@ -106,9 +106,9 @@ std::size_t CopyWorkerProcess::Copy(const std::vector<const CopyTask*>& tasks,
     for (const CopyTask* task : tasks)
         m_folders.insert(FolderOfFile(task->destination));
     std::size_t answered = 0;
+    std::string pending;
     if (WriteAll(m_child.Input(), BatchBytes(tasks))) {
         // Answers are read as they come, several at once when several are there.
-        std::string pending;
         for (bool broken = false; !broken && answered < tasks.size();) {
             char buffer[sizeof(Answer) * 64];
             DWORD got = 0;
@@ -124,7 +124,9 @@ std::size_t CopyWorkerProcess::Copy(const std::vector<const CopyTask*>& tasks,
             }
         }
     }
-    if (answered < tasks.size())
+    // A worker that did not answer every copy, or answered more than it was
+    // given, is not trusted with any more.
+    if (answered < tasks.size() || !pending.empty())
         Abandon();
     return answered;
 }
@@ -134,10 +136,11 @@ std::size_t CopyWorkerProcess::Copy(const std::vector<const CopyTask*>& tasks,
 // before the copy was whole.
 void CopyWorkerProcess::Abandon()
 {
-    DWORD id = m_child.Id();
-    m_child.Stop();
+    // Its id is not given to another process while its handle is held.
+    m_child.Terminate();
     for (const std::wstring& folder : m_folders)
-        RemoveTemporaryFiles(folder, id);
+        RemoveTemporaryFiles(folder, m_child.Id());
+    m_child.Stop();
 }
 
 CopyWorkerProcess::~CopyWorkerProcess()

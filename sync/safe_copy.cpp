@@ -166,6 +166,15 @@ std::string ReasonText(const CopyResult& result)
     return SystemMessage(result.error);
 }
 
+bool CopiedAlready(const std::wstring& source, const std::wstring& destination)
+{
+    WIN32_FILE_ATTRIBUTE_DATA from, to;
+    return GetFileAttributesExW(source.c_str(), GetFileExInfoStandard, &from)
+        && GetFileAttributesExW(destination.c_str(), GetFileExInfoStandard, &to)
+        && !(to.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && from.nFileSizeHigh == to.nFileSizeHigh
+        && from.nFileSizeLow == to.nFileSizeLow && CompareFileTime(&from.ftLastWriteTime, &to.ftLastWriteTime) == 0;
+}
+
 CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule,
                           OldVersion old, bool expectNew, TemporaryFolders& temporaries)
 {

@@ -96,6 +96,10 @@ private:
 // own folder, and that folder.
 void RemoveTemporaryFiles(const std::wstring& destinationFolder, DWORD processId);
 
+// True when the destination is already a copy of the source: the same size
+// and last-write time, as a copy leaves them.
+bool CopiedAlready(const std::wstring& source, const std::wstring& destination);
+
 // Copies source to destination (wide "\\?\" paths) keeping the source's
 // last-write time and attributes. Refused, with the destination untouched and
 // no temporary file left: a source that cannot be read, a destination the

@@ -106,6 +106,15 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
         for (const CopyDone& done : pool.TakeDone())
             outcomes.Finished(done.index, destinations[done.index], done.result);
     };
+    // After a close request nothing more is handed out; the copies in flight
+    // complete, and a failure among them is still named.
+    auto stop = [&] {
+        pool.Cancel();
+        while (!pool.Idle())
+            host.WaitFor(pool.FinishedEvent());
+        collect();
+        return outcomes.NotCopied(noBin);
+    };
 
     for (std::size_t i = 0; i < n; ++i) {
         const FileEntry& entry = list[i];
@@ -141,19 +150,15 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
         }
         collect();
         host.PumpOneMessage();
-        if (host.Cancelled()) { // nothing more is handed out; the pool waits for the copies in flight
-            pool.Cancel();
-            return outcomes.NotCopied(noBin);
-        }
+        if (host.Cancelled())
+            return stop();
     }
     outcomes.Advance();
     while (!pool.Idle()) {
         host.WaitFor(pool.FinishedEvent());
         collect();
-        if (host.Cancelled()) {
-            pool.Cancel();
-            return outcomes.NotCopied(noBin);
-        }
+        if (host.Cancelled())
+            return stop();
     }
     collect();
     host.SetProgress(100);
