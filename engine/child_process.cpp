@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <mutex>
 
 namespace {
@@ -54,40 +53,6 @@ std::wstring OnlyArgument()
     std::wstring only = arguments && count == 2 ? arguments[1] : L"";
     LocalFree(arguments);
     return only;
-}
-
-bool WriteAll(HANDLE handle, const std::string& data)
-{
-    for (std::size_t at = 0; at < data.size();) {
-        DWORD wrote = 0;
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - at, 1 << 20));
-        if (!WriteFile(handle, data.data() + at, chunk, &wrote, nullptr) || wrote == 0)
-            return false;
-        at += wrote;
-    }
-    return true;
-}
-
-std::string ReadToEnd(HANDLE handle)
-{
-    std::string data;
-    char buffer[1 << 16];
-    DWORD got = 0;
-    while (ReadFile(handle, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        data.append(buffer, got);
-    return data;
-}
-
-bool ReadExactly(HANDLE handle, void* data, std::size_t size)
-{
-    char* into = static_cast<char*>(data);
-    for (std::size_t at = 0; at < size;) {
-        DWORD got = 0;
-        if (!ReadFile(handle, into + at, static_cast<DWORD>(size - at), &got, nullptr) || got == 0)
-            return false;
-        at += got;
-    }
-    return true;
 }
 
 bool ChildProcess::Start(const wchar_t* workerSwitch)

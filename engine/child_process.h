@@ -3,6 +3,8 @@
 // Under Wine the threads of one process wait on each other for the file
 // system, while a second process works side by side with the first.
 #pragma once
+#include "engine/handle_io.h"
+
 #include <windows.h>
 
 #include <string>
@@ -22,11 +24,6 @@ DWORD WorkerStartAfterMs();
 std::wstring RunningProgramFile();
 // The switch the program was started with when it is the only argument.
 std::wstring OnlyArgument();
-
-bool WriteAll(HANDLE handle, const std::string& data);
-std::string ReadToEnd(HANDLE handle);
-// False at the end of the data or on a broken pipe before size bytes came.
-bool ReadExactly(HANDLE handle, void* data, std::size_t size);
 
 class ChildProcess {
 public:

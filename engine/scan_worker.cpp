@@ -1,8 +1,10 @@
 #include "engine/scan_worker.h"
 
+#include "engine/child_process.h"
 #include "engine/wire.h"
 #include "engine/worker.h"
 
+#include <thread>
 
 namespace {
 
@@ -81,6 +83,30 @@ bool ParseTable(const std::string& bytes, ScanResult& result)
     result = std::move(read);
     return true;
 }
+
+// The target tree scanned by a worker process.
+class ScanWorkerProcess {
+public:
+    ScanWorkerProcess() = default;
+    ~ScanWorkerProcess();
+    ScanWorkerProcess(const ScanWorkerProcess&) = delete;
+    ScanWorkerProcess& operator=(const ScanWorkerProcess&) = delete;
+
+    // Starts a worker on the request; false when no worker program is set or
+    // none could be started.
+    bool Start(const ScanRequest& request);
+    // Waits for the worker's table, letting messages through the host; false
+    // when the worker failed or a close request stopped it (it is ended then).
+    bool Finish(EngineHost& host, ScanResult& result);
+
+private:
+    void Stop();
+
+    ChildProcess m_child;
+    HANDLE m_readDone = nullptr;  // set once the output has been read to its end
+    std::thread m_reader;
+    std::string m_data;
+};
 
 // The host of the base scan, which starts the worker once the scan has lasted
 // long enough; everything else is the caller's host.

@@ -5,14 +5,12 @@
 // On Windows it costs one process start. Whatever goes wrong with the worker,
 // the tree is scanned here instead, so the tables never depend on it.
 #pragma once
-#include "engine/child_process.h"
 #include "engine/engine_host.h"
 #include "engine/folder_scanner.h"
 
 #include <windows.h>
 
 #include <string>
-#include <thread>
 
 // The switch that makes a program a scan worker.
 inline constexpr wchar_t kScanWorkerSwitch[] = L"--scan-worker";
@@ -39,26 +37,3 @@ struct ScanRequest {
 // ScanFolders either way.
 void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHost& host, ScanResult& base,
                ScanResult& targetResult);
-
-class ScanWorkerProcess {
-public:
-    ScanWorkerProcess() = default;
-    ~ScanWorkerProcess();
-    ScanWorkerProcess(const ScanWorkerProcess&) = delete;
-    ScanWorkerProcess& operator=(const ScanWorkerProcess&) = delete;
-
-    // Starts a worker on the request; false when no worker program is set or
-    // none could be started.
-    bool Start(const ScanRequest& request);
-    // Waits for the worker's table, letting messages through the host; false
-    // when the worker failed or a close request stopped it (it is ended then).
-    bool Finish(EngineHost& host, ScanResult& result);
-
-private:
-    void Stop();
-
-    ChildProcess m_child;
-    HANDLE m_readDone = nullptr;  // set once the output has been read to its end
-    std::thread m_reader;
-    std::string m_data;
-};

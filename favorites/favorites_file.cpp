@@ -1,5 +1,7 @@
 #include "favorites/favorites_file.h"
 
+#include "engine/handle_io.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -102,12 +104,6 @@ Problem SaveFailed(const std::string& path, const std::string& why = {})
     return {path, "お気に入りファイルを保存できませんでした。" + why};
 }
 
-bool WriteAll(HANDLE file, const void* data, std::size_t size)
-{
-    DWORD written = 0;
-    return WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr) && written == size;
-}
-
 // The new file image in one block: header, then the records in table order.
 std::string FileImage(const FavoritesTable& table)
 {
@@ -129,7 +125,7 @@ bool WriteNewFile(const std::string& path, const std::string& image)
                                 nullptr));
     if (file.handle == INVALID_HANDLE_VALUE)
         return false;
-    bool written = WriteAll(file.handle, image.data(), image.size()) && FlushFileBuffers(file.handle);
+    bool written = WriteAll(file.handle, image) && FlushFileBuffers(file.handle);
     return file.Close() && written;
 }
 

@@ -132,8 +132,7 @@ void CopyPool::Run()
             if (inWorker && CopiedAlready(task.source, task.destination))
                 Finish(batch[i], {});
             else
-                Finish(batch[i], CopyFileSafely(task.source, task.destination, task.rule, task.old, task.expectNew,
-                                                m_temporaries));
+                Finish(batch[i], CopyFileSafely(task, m_temporaries));
         }
     }
 }

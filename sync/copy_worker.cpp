@@ -78,9 +78,7 @@ int ServeCopies()
         std::string answers;
         DWORD sent = GetTickCount();
         for (std::size_t i = 0; i < tasks.size(); ++i) {
-            const CopyTask& task = tasks[i];
-            CopyResult result = CopyFileSafely(task.source, task.destination, task.rule, task.old, task.expectNew,
-                                               temporaries);
+            CopyResult result = CopyFileSafely(tasks[i], temporaries);
             Answer answer{static_cast<std::uint32_t>(result.failure), result.error, result.noBin ? 1u : 0u};
             answers.append(reinterpret_cast<const char*>(&answer), sizeof answer);
             if (i + 1 < tasks.size() && GetTickCount() - sent < kAnswerWithinMs)

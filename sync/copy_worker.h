@@ -3,8 +3,8 @@
 // processes go side by side. The worker is the program itself, started with a
 // switch; it takes copies on its standard input, a few at a time, and answers
 // with their results on its standard output: together at the end of the
-// batch, or sooner once the batch has lasted a tenth of a second. Whatever goes wrong with a worker,
-// its copies are made in this process instead.
+// batch, or sooner once the batch has lasted a tenth of a second. Whatever
+// goes wrong with a worker, its copies are made in this process instead.
 #pragma once
 #include "sync/safe_copy.h"
 

@@ -175,20 +175,20 @@ bool CopiedAlready(const std::wstring& source, const std::wstring& destination)
         && from.nFileSizeLow == to.nFileSizeLow && CompareFileTime(&from.ftLastWriteTime, &to.ftLastWriteTime) == 0;
 }
 
-CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule,
-                          OldVersion old, bool expectNew, TemporaryFolders& temporaries)
+CopyResult CopyFileSafely(const CopyTask& task, TemporaryFolders& temporaries)
 {
+    const std::wstring &source = task.source, &destination = task.destination;
     // The source's times matter only against an existing destination; for a new
     // file the copy itself finds a missing source. Each question asked of the
     // file system is a round trip, the cost that dominates small files.
     WIN32_FILE_ATTRIBUTE_DATA from, to;
-    bool replacing = !expectNew && GetFileAttributesExW(destination.c_str(), GetFileExInfoStandard, &to);
+    bool replacing = !task.expectNew && GetFileAttributesExW(destination.c_str(), GetFileExInfoStandard, &to);
     if (replacing) {
         if (!GetFileAttributesExW(source.c_str(), GetFileExInfoStandard, &from)) {
             DWORD error = GetLastError();
             return error == ERROR_PATH_NOT_FOUND ? CopyResult{CopyFailure::SourceMissing, error} : FailureOf(error);
         }
-        if (CopyResult refusal = MayReplace(from, to, rule); !refusal.Copied())
+        if (CopyResult refusal = MayReplace(from, to, task.rule); !refusal.Copied())
             return refusal;
     }
 
@@ -215,7 +215,7 @@ CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destin
     // The old version goes to the bin only now that the new one is complete
     // beside it; should it not go, the destination stays as it was.
     CopyResult done;
-    if (replacing && old == OldVersion::Recycle) {
+    if (replacing && task.old == OldVersion::Recycle) {
         switch (MoveToRecycleBin(destination)) {
         case BinOutcome::Moved:
             if (!MoveFileExW(temporary.c_str(), destination.c_str(), 0)) {
@@ -235,8 +235,11 @@ CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destin
     if (!MoveFileExW(temporary.c_str(), destination.c_str(), replacing ? MOVEFILE_REPLACE_EXISTING : 0)) {
         DWORD error = GetLastError();
         leaveAsItWas();
-        if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && expectNew)
-            return CopyFileSafely(source, destination, rule, old, false, temporaries); // it appeared since the list was made
+        if ((error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) && task.expectNew) {
+            CopyTask again = task; // it appeared since the list was made
+            again.expectNew = false;
+            return CopyFileSafely(again, temporaries);
+        }
         if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
             return {CopyFailure::DestinationNewer, error};
         return error == ERROR_FILE_NOT_FOUND ? CopyResult{CopyFailure::Other, error} : FailureOf(error);

@@ -100,15 +100,14 @@ void RemoveTemporaryFiles(const std::wstring& destinationFolder, DWORD processId
 // and last-write time, as a copy leaves them.
 bool CopiedAlready(const std::wstring& source, const std::wstring& destination);
 
-// Copies source to destination (wide "\\?\" paths) keeping the source's
+// Copies the task's source to its destination (wide "\\?\" paths) keeping the source's
 // last-write time and attributes. Refused, with the destination untouched and
 // no temporary file left: a source that cannot be read, a destination the
 // rule refuses (times compared in whole seconds, as the list shows them), and
 // a read-only or hidden destination whose source is not so too (a copy that
 // carried the attribute over may be replaced; one the user set may not), and
 // an old version that should go to the Recycle Bin and would not.
-// expectNew says the list found no destination: then the destination is not
-// asked about first; should one have appeared, the rename refuses to replace
-// it and the copy is decided as for any existing destination.
-CopyResult CopyFileSafely(const std::wstring& source, const std::wstring& destination, ReplaceRule rule,
-                          OldVersion old, bool expectNew, TemporaryFolders& temporaries);
+// When the list found no destination (expectNew) it is not asked about
+// first; should one have appeared, the rename refuses to replace it and the
+// copy is decided as for any existing destination.
+CopyResult CopyFileSafely(const CopyTask& task, TemporaryFolders& temporaries);

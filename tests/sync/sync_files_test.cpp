@@ -46,7 +46,8 @@ public:
         if (ended)
             return;
         HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-        PROCESSENTRY32W entry{sizeof entry};
+        PROCESSENTRY32W entry{};
+        entry.dwSize = sizeof entry;
         for (bool more = Process32FirstW(snapshot, &entry); more && !ended; more = Process32NextW(snapshot, &entry)) {
             // Only the workers: Wine's own services may count this process as their parent.
             if (entry.th32ParentProcessID != GetCurrentProcessId() || _wcsicmp(entry.szExeFile, L"mirvalen-cli.exe") != 0)
@@ -124,8 +125,9 @@ TEST_P(EitherWay, ProtectedDestinationsAreKeptNamedAndListedAgainUnlessTheSource
     for (const Case& c : cases) {
         EXPECT_EQ(c.reason ? "mine" : "new", target.Read(c.name)) << c.name;
         EXPECT_TRUE(target.Attributes(c.name) & c.attribute) << c.name;
-        if (c.reason)
+        if (c.reason) {
             EXPECT_NE(std::string::npos, ReasonFor(target, c.name).find(c.reason)) << c.name;
+        }
     }
     for (int i = 0; i < 20; ++i)
         EXPECT_EQ("g", target.Read("g" + std::to_string(i) + ".txt"));
@@ -237,8 +239,9 @@ TEST_P(EitherWay, DestinationsDifferingOnlyInLetterCaseAreWrittenInListOrder)
         auto later = std::find_if(list.begin(), list.end(), [&](const FileEntry& e) {
             return &e > &entry && _stricmp(e.relativePath.c_str(), name.c_str()) == 0;
         });
-        if (later == list.end()) // the last of its pair
+        if (later == list.end()) { // the last of its pair
             EXPECT_EQ(base.Read(name), target.Read(name)) << name;
+        }
     }
 }
 
