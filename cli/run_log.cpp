@@ -1,6 +1,7 @@
 #include "cli/run_log.h"
 
 #include "cli/report.h"
+#include "engine/handle_io.h"
 #include "engine/stored_name.h"
 #include "engine/time_text.h"
 
@@ -26,10 +27,8 @@ bool RunLog::Open(const std::string& path, std::string& error)
     std::array<char, kTimeTextLength + 1> stamp;
     LocalTimeFormatter().Format(now, stamp);
     std::string start = std::string("== ") + stamp.data() + "\n";
-    DWORD written = 0;
     std::string command = Utf8FromWide(GetCommandLineW()) + "\n";
-    std::string utf8 = Utf8FromWide(WideFromStored(start)) + command;
-    if (!WriteFile(m_file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr)) {
+    if (!WriteAll(m_file, Utf8FromWide(WideFromStored(start)) + command)) {
         error = SystemMessage(GetLastError());
         CloseHandle(m_file);
         m_file = INVALID_HANDLE_VALUE;
@@ -58,7 +57,5 @@ void RunLog::Write(const std::string& shiftJisText)
 {
     if (!IsOpen())
         return;
-    std::string utf8 = Utf8FromWide(WideFromStored(shiftJisText));
-    DWORD written = 0;
-    WriteFile(m_file, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+    WriteAll(m_file, Utf8FromWide(WideFromStored(shiftJisText)));
 }
