@@ -247,6 +247,10 @@ bool PathBytesLess(const FileEntry& a, const FileEntry& b)
 void ScanFolders(const std::string& baseText, const std::string& targetText, const ScanLayout& layout, int threads,
                  EngineHost& host, ScanResult& base, ScanResult& target)
 {
+    base = {};
+    target = {};
+    if (host.Cancelled())  // a close request already made lists nothing
+        return;
     const std::string* texts[2] = {&baseText, &targetText};
     std::vector<std::unique_ptr<TreeLister>> listers;
     FolderQueue queue;
@@ -271,8 +275,14 @@ void ScanFolders(const std::string& baseText, const std::string& targetText, con
                 }
             }));
         }
-        for (auto& worker : workers)
+        for (auto& worker : workers) {
+            // A close request stops every thread at once, not each in turn
+            // while the others go on listing.
+            if (host.Cancelled())
+                for (auto& other : workers)
+                    other->Stop();
             worker->Wait(host);
+        }
     }
     // Each tree's table is sorted on a thread of its own.
     auto arrange = [&found, &layout](int tree, ScanResult& result) {

@@ -159,6 +159,7 @@ void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHos
         ScanFolders(baseText, target.folderText, layout, target.threads, host, base, targetResult);
         return;
     }
+    targetResult = {};  // a close request leaves no earlier table behind
     ScanWorkerProcess worker;
     StartingWorker baseHost(host, worker, target);
     ScanResult none;

@@ -10,7 +10,7 @@ Worker::Worker(std::function<void(EngineHost&)> work) : m_done(CreateEventA(null
 
 Worker::~Worker()
 {
-    m_host.Stop();
+    Stop();
     if (m_thread.joinable())
         m_thread.join();
     CloseHandle(m_done);
@@ -20,7 +20,7 @@ void Worker::Wait(EngineHost& host)
 {
     while (WaitForSingleObject(m_done, 0) != WAIT_OBJECT_0) {
         if (host.Cancelled())
-            m_host.Stop();
+            Stop();
         host.WaitFor(m_done);
     }
     m_thread.join();

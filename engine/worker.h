@@ -36,6 +36,8 @@ public:
     // Waits for the work to end, letting one message at a time through the
     // host; a close request seen meanwhile stops the worker early.
     void Wait(EngineHost& host);
+    // Asks the work to stop at its next check; Wait still joins it.
+    void Stop() { m_host.Stop(); }
 
 private:
     WorkerHost m_host;
