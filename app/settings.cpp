@@ -57,6 +57,11 @@ bool SameFile(const std::string& a, const std::string& b)
 
 } // namespace
 
+std::string FavoritesFile(const Settings& s)
+{
+    return ResolveFavoritesPath(s.FAVPATH, GetModuleFolder());
+}
+
 SettingsFile SettingsFile::OfProgram()
 {
     return SettingsFile(GetModuleFolder() + SettingsFileName);

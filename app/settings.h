@@ -26,6 +26,9 @@ struct Settings {
     std::string EXCLUDE;     // name patterns left out of both scans, "|" between them
 };
 
+// The favourites file FAVPATH names, a ".\" path taken from the program folder.
+std::string FavoritesFile(const Settings& s);
+
 // The settings file beside the program, and the favourites file's name (its
 // default folder is the program's too).
 inline constexpr const char* SettingsFileName = "Mirvalen.ini";

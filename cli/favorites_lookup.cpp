@@ -1,15 +1,13 @@
 #include "cli/favorites_lookup.h"
 
-#include "app/module_folder.h"
 #include "app/settings.h"
 #include "engine/path_text.h"
 #include "favorites/favorites_file.h"
-#include "favorites/favorites_path.h"
 
 
 std::string ProgramFavoritesFile()
 {
-    return ResolveFavoritesPath(SettingsFile::OfProgram().Read().FAVPATH, GetModuleFolder());
+    return FavoritesFile(SettingsFile::OfProgram().Read());
 }
 
 bool ApplyFavorite(CompareOptions& options, bool keepDirection, std::string& error)

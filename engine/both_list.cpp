@@ -43,9 +43,7 @@ BothList BuildBoth(const std::vector<FileEntry>& base, const std::vector<FileEnt
     BothList list;
     if (groupListed(firstIsRoot))
         AddGroup(list.entries, base, target, firstIsRoot, host);
-    list.firstCount = static_cast<int>(list.entries.size());
     if (groupListed(!firstIsRoot))
         AddGroup(list.entries, base, target, !firstIsRoot, host);
-    list.secondCount = static_cast<int>(list.entries.size()) - list.firstCount;
     return list;
 }

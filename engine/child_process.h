@@ -20,6 +20,24 @@ void SetWorkerProgram(const std::wstring& program, DWORD startAfterMs = kWorkerD
 const std::wstring& WorkerProgram();
 DWORD WorkerStartAfterMs();
 
+// Says yes once: the first time it is asked after the work begun at start has
+// lasted WorkerStartAfterMs().
+class WorkerStartTimer {
+public:
+    explicit WorkerStartTimer(DWORD start = GetTickCount()) : m_start(start) {}
+    bool DueOnce()
+    {
+        if (m_done || GetTickCount() - m_start < WorkerStartAfterMs())
+            return false;
+        m_done = true;
+        return true;
+    }
+
+private:
+    DWORD m_start;
+    bool m_done = false;
+};
+
 // The running program's own file, at any length.
 std::wstring RunningProgramFile();
 // The switch the program was started with when it is the only argument.

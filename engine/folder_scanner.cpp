@@ -261,29 +261,16 @@ void ScanFolders(const std::string& baseText, const std::string& targetText, con
     }
     // found[thread][tree]: each thread writes only its own.
     std::vector<std::array<Found, 2>> found(static_cast<std::size_t>(std::max(threads, 1)));
-    {
-        std::vector<std::unique_ptr<Worker>> workers;
-        for (auto& mine : found) {
-            // A worker's own host says when a close request stopped it.
-            workers.push_back(std::make_unique<Worker>([&queue, &listers, &mine](EngineHost& own) {
-                int tree;
-                FolderPtr folder;
-                while (queue.Take(tree, folder, own)) {
-                    listers[tree]->List(folder, mine[tree], own,
-                                        [&queue, tree](FolderPtr child) { queue.Push(tree, std::move(child)); });
-                    queue.Done();
-                }
-            }));
+    Workers workers(static_cast<int>(found.size()), [&queue, &listers, &found](int thread, EngineHost& own) {
+        int tree;
+        FolderPtr folder;
+        while (queue.Take(tree, folder, own)) {
+            listers[tree]->List(folder, found[thread][tree], own,
+                                [&queue, tree](FolderPtr child) { queue.Push(tree, std::move(child)); });
+            queue.Done();
         }
-        for (auto& worker : workers) {
-            // A close request stops every thread at once, not each in turn
-            // while the others go on listing.
-            if (host.Cancelled())
-                for (auto& other : workers)
-                    other->Stop();
-            worker->Wait(host);
-        }
-    }
+    });
+    workers.Wait(host);
     // Each tree's table is sorted on a thread of its own.
     auto arrange = [&found, &layout](int tree, ScanResult& result) {
         std::vector<Found> parts;

@@ -113,7 +113,7 @@ private:
 class StartingWorker : public EngineHost {
 public:
     StartingWorker(EngineHost& host, ScanWorkerProcess& worker, const ScanRequest& request)
-        : m_host(host), m_worker(worker), m_request(request), m_start(GetTickCount())
+        : m_host(host), m_worker(worker), m_request(request)
     {
     }
     void PumpOneMessage() override { m_host.PumpOneMessage(); }
@@ -122,10 +122,8 @@ public:
     void SetProgress(int percent) override { m_host.SetProgress(percent); }
     void WaitFor(HANDLE handle) override
     {
-        if (!m_tried && GetTickCount() - m_start >= WorkerStartAfterMs()) {
-            m_tried = true;
+        if (m_startTimer.DueOnce())
             m_started = m_worker.Start(m_request);
-        }
         m_host.WaitFor(handle);
     }
     bool Started() const { return m_started; }
@@ -134,8 +132,8 @@ private:
     EngineHost& m_host;
     ScanWorkerProcess& m_worker;
     const ScanRequest& m_request;
-    DWORD m_start;
-    bool m_tried = false, m_started = false;
+    WorkerStartTimer m_startTimer;
+    bool m_started = false;
 };
 
 } // namespace

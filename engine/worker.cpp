@@ -1,27 +1,36 @@
 #include "engine/worker.h"
 
-Worker::Worker(std::function<void(EngineHost&)> work) : m_done(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+Workers::Workers(int count, std::function<void(int, EngineHost&)> work)
+    : m_work(std::move(work)), m_running(count), m_done(CreateEventA(nullptr, TRUE, count == 0, nullptr))
 {
-    m_thread = std::thread([this, work = std::move(work)] {
-        work(m_host);
-        SetEvent(m_done);
-    });
+    for (int i = 0; i < count; ++i)
+        m_threads.emplace_back([this, i] {
+            m_work(i, m_host);
+            if (--m_running == 0)
+                SetEvent(m_done);
+        });
 }
 
-Worker::~Worker()
+Workers::~Workers()
 {
-    Stop();
-    if (m_thread.joinable())
-        m_thread.join();
+    m_host.Stop();
+    JoinAll();
     CloseHandle(m_done);
 }
 
-void Worker::Wait(EngineHost& host)
+void Workers::Wait(EngineHost& host)
 {
     while (WaitForSingleObject(m_done, 0) != WAIT_OBJECT_0) {
         if (host.Cancelled())
-            Stop();
+            m_host.Stop();
         host.WaitFor(m_done);
     }
-    m_thread.join();
+    JoinAll();
+}
+
+void Workers::JoinAll()
+{
+    for (std::thread& thread : m_threads)
+        if (thread.joinable())
+            thread.join();
 }

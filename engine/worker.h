@@ -1,6 +1,6 @@
-// A worker thread for the long commands, and the wait for it on the thread
+// Worker threads for the long commands, and the wait for them on the thread
 // that runs the window: that thread keeps letting messages through (so the
-// window stays alive and a close request is seen) until the worker is done.
+// window stays alive and a close request is seen) until the workers are done.
 #pragma once
 #include "engine/engine_host.h"
 
@@ -9,6 +9,7 @@
 #include <atomic>
 #include <functional>
 #include <thread>
+#include <vector>
 
 // The engine's host inside a worker: no window to keep alive, no progress of
 // its own; it stops when the thread that owns it says so.
@@ -24,23 +25,26 @@ private:
     std::atomic<bool> m_stop{false};
 };
 
-// Runs work on a thread of its own. The destructor stops and joins it, so no
-// worker outlives the tables it writes.
-class Worker {
+// Runs work on threads of their own, which share one stop flag. The
+// destructor stops and joins them, so no thread outlives the tables it writes.
+class Workers {
 public:
-    explicit Worker(std::function<void(EngineHost&)> work);
-    ~Worker();
-    Worker(const Worker&) = delete;
-    Worker& operator=(const Worker&) = delete;
+    // Calls work(thread index, host) on each of count threads.
+    Workers(int count, std::function<void(int, EngineHost&)> work);
+    ~Workers();
+    Workers(const Workers&) = delete;
+    Workers& operator=(const Workers&) = delete;
 
-    // Waits for the work to end, letting one message at a time through the
-    // host; a close request seen meanwhile stops the worker early.
+    // Waits for every thread to end, letting one message at a time through
+    // the host; a close request seen meanwhile stops them all at once.
     void Wait(EngineHost& host);
-    // Asks the work to stop at its next check; Wait still joins it.
-    void Stop() { m_host.Stop(); }
 
 private:
+    void JoinAll();
+
     WorkerHost m_host;
-    HANDLE m_done;
-    std::thread m_thread;
+    std::function<void(int, EngineHost&)> m_work;
+    std::atomic<int> m_running;
+    HANDLE m_done; // set when the last thread ends
+    std::vector<std::thread> m_threads;
 };

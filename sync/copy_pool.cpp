@@ -111,20 +111,21 @@ void CopyPool::Finish(const Queued& copy, const CopyResult& result)
 void CopyPool::Run()
 {
     CopyWorkerProcess process;
-    bool tried = false;
+    WorkerStartTimer startTimer(m_start);
     for (;;) {
-        if (!tried && GetTickCount() - m_start >= WorkerStartAfterMs()) {
-            tried = true;
+        if (startTimer.DueOnce())
             process.Start();
-        }
-        std::vector<Queued> batch = Take(process.Running() ? kBatchFiles : 1);
+        const bool inWorker = process.Running();
+        std::vector<Queued> batch = Take(inWorker ? kBatchFiles : 1);
         if (batch.empty())
             return; // closing, nothing taken
-        std::vector<const CopyTask*> tasks;
-        for (const Queued& copy : batch)
-            tasks.push_back(&copy.task);
-        bool inWorker = process.Running();
-        std::size_t made = process.Copy(tasks, [&](std::size_t i, const CopyResult& result) { Finish(batch[i], result); });
+        std::size_t made = 0;
+        if (inWorker) {
+            std::vector<const CopyTask*> tasks;
+            for (const Queued& copy : batch)
+                tasks.push_back(&copy.task);
+            made = process.Copy(tasks, [&](std::size_t i, const CopyResult& result) { Finish(batch[i], result); });
+        }
         for (std::size_t i = made; i < batch.size(); ++i) {
             const CopyTask& task = batch[i].task;
             // A worker that ended may have made copies it did not tell of: made

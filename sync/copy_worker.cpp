@@ -32,8 +32,7 @@ std::string BatchBytes(const std::vector<const CopyTask*>& tasks)
         w.U32(task->expectNew ? 1 : 0);
     }
     Writer framed;
-    framed.U32(static_cast<std::uint32_t>(w.Bytes().size()));
-    framed.Raw(w.Bytes().data(), w.Bytes().size());
+    framed.Text(w.Bytes());
     return framed.Bytes();
 }
 
@@ -91,9 +90,9 @@ int ServeCopies()
     }
 }
 
-bool CopyWorkerProcess::Start()
+void CopyWorkerProcess::Start()
 {
-    return m_child.Start(kCopyWorkerSwitch);
+    m_child.Start(kCopyWorkerSwitch);
 }
 
 std::size_t CopyWorkerProcess::Copy(const std::vector<const CopyTask*>& tasks,
@@ -146,8 +145,6 @@ CopyWorkerProcess::~CopyWorkerProcess()
     if (!m_child.Running())
         return;
     m_child.CloseInput();
-    if (m_child.EndedWell(5000))
-        m_child.Stop();
-    else
+    if (!m_child.EndedWell(5000))
         Abandon();
 }

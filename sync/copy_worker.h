@@ -31,12 +31,12 @@ public:
     CopyWorkerProcess(const CopyWorkerProcess&) = delete;
     CopyWorkerProcess& operator=(const CopyWorkerProcess&) = delete;
 
-    // False when no worker program is set or none could be started.
-    bool Start();
+    // Starts a worker; Running() says whether one could be (none when no
+    // worker program is set).
+    void Start();
     bool Running() const { return m_child.Running(); }
     // Makes the copies in the worker, in their order, telling each result as
-    // it comes. Returns how many were made: fewer than all when there is no
-    // worker or it failed. It is ended then, and whatever it left half done
+    // it comes. Returns how many it answered: fewer than all when it failed. It is ended then, and whatever it left half done
     // removed, so that the others can be made here.
     std::size_t Copy(const std::vector<const CopyTask*>& tasks,
                      const std::function<void(std::size_t, const CopyResult&)>& done);

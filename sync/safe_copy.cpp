@@ -87,9 +87,9 @@ TemporaryFolders::~TemporaryFolders()
 std::wstring TemporaryFolders::NameFor(const std::wstring& destination)
 {
     std::wstring folder = FolderOfFile(destination);
+    std::lock_guard lock(m_mutex);
     wchar_t serial[16];
     std::swprintf(serial, 16, L"%x.tmp", ++m_serial);
-    std::lock_guard lock(m_mutex);
     Place& place = m_places[CaseFolded(folder)];
     if (++place.copies == kCopiesBeforeOwnFolder) {
         // A folder of that name that this process did not make is left alone.
@@ -213,7 +213,7 @@ CopyResult CopyFileSafely(const CopyTask& task, TemporaryFolders& temporaries)
             SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
     };
     // The old version goes to the bin only now that the new one is complete
-    // beside it; should it not go, the destination stays as it was.
+    // on the destination's drive; should it not go, the destination stays as it was.
     CopyResult done;
     if (replacing && task.old == OldVersion::Recycle) {
         switch (MoveToRecycleBin(destination)) {

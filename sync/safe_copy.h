@@ -3,7 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -88,7 +87,7 @@ private:
     };
     std::mutex m_mutex;
     std::map<std::wstring, Place> m_places; // by destination folder, case folded
-    std::atomic<unsigned> m_serial{0};
+    unsigned m_serial = 0;
 };
 
 // What a process that ended in the middle of a copy may have left in a

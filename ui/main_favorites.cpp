@@ -1,10 +1,8 @@
 // The favourites list and its commands.
 #include "ui/main_dialog.h"
 
-#include "app/module_folder.h"
 #include "engine/path_text.h"
 #include "favorites/favorites_file.h"
-#include "favorites/favorites_path.h"
 #include "favorites/folder_check.h"
 #include "framework/app.h"
 
@@ -21,7 +19,7 @@ void CMirvalenDlg::LoadFavorites()
 {
     Settings& s = m_optionDlg.m_settings;
     s.favFileChanged = 0;
-    std::string path = ResolveFavoritesPath(s.FAVPATH, GetModuleFolder());
+    std::string path = FavoritesFile(s);
     FavoritesReadResult read = ReadFavoritesFile(path);
     m_favorites = std::move(read.table);
     m_favorites.filePath = path;
@@ -39,7 +37,7 @@ void CMirvalenDlg::LoadFavorites()
 
 Failure CMirvalenDlg::SaveFavorites()
 {
-    m_favorites.filePath = ResolveFavoritesPath(Options().FAVPATH, GetModuleFolder());
+    m_favorites.filePath = FavoritesFile(Options());
     // A file that is there but could not be read is never replaced by the
     // (empty) list shown in its place.
     if (!m_unreadableFavorites.empty() && lstrcmpiA(m_unreadableFavorites.c_str(), m_favorites.filePath.c_str()) == 0

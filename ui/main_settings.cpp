@@ -1,8 +1,6 @@
 // Settings of the main window and its close path.
 #include "ui/main_dialog.h"
 
-#include "app/module_folder.h"
-#include "favorites/favorites_path.h"
 #include "framework/app.h"
 
 namespace {
@@ -30,7 +28,7 @@ Failure CMirvalenDlg::SaveSettings()
     SettingsFile file = ProgramSettings();
     if (Failure failure = file.Write(s))
         return failure;
-    return file.CopyBeside(ResolveFavoritesPath(s.FAVPATH, GetModuleFolder()));
+    return file.CopyBeside(FavoritesFile(s));
 }
 
 void CMirvalenDlg::SaveOneSecSame()

@@ -1,8 +1,6 @@
 #include "ui/option_dialog.h"
 
-#include "app/module_folder.h"
 #include "engine/path_text.h"
-#include "favorites/favorites_path.h"
 #include "ui/folder_picker.h"
 
 COptionDlg::COptionDlg()
@@ -58,7 +56,7 @@ void COptionDlg::OnFavPathSetFocus()
 void COptionDlg::OnBrowseFavFile()
 {
     const std::string& current = m_settings.FAVPATH;
-    std::string initial = current.empty() ? "" : FolderPart(ResolveFavoritesPath(current, GetModuleFolder()));
+    std::string initial = current.empty() ? "" : FolderPart(FavoritesFile(m_settings));
     std::string folder;
     if (!BrowseForFolder(m_hWnd, initial, "[ お気に入りファイルパス ] の指定", folder, BIF_RETURNONLYFSDIRS))
         return;

@@ -82,21 +82,19 @@ LRESULT ResultList::OnGetDispInfo(NMHDR* header) const
     return 0;
 }
 
-// The row's colour is chosen when its first cell is drawn, from the way the row
-// is copied; it stays in effect for the row's other cells.
+// The whole row takes one colour, from the way the row is copied.
 LRESULT ResultList::OnCustomDraw(NMHDR* header) const
 {
     auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(header);
     switch (draw->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
         return CDRF_NOTIFYITEMDRAW;
-    case CDDS_ITEMPREPAINT:
-        return CDRF_NOTIFYSUBITEMDRAW;
-    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+    case CDDS_ITEMPREPAINT: {
         std::size_t row = draw->nmcd.dwItemSpec;
-        if (draw->iSubItem == 0 && row < m_rows.ShownCount())
-            RowColorOf(m_rows.Mark(row), draw->clrTextBk);
-        return CDRF_DODEFAULT;
+        if (row >= m_rows.ShownCount())
+            return CDRF_DODEFAULT;
+        RowColorOf(m_rows.Mark(row), draw->clrTextBk);
+        return CDRF_NEWFONT;
     }
     default:
         return CDRF_DODEFAULT;

@@ -211,9 +211,9 @@ TEST_F(MakeList, ScansWithThreadsOrAWorkerProcessGiveTheTablesOfOneThreadInEvery
         ScanResult oneBase = ScanOne(inputs.base, one, host);
         ScanResult oneTarget = ScanOne(inputs.target, one, host);
         for (const std::wstring& worker : {std::wstring(), cli, std::wstring(L"C:\\nowhere\\none.exe")}) {
-            SetWorkerProgram(worker, 0);  // these trees are scanned sooner than a worker starts
+            // Started at once: the usual delay outlasts scans of these trees.
+            WorkersFromTheStart workers(worker);
             comparison.ScanBoth(inputs, host, 4);
-            SetWorkerProgram(L"");
             EXPECT_EQ(Fields(oneBase.entries), Fields(comparison.BaseEntries())) << layout;
             EXPECT_EQ(Fields(oneTarget.entries), Fields(comparison.TargetEntries())) << layout << " " << worker.size();
             EXPECT_TRUE(comparison.ReadProblems().empty());
@@ -232,7 +232,7 @@ TEST_F(MakeList, ACloseRequestStopsTheScansAndTheCommand)
     // (How soon threads already listing stop is a matter of timing; closing
     // the window mid-scan is driven through the window itself.)
     for (const std::wstring& worker : {std::wstring(), CliWorker()}) {
-        SetWorkerProgram(worker, 0);
+        WorkersFromTheStart workers(worker);
         host.cancelAfterProgress = -1;
         ASSERT_TRUE(RunListSteps(comparison, inputs, host));
         host.steps.clear();
@@ -241,7 +241,6 @@ TEST_F(MakeList, ACloseRequestStopsTheScansAndTheCommand)
         EXPECT_EQ((Names{"progress"}), host.steps);
         EXPECT_EQ(0, comparison.BaseCount() + comparison.TargetCount());
     }
-    SetWorkerProgram(L"");
     host.cancelAfterProgress = -1;
     EXPECT_TRUE(RunListSteps(comparison, inputs, host));
     EXPECT_EQ(400, comparison.BothCount());

@@ -114,6 +114,6 @@ TEST_F(WindowLayerTest, ASecondFolderNoticeReplacesTheFirstAndEndsOnTime)
         std::vector<HWND> second = Notices();
         ASSERT_EQ(1u, second.size());
         EXPECT_FALSE(IsWindow(first[0]));
-        EXPECT_TRUE(gui::WaitFor([] { return Notices().empty(); }, 2000));
+        EXPECT_TRUE(gui::WaitFor([] { return Notices().empty(); }, 5000));
     });
 }
