@@ -90,7 +90,7 @@ fi
 source_w="$(winpath "$copies/source")"
 # Each copy starts on an empty folder, with the deletion of the last one's
 # files written out first, so that no run pays for the one before it.
-out() { rm -rf "$copies/out"; mkdir -p "$copies/out"; sync; sleep 1; winpath "$copies/out"; }
+out() { local d="${1:-$copies/out}"; rm -rf "$d"; mkdir -p "$d"; sync; sleep 1; winpath "$d"; }
 echo "== copying $sync_files small files"
 for pin in 0 1; do
   server "$pin"
@@ -122,10 +122,8 @@ echo "== copying one file of $big_mib MiB"
 pin=0; server 0
 plain=""; synced=""
 for r in $(seq "$runs"); do
-  rm -rf "$big/out"; mkdir -p "$big/out"; sync; sleep 1
-  plain+="$(seconds run "$walk" copy "$(winpath "$big/source")" "$(winpath "$big/out")" 1) "
-  rm -rf "$big/out"; mkdir -p "$big/out"; sync; sleep 1
-  synced+="$(seconds run "$cli" sync --down "$(winpath "$big/source")" "$(winpath "$big/out")") "
+  dest=$(out "$big/out"); plain+="$(seconds run "$walk" copy "$(winpath "$big/source")" "$dest" 1) "
+  dest=$(out "$big/out"); synced+="$(seconds run "$cli" sync --down "$(winpath "$big/source")" "$dest") "
 done
 line "plain CopyFileA" "$plain"
 line "mirvalen-cli sync" "$synced"

@@ -20,8 +20,8 @@ std::string PanelText(PanelKind kind, const PanelContents<N>& panel)
 
 } // namespace
 
-// Rows go out in blocks: a console or a device writes each call through at
-// once, and a line per call would cost a round trip per row.
+// Rows go out in blocks: each write converts its text as a whole, and a call
+// per row would cost a conversion and a write per row.
 void PrintRows(const ResultRows& rows, const Output& output)
 {
     constexpr std::size_t kBlockBytes = 64 * 1024;

@@ -26,9 +26,10 @@ bool RunLog::Open(const std::string& path, std::string& error)
     GetSystemTimeAsFileTime(&now);
     std::array<char, kTimeTextLength + 1> stamp;
     LocalTimeFormatter().Format(now, stamp);
+    // The time is plain ASCII, the same in UTF-8.
     std::string start = std::string("== ") + stamp.data() + "\n";
     std::string command = Utf8FromWide(GetCommandLineW()) + "\n";
-    if (!WriteAll(m_file, Utf8FromWide(WideFromStored(start)) + command)) {
+    if (!WriteAll(m_file, start + command)) {
         error = SystemMessage(GetLastError());
         CloseHandle(m_file);
         m_file = INVALID_HANDLE_VALUE;

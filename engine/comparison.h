@@ -15,7 +15,8 @@ public:
     // Drops every table and count (the tables part of ClearResults).
     void Clear();
 
-    // Scans both trees at once, with a few threads.
+    // Scans both trees at once, with a few threads; the target in a worker
+    // process once the scan has lasted long enough for one to pay.
     void ScanBoth(const ComparisonInputs& inputs, EngineHost& host, int threads);
     // Pass 1 works for Down and Both only, pass 2 for Up and Both only.
     void MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host);

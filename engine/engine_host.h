@@ -1,5 +1,6 @@
 // What the engine needs from whoever runs it: a way to keep the window alive
-// inside long loops, the close request, the one message it shows, and progress.
+// inside long loops and waits, the close request, the one message it shows,
+// and progress.
 #pragma once
 #include <windows.h>
 

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-bool WriteAll(HANDLE handle, const std::string& data)
+bool WriteAll(HANDLE handle, const void* data, std::size_t size)
 {
-    for (std::size_t at = 0; at < data.size();) {
+    const char* bytes = static_cast<const char*>(data);
+    for (std::size_t at = 0; at < size;) {
         DWORD wrote = 0;
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(data.size() - at, 1 << 20));
-        if (!WriteFile(handle, data.data() + at, chunk, &wrote, nullptr) || wrote == 0)
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - at, 1 << 20));
+        if (!WriteFile(handle, bytes + at, chunk, &wrote, nullptr) || wrote == 0)
             return false;
         at += wrote;
     }

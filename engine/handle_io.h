@@ -7,7 +7,8 @@
 #include <string>
 
 // False when the handle took less than the whole.
-bool WriteAll(HANDLE handle, const std::string& data);
+bool WriteAll(HANDLE handle, const void* data, std::size_t size);
+inline bool WriteAll(HANDLE handle, const std::string& data) { return WriteAll(handle, data.data(), data.size()); }
 // Everything until the end of the data (a pipe's other end closed).
 std::string ReadToEnd(HANDLE handle);
 // False at the end of the data or on a broken pipe before size bytes came.

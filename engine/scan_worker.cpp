@@ -76,7 +76,7 @@ bool ParseTable(const std::string& bytes, ScanResult& result)
     std::uint32_t problems = r.U32();
     for (std::uint32_t i = 0; r.Ok() && i < problems; ++i) {
         std::string path = r.Text();
-        read.problems.push_back({path, r.Text()});
+        read.problems.push_back({std::move(path), r.Text()});
     }
     if (!r.Mark(kEnd, kMarkLength) || !r.AtEnd())
         return false;

@@ -99,7 +99,7 @@ FavoriteRecord ToRecord(const Favorite& favorite)
     return record;
 }
 
-Problem SaveFailed(const std::string& path, const std::string& why = {})
+Problem SaveFailed(const std::string& path, const std::string& why)
 {
     return {path, "お気に入りファイルを保存できませんでした。" + why};
 }

@@ -55,6 +55,22 @@ bool ParseBatch(const std::string& bytes, std::vector<CopyTask>& tasks)
     return r.Ok() && r.AtEnd();
 }
 
+// Tells each whole answer in pending, up to total, and takes it out; false at
+// one that is no answer.
+bool TellAnswers(std::string& pending, std::size_t& answered, std::size_t total, const CopyWorkerProcess::Done& done)
+{
+    std::size_t at = 0;
+    for (; pending.size() - at >= sizeof(Answer) && answered < total; at += sizeof(Answer)) {
+        Answer answer;
+        std::memcpy(&answer, pending.data() + at, sizeof answer);
+        if (answer.failure > static_cast<std::uint32_t>(CopyFailure::Last))
+            break;
+        done(answered++, {static_cast<CopyFailure>(answer.failure), answer.error, answer.noBin != 0});
+    }
+    pending.erase(0, at);
+    return pending.size() < sizeof(Answer) || answered == total;
+}
+
 } // namespace
 
 int ServeCopies()
@@ -95,8 +111,7 @@ void CopyWorkerProcess::Start()
     m_child.Start(kCopyWorkerSwitch);
 }
 
-std::size_t CopyWorkerProcess::Copy(const std::vector<const CopyTask*>& tasks,
-                                    const std::function<void(std::size_t, const CopyResult&)>& done)
+std::size_t CopyWorkerProcess::Copy(const std::vector<const CopyTask*>& tasks, const Done& done)
 {
     if (!m_child.Running())
         return 0;
@@ -106,19 +121,12 @@ std::size_t CopyWorkerProcess::Copy(const std::vector<const CopyTask*>& tasks,
     std::string pending;
     if (WriteAll(m_child.Input(), BatchBytes(tasks))) {
         // Answers are read as they come, several at once when several are there.
-        for (bool broken = false; !broken && answered < tasks.size();) {
-            char buffer[sizeof(Answer) * 64];
-            DWORD got = 0;
-            if (!ReadFile(m_child.Output(), buffer, sizeof buffer, &got, nullptr) || got == 0)
-                break;
+        char buffer[sizeof(Answer) * 64];
+        DWORD got = 0;
+        while (answered < tasks.size() && ReadFile(m_child.Output(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
             pending.append(buffer, got);
-            for (; pending.size() >= sizeof(Answer) && answered < tasks.size(); pending.erase(0, sizeof(Answer))) {
-                Answer answer;
-                std::memcpy(&answer, pending.data(), sizeof answer);
-                if ((broken = answer.failure > static_cast<std::uint32_t>(CopyFailure::Last)))
-                    break;
-                done(answered++, {static_cast<CopyFailure>(answer.failure), answer.error, answer.noBin != 0});
-            }
+            if (!TellAnswers(pending, answered, tasks.size(), done))
+                break;
         }
     }
     // A worker that did not answer every copy, or answered more than it was

@@ -23,7 +23,7 @@ SyncDirection WindowInputs::GetDirection() const
 
 int WindowInputs::TwoSecondSame() const
 {
-    return m_window.TwoSecondSame();
+    return m_window.Options().ONESECSAME;
 }
 
 int WindowInputs::SubFolder() const

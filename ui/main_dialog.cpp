@@ -110,8 +110,8 @@ void CMirvalenDlg::InitDecorations()
     RECT label;
     GetWindowRect(m_favListLabel, &label);
     MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&label), 2);
-    m_favListFrame = CreateStatic(m_hWnd, {"", SS_BLACKFRAME, {label.left - 1, label.top - 1, label.right + 1,
-                                                                label.bottom + 1}, IDC_RUNTIME_STATIC});
+    CreateStatic(m_hWnd, {"", SS_BLACKFRAME, {label.left - 1, label.top - 1, label.right + 1, label.bottom + 1},
+                          IDC_RUNTIME_STATIC});
 
     // 12 pixels at 96 DPI, as the panels and the label were drawn for.
     int height = ScaleToDpi(12, WindowDpi(m_hWnd));

@@ -35,7 +35,6 @@ public:
     void CloseProgress();
     SyncDirection GetDirection() const;
     const Settings& Options() const { return m_optionDlg.m_settings; }
-    int TwoSecondSame() const { return Options().ONESECSAME; }
     void FillResultList();
     void UpdateSummary();
 
@@ -157,7 +156,6 @@ private:
     Brush m_grayBrush, m_blackBrush, m_lightOrangeBrush, m_lightBlueBrush, m_lightRedBrush;
     Font m_normalFont, m_boldFont;
     HWND m_favListLabel = nullptr;
-    HWND m_favListFrame = nullptr;
     SummaryPanel m_transferPanel, m_basePanel, m_targetPanel;
 
     FavoritesTable m_favorites;

@@ -204,8 +204,6 @@ void CMirvalenDlg::SetProgress(int percent)
 
 void CMirvalenDlg::CloseProgress()
 {
-    if (m_progress)
-        m_progress->Close();
     m_progress.reset();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/problem_message.h"
 
+#include "engine/handle_io.h"
 #include "engine/stored_name.h"
 #include "framework/app.h"
 #include "view/problem_report.h"
@@ -20,9 +21,7 @@ std::wstring WriteReportFile(const std::string& report)
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return {};
-    DWORD written = 0;
-    DWORD bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    BOOL ok = WriteFile(file, text.data(), bytes, &written, nullptr) && written == bytes;
+    bool ok = WriteAll(file, text.data(), text.size() * sizeof(wchar_t));
     CloseHandle(file);
     return ok ? path : std::wstring();
 }

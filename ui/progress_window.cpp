@@ -10,7 +10,7 @@ namespace {
 // where the popup has always shown it.
 const RECT kMessageRect{-20, 10, 180, 40};
 const RECT kBarRect{10, 40, 310, 80};
-const COLORREF kBarTextColor = RGB(0, 0, 0);
+const COLORREF kTextColor = RGB(0, 0, 0); // over the part not yet filled
 const COLORREF kBarColor = RGB(120, 160, 255);
 } // namespace
 
@@ -42,13 +42,10 @@ bool CProgressWnd::CreatePopup()
 void CProgressWnd::LayoutControls()
 {
     int dpi = WindowDpi(m_hWnd);
-    m_bar.Create(m_hWnd, WS_CHILD | WS_BORDER | PBS_SMOOTH, RECT{}, IDC_PROGRESS_BAR);
+    m_bar.Create(m_hWnd, WS_CHILD | WS_VISIBLE | WS_BORDER | PBS_SMOOTH, ScaleToDpi(kBarRect, dpi), IDC_PROGRESS_BAR);
     CreateStatic(m_hWnd, {m_message, SS_CENTER, ScaleToDpi(kMessageRect, dpi), IDC_PROGRESS_TEXT});
-    RECT bar = ScaleToDpi(kBarRect, dpi);
-    MoveWindow(m_bar.m_hWnd, bar.left, bar.top, bar.right - bar.left, bar.bottom - bar.top, TRUE);
-    ShowWindow(m_bar.m_hWnd, SW_SHOWNA);
     m_bar.SetRange(0, 100);
-    m_bar.SetTextColor(kBarTextColor);
+    m_bar.SetTextColor(kTextColor);
     m_bar.SetBarColor(kBarColor);
 }
 
@@ -62,8 +59,6 @@ void CProgressWnd::SetPercent(int percent)
 
 void CProgressWnd::Close()
 {
-    if (m_bar.m_hWnd)
-        DestroyWindow(m_bar.m_hWnd);
     if (m_hWnd)
         DestroyWindow(m_hWnd);
 }

@@ -34,36 +34,26 @@ BaseUnits BaseUnits::Of(HWND dialog)
 }
 
 // How each row of a panel is drawn, in the order of the panel's captions.
-std::vector<SummaryPanel::Row> SummaryPanel::RowsOf(PanelKind kind)
+std::span<const SummaryPanel::Row> SummaryPanel::RowsOf(PanelKind kind)
 {
     using C = CellColor;
-    struct Style {
-        bool boldCaption, boldValue;
-        CellColor color;
-    };
-    static const std::array<Style, kTransferRowCount> kTransfer = {
+    static const std::array<Row, kTransferRowCount> kTransfer = {
         {{false, false, C::Default}, {false, false, C::Default}, {true, true, C::LightBlue},
          {true, true, C::LightRed}, {false, false, C::Default}}};
     // Base and target: "×" and "△" are the side's own colour, "▲" the other side's.
-    static const std::array<Style, kFolderRowCount> kBase = {
+    static const std::array<Row, kFolderRowCount> kBase = {
         {{false, false, C::Default}, {false, false, C::Default}, {false, false, C::Default},
          {true, false, C::LightBlue}, {true, false, C::LightBlue}, {true, false, C::LightRed}}};
-    static const std::array<Style, kFolderRowCount> kTarget = {
+    static const std::array<Row, kFolderRowCount> kTarget = {
         {{false, false, C::Default}, {false, false, C::Default}, {false, false, C::Default},
          {true, false, C::LightRed}, {true, false, C::LightRed}, {true, false, C::LightBlue}}};
-    std::span<const Style> styles = kind == PanelKind::Transfer ? std::span<const Style>(kTransfer)
-        : kind == PanelKind::Base                               ? std::span<const Style>(kBase)
-                                                                : std::span<const Style>(kTarget);
-    std::span<const char* const> captions = CaptionsOf(kind);
-    std::vector<Row> rows;
-    for (std::size_t r = 0; r < captions.size(); ++r)
-        rows.push_back({captions[r], styles[r].boldCaption, styles[r].boldValue, styles[r].color});
-    return rows;
+    return kind == PanelKind::Transfer ? std::span<const Row>(kTransfer)
+        : kind == PanelKind::Base         ? std::span<const Row>(kBase)
+                                          : std::span<const Row>(kTarget);
 }
 
 void SummaryPanel::Create(HWND dialog, const BaseUnits& units, PanelKind kind, int x, HFONT normal, HFONT bold)
 {
-    m_dialog = dialog;
     m_units = units;
     m_rows = RowsOf(kind);
     m_statusBrush.SetColor(StatusColorOf(PanelStatus::Ready));
@@ -76,8 +66,10 @@ void SummaryPanel::Create(HWND dialog, const BaseUnits& units, PanelKind kind, i
     };
     add(PanelTitle(kind), SS_CENTER, normal);
     add(StatusWord(PanelStatus::Ready), SS_CENTER, bold);
-    for (const Row& row : m_rows) {
-        add(row.caption, SS_CENTER, row.boldCaption ? bold : normal);
+    std::span<const char* const> captions = CaptionsOf(kind);
+    for (std::size_t r = 0; r < m_rows.size(); ++r) {
+        const Row& row = m_rows[r];
+        add(captions[r], SS_CENTER, row.boldCaption ? bold : normal);
         add(SummaryValueText(0).c_str(), SS_RIGHT, row.boldValue ? bold : normal);
     }
     Place(x, SWP_NOZORDER);

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -62,17 +63,15 @@ public:
 
 private:
     struct Row {
-        const char* caption;
         bool boldCaption;
         bool boldValue;
         CellColor color;
     };
-    static std::vector<Row> RowsOf(PanelKind kind);
+    static std::span<const Row> RowsOf(PanelKind kind);
     void Place(int x, UINT flags);
 
-    HWND m_dialog = nullptr;
     BaseUnits m_units;
-    std::vector<Row> m_rows;
+    std::span<const Row> m_rows;  // in the order of the panel's captions
     std::vector<SummaryCell> m_cells;  // in the order of PanelCellId
     ColorBrush m_statusBrush;
 };

@@ -88,7 +88,7 @@ void CTextProgressCtrl::PaintContent(HDC dc)
     IntersectClipRect(dc, inner.left, inner.top, inner.left + fill, inner.bottom);
     Brush barBrush(CreateSolidBrush(m_barColor));
     FillRect(dc, &client, barBrush);
-    DrawTextA(dc, text.c_str(), -1, &inner, m_textFormat);
+    DrawTextA(dc, text.c_str(), -1, &inner, kTextFormat);
 
     // Client XOR filled part: everything outside the filled part, margin included.
     Region clientRegion(CreateRectRgnIndirect(&client));
@@ -96,7 +96,7 @@ void CTextProgressCtrl::PaintContent(HDC dc)
     ::SetTextColor(dc, m_textColor);
     Brush bkBrush(CreateSolidBrush(m_bkColor));
     FillRect(dc, &client, bkBrush);
-    DrawTextA(dc, text.c_str(), -1, &inner, m_textFormat);
+    DrawTextA(dc, text.c_str(), -1, &inner, kTextFormat);
 
     RestoreDC(dc, saved);
 }

@@ -30,8 +30,8 @@ private:
     void PaintContent(HDC dc);
 
     COLORREF m_barColor = GetSysColor(COLOR_HIGHLIGHT);
-    COLORREF m_bkColor = GetSysColor(COLOR_BTNFACE);
+    const COLORREF m_bkColor = GetSysColor(COLOR_BTNFACE);
     COLORREF m_textColor = GetSysColor(COLOR_WINDOWTEXT);
-    COLORREF m_barTextColor = GetSysColor(COLOR_HIGHLIGHTTEXT);
-    UINT m_textFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    const COLORREF m_barTextColor = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    static constexpr UINT kTextFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 };

@@ -32,7 +32,7 @@ TEST(Scanner, GroupsAndByteOrderFollowTheTwoLayoutOptions)
     for (const Case& c : cases) {
         ScanResult result = ScanOne(tree.Root(), Layout(c.subFolder, c.rootFile), host);
         EXPECT_EQ(c.paths, Paths(result.entries)) << c.subFolder << c.rootFile;
-        // Subfolders are walked even when their files are left out: they are counted.
+        // Each entry says whether it lies in the root folder.
         for (const FileEntry& e : result.entries)
             EXPECT_EQ(e.relativePath.rfind("sub", 0) != 0, e.isRoot) << e.relativePath;
     }

@@ -18,12 +18,6 @@ protected:
         return text;
     }
     Names Entries() const { return {Entry(0), Entry(1), Entry(2)}; }  // the first three
-    // Selects as the user does: the list tells its window of the change.
-    void Select(int index) const
-    {
-        SendMessageA(List(), LB_SETCURSEL, index, 0);
-        SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(IDC_FAV_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(List()));
-    }
     void Register(const std::string& name, const std::string& base, const std::string& target) const
     {
         gui::SetText(Dialog(), IDC_FAV_NAME, name);
@@ -31,14 +25,11 @@ protected:
         gui::Click(Dialog(), IDC_REGISTER_FAVORITE);
     }
     FavoritesTable Saved() const { return ReadFavoritesFile(m_tree.Path("favorites.bdt")).table; }
-    // The folder-not-found notice of this window, if one is shown.
-    HWND Notice() const
+    // The folder-not-found notice, if one is shown.
+    static HWND Notice()
     {
-        for (HWND w = GetWindow(GetDesktopWindow(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-            if (w != Dialog() && IsWindowVisible(w) && GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId()
-                && GetDlgItem(w, IDC_NOTICE_TEXT))
-                return w;
-        return nullptr;
+        std::vector<HWND> notices = Notices();
+        return notices.empty() ? nullptr : notices.front();
     }
 };
 
@@ -55,7 +46,7 @@ TEST_F(FavoritesWindowTest, RegisterAppendsOrUpdatesTheSelectionAndTheListSurviv
         EXPECT_EQ(m_base, saved.items[0].baseFolder);
         EXPECT_EQ(1, saved.items[0].direction);
 
-        Select(0);
+        SelectFavorite(0);
         gui::SetText(Dialog(), IDC_FAV_NAME, "写真");
         gui::Click(Dialog(), IDC_REGISTER_FAVORITE);  // updates the selection...
         ASSERT_EQ(1, Count());
@@ -73,7 +64,7 @@ TEST_F(FavoritesWindowTest, RegisterAppendsOrUpdatesTheSelectionAndTheListSurviv
     Run([&] {
         ASSERT_EQ(2, Count());
         EXPECT_EQ("写真", Entry(1));
-        Select(1);
+        SelectFavorite(1);
         EXPECT_TRUE(gui::Checked(Dialog(), IDC_DIR_UP));
     });
 }
@@ -91,7 +82,7 @@ TEST_F(FavoritesWindowTest, RecallFillsTheFieldsAndDirectionClearsTheListAndName
         SetFolders(m_base, m_target);
         MakeList();
         ASSERT_GT(RowCount(), 0);
-        Select(0);
+        SelectFavorite(0);
         EXPECT_EQ(0, RowCount());
         EXPECT_EQ("家", gui::Text(Dialog(), IDC_FAV_NAME));
         EXPECT_EQ(m_base, gui::Text(Dialog(), IDC_BASE_FOLDER));
@@ -107,7 +98,7 @@ TEST_F(FavoritesWindowTest, RecallFillsTheFieldsAndDirectionClearsTheListAndName
                      {gone, gone, "基本フォルダ及び対象フォルダが、みつかりません"}};
         for (const Case& c : cases) {
             Register("古い", c.base, c.target);
-            Select(Count() - 1);
+            SelectFavorite(Count() - 1);
             HWND notice = Notice();
             ASSERT_NE(nullptr, notice) << c.notice;
             EXPECT_EQ("Mirvalen", gui::Text(notice));

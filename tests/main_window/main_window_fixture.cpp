@@ -89,3 +89,24 @@ void MainWindowTest::WriteFiveFiles() const
                                        {"base\\e.txt", "same", older}, {"target\\e.txt", "same", older}})
         m_tree.Write(path, content, time);
 }
+
+void MainWindowTest::SelectFavorite(int index) const
+{
+    HWND list = Item(IDC_FAV_LIST);
+    SendMessageA(list, LB_SETCURSEL, index, 0);
+    SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(IDC_FAV_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+std::vector<HWND> MainWindowTest::Notices()
+{
+    std::vector<HWND> notices;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM lp) -> BOOL {
+            if (IsWindowVisible(w) && GetDlgItem(w, IDC_NOTICE_TEXT))
+                reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&notices));
+    return notices;
+}

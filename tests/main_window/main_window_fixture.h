@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -40,6 +41,10 @@ protected:
         gui::SetText(Dialog(), IDC_TARGET_FOLDER, target);
     }
     void MakeList() const { gui::Click(Dialog(), IDC_MAKE_LIST); }
+    // Selects a favourite as the user does: the list tells its window of the change.
+    void SelectFavorite(int index) const;
+    // The folder-not-found notices shown now.
+    static std::vector<HWND> Notices();
     void Command(int id) const { SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
     // The texts of a summary panel's status and of the value of one of its rows.

@@ -20,27 +20,6 @@ protected:
         gui::SetText(Dialog(), IDC_FAV_NAME, name);
         gui::Click(Dialog(), IDC_REGISTER_FAVORITE);
     }
-    // Selects as the user does: the list tells its window of the change.
-    void SelectFavorite(int index) const
-    {
-        HWND list = Item(IDC_FAV_LIST);
-        SendMessageA(list, LB_SETCURSEL, index, 0);
-        SendMessageA(Dialog(), WM_COMMAND, MAKEWPARAM(IDC_FAV_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-    }
-    // The folder-not-found notices shown now.
-    static std::vector<HWND> Notices()
-    {
-        std::vector<HWND> notices;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND w, LPARAM lp) -> BOOL {
-                if (IsWindowVisible(w) && GetDlgItem(w, IDC_NOTICE_TEXT))
-                    reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&notices));
-        return notices;
-    }
 };
 
 // An update clears the selection; the direction click refused afterwards must
