@@ -67,8 +67,10 @@ bool FoldersApart(const CompareOptions& options, const Output& output)
 int CountMarked(const Comparison& comparison, SyncDirection direction)
 {
     int marked = 0;
-    for (const FileEntry& e : comparison.List(direction))
-        marked += TransferOf(direction, e.status) != Transfer::None;
+    for (const FileEntry& e : comparison.List(direction)) {
+        Transfer transfer = TransferOf(direction, e);
+        marked += transfer == Transfer::Down || transfer == Transfer::Up;
+    }
     return marked;
 }
 

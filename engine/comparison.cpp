@@ -1,5 +1,6 @@
 #include "engine/comparison.h"
 
+#include "engine/case_twins.h"
 #include "engine/matching.h"
 #include "engine/scan_worker.h"
 
@@ -14,6 +15,7 @@ void Comparison::ScanBoth(const ComparisonInputs& inputs, EngineHost& host, int 
 {
     ScanRequest target{inputs.TargetFolder(), inputs.SubFolder(), inputs.RootFile(), inputs.ExcludePatterns(), threads};
     ScanTrees(inputs.BaseFolder(), target, host, m_base, m_target);
+    HoldBackCaseTwins(m_base, m_target, inputs.BaseFolder(), inputs.TargetFolder());
 }
 
 void Comparison::MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host)

@@ -22,6 +22,7 @@ struct FileEntry {
     std::array<char, kTimeTextLength + 1> timeText{}; // local last-write time, NUL-terminated
     EntryStatus status = Unchecked;
     bool isRoot = false;          // lies directly in the scanned folder
+    bool heldBack = false;        // never copied: its name differs from another's only in letter case
     std::int32_t counterpart = 0; // index of the paired entry in the other side's table
 
     const char* TimeText() const { return timeText.data(); }

@@ -3,7 +3,9 @@
 #include "engine/long_path.h"
 #include "engine/path_text.h"
 #include "engine/stored_name.h"
+#include "engine/temporary_files.h"
 #include "engine/time_text.h"
+#include "engine/windows_names.h"
 #include "engine/worker.h"
 
 #include <windows.h>
@@ -19,6 +21,7 @@
 namespace {
 
 const char kLoopReason[] = "上位のフォルダを指すリンクのため、たどりませんでした";
+const char kDanglingLinkReason[] = "リンク先が見つからないリンクのため、コピーしません";
 
 // Which folder a path leads to, links followed: the same identity twice on
 // the way down from the root means a link leads back to an ancestor.
@@ -96,8 +99,19 @@ public:
             if (std::wcscmp(name, L".") == 0 || std::wcscmp(name, L"..") == 0)
                 continue;
             bool isFolder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+            if (std::optional<TemporaryOwner> owner = OwnerOfTemporary(name)) {
+                // Never the user's data: not listed, and gone once its run is over.
+                RemoveIfLeftOver(folder->path + L"\\" + name, *owner, isFolder);
+                continue;
+            }
             if (m_exclude.Excludes(name, isFolder)) // neither row nor count, and never entered
                 continue;
+            if (const char* reason = UnusableReason(*folder, name, data.dwFileAttributes)) {
+                std::string relative = folder->relative;
+                AppendStored(relative, name);
+                found.problems.push_back({FullPath(relative), reason});
+                continue;
+            }
             if (!isFolder) {
                 Add(folder->relative, name, data, found);
                 continue;
@@ -130,6 +144,30 @@ private:
             if (IdentityOf(a->path) == target)
                 return true;
         return false;
+    }
+
+    // A name Windows cannot hold, or a link whose target is gone (on Windows a
+    // file of its own, which no copy could read; Wine does not list one).
+    static const char* UnusableReason(const Folder& folder, const wchar_t* name, DWORD attributes)
+    {
+        if (const char* reason = UnusableNameReason(name))
+            return reason;
+        if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) && !(attributes & FILE_ATTRIBUTE_DIRECTORY)
+            && !LinkTargetExists(folder.path + L"\\" + name))
+            return kDanglingLinkReason;
+        return nullptr;
+    }
+
+    static bool LinkTargetExists(const std::wstring& link)
+    {
+        HANDLE target = CreateFileW(link.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (target == INVALID_HANDLE_VALUE) {
+            DWORD error = GetLastError();
+            return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+        }
+        CloseHandle(target);
+        return true;
     }
 
     void ReportUnreadable(const std::string& relative, DWORD error, Found& found) const

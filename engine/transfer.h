@@ -5,7 +5,10 @@
 #include "engine/file_entry.h"
 #include "engine/sync_direction.h"
 
-enum class Transfer { None, Down, Up }; // "=", "↓", "↑"
+// "=", "↓", "↑", and for a row that would be copied but is held back (its name
+// differs only in letter case from another's, and either copy would overwrite
+// the other) "！".
+enum class Transfer { None, Down, Up, Held };
 
 // The two-way list takes a pair's row, and a file on one side only, from the
 // base table when Same, BaseNewer or BaseOnly; the rest from the target table.
@@ -22,4 +25,11 @@ inline Transfer TransferOf(SyncDirection direction, EntryStatus status)
     if ((status == TargetNewer || status == TargetOnly) && direction != Down)
         return Transfer::Up;
     return Transfer::None;
+}
+
+// The transfer a row shows and a sync makes.
+inline Transfer TransferOf(SyncDirection direction, const FileEntry& entry)
+{
+    Transfer transfer = TransferOf(direction, entry.status);
+    return entry.heldBack && transfer != Transfer::None ? Transfer::Held : transfer;
 }

@@ -1,6 +1,7 @@
 #include "sync/copy_worker.h"
 
 #include "engine/long_path.h"
+#include "engine/temporary_files.h"
 #include "engine/wire.h"
 
 #include <cstdint>
@@ -144,7 +145,7 @@ void CopyWorkerProcess::Abandon()
     // Its id is not given to another process while its handle is held.
     m_child.Terminate();
     for (const std::wstring& folder : m_folders)
-        RemoveTemporaryFiles(folder, m_child.Id());
+        RemoveTemporariesOf(folder, m_child.Id());
     m_child.Stop();
 }
 

@@ -2,11 +2,12 @@
 
 #include "engine/long_path.h"
 #include "engine/problem.h"
+#include "engine/temporary_files.h"
 #include "engine/time_text.h"
+#include "engine/wine_check.h"
 #include "sync/recycle_bin.h"
 
 #include <cstdint>
-#include <cwchar>
 
 namespace {
 
@@ -42,72 +43,34 @@ void Discard(const std::wstring& path)
 // Copies into one folder before it pays to give them a folder of their own.
 constexpr unsigned kCopiesBeforeOwnFolder = 16;
 
-std::wstring OwnFolderName(DWORD processId)
-{
-    wchar_t name[24];
-    std::swprintf(name, 24, L"~mrv%lx.tmp", processId);
-    return name;
-}
-
-std::wstring BesidePrefix(DWORD processId)
-{
-    wchar_t prefix[24];
-    std::swprintf(prefix, 24, L"~mrv%lx-", processId);
-    return prefix;
-}
-
-// Every file in the folder whose name matches the pattern.
-void DiscardAll(const std::wstring& folder, const std::wstring& pattern)
-{
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"\\" + pattern).c_str(), &data);
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data))
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            Discard(folder + L"\\" + data.cFileName);
-    if (find != INVALID_HANDLE_VALUE)
-        FindClose(find);
-}
-
-// The folder goes only when nothing but temporary files was in it.
-void RemoveOwnFolder(const std::wstring& own)
-{
-    DiscardAll(own, L"*.tmp");
-    RemoveDirectoryW(own.c_str());
-}
-
 } // namespace
+
+TemporaryFolders::TemporaryFolders() : m_ownFolders(RunningUnderWine()) {}
 
 TemporaryFolders::~TemporaryFolders()
 {
     for (const auto& [key, place] : m_places)
         if (!place.own.empty())
-            RemoveOwnFolder(place.own);
+            RemoveTemporaryFolder(place.own);
 }
 
 std::wstring TemporaryFolders::NameFor(const std::wstring& destination)
 {
     std::wstring folder = FolderOfFile(destination);
     std::lock_guard lock(m_mutex);
-    wchar_t serial[16];
-    std::swprintf(serial, 16, L"%x.tmp", ++m_serial);
+    std::wstring name = TemporaryFileName(++m_serial);
+    if (!m_ownFolders)
+        return folder + L"\\" + name;
     Place& place = m_places[CaseFolded(folder)];
     if (++place.copies == kCopiesBeforeOwnFolder) {
         // A folder of that name that this process did not make is left alone.
-        std::wstring own = folder + L"\\" + OwnFolderName(GetCurrentProcessId());
+        std::wstring own = folder + L"\\" + TemporaryFolderName();
         if (CreateDirectoryW(own.c_str(), nullptr)) {
             SetFileAttributesW(own.c_str(), FILE_ATTRIBUTE_HIDDEN);
             place.own = own;
         }
     }
-    if (!place.own.empty())
-        return place.own + L"\\" + serial;
-    return folder + L"\\" + BesidePrefix(GetCurrentProcessId()) + serial; // under a name of this process
-}
-
-void RemoveTemporaryFiles(const std::wstring& destinationFolder, DWORD processId)
-{
-    DiscardAll(destinationFolder, BesidePrefix(processId) + L"*.tmp");
-    RemoveOwnFolder(destinationFolder + L"\\" + OwnFolderName(processId));
+    return (place.own.empty() ? folder : place.own) + L"\\" + name;
 }
 
 CopyResult FailureOf(DWORD error)
@@ -158,7 +121,7 @@ std::string ReasonText(const CopyResult& result)
     case CopyFailure::NotRecycled:
         return "コピー先の古いファイルをごみ箱に移せませんでした（コピー先はそのまま残しました）";
     case CopyFailure::NotPlacedAfterBin:
-        return "コピー先の古いファイルはごみ箱に移しましたが、新しいファイルを置けませんでした: "
+        return "新しいファイルを置けませんでした（古いファイルはごみ箱にあり、そこから元に戻せます）: "
             + SystemMessage(result.error);
     case CopyFailure::Other:
         break;
@@ -201,19 +164,9 @@ CopyResult CopyFileSafely(const CopyTask& task, TemporaryFolders& temporaries)
             return {CopyFailure::SourceMissing, error};
         return FailureOf(error);
     }
-    // The rename cannot replace a read-only or hidden file: one that may be
-    // replaced loses those attributes first, and gets them back if it stays.
-    // A new file never replaces one that appeared meanwhile.
-    bool unprotected = replacing && (to.dwFileAttributes & kProtection)
-        && SetFileAttributesW(destination.c_str(), to.dwFileAttributes & ~kProtection);
-    // A copy that does not take place leaves the destination as it found it.
-    auto leaveAsItWas = [&] {
-        Discard(temporary);
-        if (unprotected)
-            SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
-    };
     // The old version goes to the bin only now that the new one is complete
-    // on the destination's drive; should it not go, the destination stays as it was.
+    // on the destination's drive, and with its attributes, so that it comes
+    // back from there as it was; should it not go, the destination stays as it was.
     CopyResult done;
     if (replacing && task.old == OldVersion::Recycle) {
         switch (MoveToRecycleBin(destination)) {
@@ -225,13 +178,24 @@ CopyResult CopyFileSafely(const CopyTask& task, TemporaryFolders& temporaries)
             }
             return {};
         case BinOutcome::Failed:
-            leaveAsItWas();
+            Discard(temporary);
             return {CopyFailure::NotRecycled};
         case BinOutcome::NoBin:
             done.noBin = true; // replaced as without the bin, and said so
             break;
         }
     }
+    // The rename cannot replace a read-only or hidden file: one that may be
+    // replaced loses those attributes first, and gets them back if it stays.
+    // A new file never replaces one that appeared meanwhile.
+    bool unprotected = replacing && (to.dwFileAttributes & kProtection)
+        && SetFileAttributesW(destination.c_str(), to.dwFileAttributes & ~kProtection);
+    // A copy that does not take place leaves the destination as it found it.
+    auto leaveAsItWas = [&] {
+        Discard(temporary);
+        if (unprotected)
+            SetFileAttributesW(destination.c_str(), to.dwFileAttributes);
+    };
     if (!MoveFileExW(temporary.c_str(), destination.c_str(), replacing ? MOVEFILE_REPLACE_EXISTING : 0)) {
         DWORD error = GetLastError();
         leaveAsItWas();

@@ -62,17 +62,18 @@ std::string ReasonText(const CopyResult& result);
 CopyResult FailureOf(DWORD error);
 
 // Where the copies of one process write their temporary files: beside the
-// destination, and from the 16th copy into one folder on in a folder of the
-// process's own inside it ("~mrv<process id>.tmp", hidden). Wine searches the
-// whole of a folder for every new name in it, to rule out one differing in
-// letter case: in a folder of thousands of files a temporary file made beside
-// the destination costs that search a second time, while a folder of a few
-// copies is not worth a folder of its own. Where no such folder can be made,
+// destination; under Wine, from the 16th copy into one folder on, in a folder
+// of the process's own inside it (hidden). Wine searches the whole of a folder
+// for every new name in it, to rule out one differing in letter case: in a
+// folder of thousands of files a temporary file made beside the destination
+// costs that search a second time, while a folder of a few copies is not worth
+// a folder of its own. Windows has no such cost, and a hidden folder in the
+// user's data would be for nothing there. Where no such folder can be made,
 // the temporary files stay beside their destinations. The folders go when
-// this does.
+// this does. The names are those of temporary_files.h.
 class TemporaryFolders {
 public:
-    TemporaryFolders() = default;
+    TemporaryFolders();
     ~TemporaryFolders();
     TemporaryFolders(const TemporaryFolders&) = delete;
     TemporaryFolders& operator=(const TemporaryFolders&) = delete;
@@ -85,15 +86,11 @@ private:
         unsigned copies = 0;
         std::wstring own; // the folder of this process there, once made
     };
+    const bool m_ownFolders; // only where they pay
     std::mutex m_mutex;
     std::map<std::wstring, Place> m_places; // by destination folder, case folded
     unsigned m_serial = 0;
 };
-
-// What a process that ended in the middle of a copy may have left in a
-// destination folder: its temporary files, beside the destinations or in its
-// own folder, and that folder.
-void RemoveTemporaryFiles(const std::wstring& destinationFolder, DWORD processId);
 
 // True when the destination is already a copy of the source: the same size
 // and last-write time, as a copy leaves them.

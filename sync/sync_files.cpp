@@ -119,8 +119,9 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
     for (std::size_t i = 0; i < n; ++i) {
         const FileEntry& entry = list[i];
         SyncDirection direction = inputs.GetDirection();
-        Transfer transfer = TransferOf(direction, entry.status);
-        if (transfer == Transfer::None) {
+        // A held-back row is named by the list that holds it back.
+        Transfer transfer = TransferOf(direction, entry);
+        if (transfer == Transfer::None || transfer == Transfer::Held) {
             outcomes.Skipped(i);
             continue;
         }

@@ -18,10 +18,11 @@ inline constexpr COLORREF kLightGreen = RGB(192, 255, 192);
 inline constexpr COLORREF kListBackground = RGB(255, 255, 192);
 } // namespace Colors
 
-// The background of a result row: by the way it is copied, none for "=".
+// The background of a result row: by the way it is copied, none for "=" and
+// for a row held back.
 inline bool RowColorOf(Transfer transfer, COLORREF& color)
 {
-    if (transfer == Transfer::None)
+    if (transfer == Transfer::None || transfer == Transfer::Held)
         return false;
     color = transfer == Transfer::Down ? Colors::kLightBlue : Colors::kLightRed;
     return true;

@@ -17,8 +17,14 @@ bool FromBase(SyncDirection direction, EntryStatus status)
 
 void Count(RowCounters& counters, SyncDirection direction, const FileEntry& entry)
 {
-    switch (TransferOf(direction, entry.status)) {
+    // The folder panels count every file by its state; the transfer panel
+    // counts a held-back row as not copied.
+    Transfer transfer = TransferOf(direction, entry.status);
+    if (entry.heldBack && transfer != Transfer::None)
+        ++(transfer == Transfer::Down ? counters.heldDownCount : counters.heldUpCount);
+    switch (transfer) {
     case Transfer::None:
+    case Transfer::Held: // never from a state alone
         ++counters.sameCount;
         break;
     case Transfer::Down:
@@ -60,7 +66,7 @@ ResultRows::ResultRows(const Comparison& comparison, SyncDirection direction, in
     std::span<const FileEntry> list = comparison.List(direction);
     for (std::size_t i = 0; i < list.size(); ++i) {
         Count(m_counters, direction, list[i]);
-        if (sameHide == 1 && TransferOf(direction, list[i].status) == Transfer::None)
+        if (sameHide == 1 && TransferOf(direction, list[i]) == Transfer::None)
             continue;
         m_shown.push_back(i);
     }
@@ -88,13 +94,13 @@ ResultRows::RowSides ResultRows::SidesOf(const FileEntry& entry) const
 
 Transfer ResultRows::Mark(std::size_t shownRow) const
 {
-    return TransferOf(m_direction, EntryOf(shownRow).status);
+    return TransferOf(m_direction, EntryOf(shownRow));
 }
 
 std::string ResultRows::CellText(std::size_t shownRow, int column) const
 {
     const FileEntry& entry = EntryOf(shownRow);
-    Transfer transfer = TransferOf(m_direction, entry.status);
+    Transfer transfer = TransferOf(m_direction, entry);
     switch (column) {
     case kNumberColumn:
         return std::to_string(shownRow + 1);

@@ -10,4 +10,6 @@ struct RowCounters {
     int upOnlyCount = 0;      // "↑" "×"
     int baseOlderCount = 0;   // "↑" "△" in the two-way list: the base copy is older
     int targetOlderCount = 0; // "↓" "△" in the two-way list: the target copy is older
+    int heldDownCount = 0;    // counted above as "↓", but held back ("！"): not copied
+    int heldUpCount = 0;      // likewise "↑"
 };

@@ -46,10 +46,11 @@ SummaryContents ComputeSummary(const RowCounters& c, const TableCounts& counts, 
                        v(c.sameCount),        v(c.upOnlyCount),
                        v(c.upNewerCount),     v(c.targetOlderCount)};
     SetStatus(s.target);
-    s.transfer.values = {v(ListLength(counts, direction)),
-                         v(Sum(c.downOnlyCount) + c.downNewerCount + c.sameCount + c.upNewerCount + c.upOnlyCount),
-                         v(Sum(c.downOnlyCount) + c.downNewerCount), v(Sum(c.upNewerCount) + c.upOnlyCount),
-                         v(c.sameCount)};
+    // Held-back rows are copied neither way: the transfer panel counts them with "=".
+    const Sum down = Sum(c.downOnlyCount) + c.downNewerCount - c.heldDownCount;
+    const Sum up = Sum(c.upNewerCount) + c.upOnlyCount - c.heldUpCount;
+    const Sum notCopied = Sum(c.sameCount) + c.heldDownCount + c.heldUpCount;
+    s.transfer.values = {v(ListLength(counts, direction)), v(down + notCopied + up), v(down), v(up), v(notCopied)};
     SetStatus(s.transfer);
 
     // Only the panels shown in the direction are consulted; at least one row must
@@ -58,13 +59,13 @@ SummaryContents ComputeSummary(const RowCounters& c, const TableCounts& counts, 
     bool transferOk = ok(s.transfer.status);
     switch (direction) {
     case Down:
-        s.runEnabled = transferOk && ok(s.base.status) && c.sameCount < counts.baseCount;
+        s.runEnabled = transferOk && ok(s.base.status) && notCopied < counts.baseCount;
         break;
     case Up:
-        s.runEnabled = transferOk && ok(s.target.status) && c.sameCount < counts.targetCount;
+        s.runEnabled = transferOk && ok(s.target.status) && notCopied < counts.targetCount;
         break;
     case Both:
-        s.runEnabled = transferOk && ok(s.base.status) && ok(s.target.status) && c.sameCount < counts.bothCount;
+        s.runEnabled = transferOk && ok(s.base.status) && ok(s.target.status) && notCopied < counts.bothCount;
         break;
     }
     return s;

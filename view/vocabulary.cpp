@@ -5,6 +5,7 @@ const char* TransferMark(Transfer transfer)
     switch (transfer) {
     case Transfer::Down: return "↓";
     case Transfer::Up: return "↑";
+    case Transfer::Held: return "！";
     default: return "=";
     }
 }

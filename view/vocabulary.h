@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <span>
 
-// "↓", "↑" or "=" in the transfer column.
+// "↓", "↑", "=" or "！" (held back) in the transfer column.
 const char* TransferMark(Transfer transfer);
 // "×" for a file on one side only, "△" for the newer of a pair, nothing for "=".
 const char* StateMark(EntryStatus status, Transfer transfer);

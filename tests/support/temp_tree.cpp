@@ -192,3 +192,9 @@ bool TempTree::CopyAsCaseVariant(const std::string& relative, const std::string&
         return std::find(names.begin(), names.end(), name) != names.end();
     });
 }
+
+bool TempTree::OnHost(const std::string& script, const std::function<bool()>& made) const
+{
+    std::string folder = HostName(WidePath(""));
+    return !folder.empty() && RunOnHost("/bin/sh -c \"cd '" + folder + "' && " + script + "\"", made);
+}

@@ -3,6 +3,7 @@
 // tree is removed when the object goes.
 #pragma once
 #include <windows.h>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ public:
     // A second file beside relative, its name differing only in letter case,
     // as a case-sensitive file system holds; false where none can be made.
     bool CopyAsCaseVariant(const std::string& relative, const std::string& variant) const;
+    // Runs a shell script of the host (Linux) in the tree's folder, for names
+    // and links Windows cannot make, and waits until made() holds; false
+    // where there is no host or it did not.
+    bool OnHost(const std::string& script, const std::function<bool()>& made) const;
 
     bool Exists(const std::string& relative) const;
     std::string Read(const std::string& relative) const;

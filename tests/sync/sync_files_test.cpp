@@ -217,35 +217,6 @@ TEST_P(EitherWay, ChangesAfterTheListNeverLoseTheDestination)
     EXPECT_EQ((Names{"appeared.txt", "edited.txt", "locked.txt", "vanished.txt"}), target.Names());
 }
 
-// Two sources whose destinations differ only in letter case (a case-sensitive
-// folder holds both) are never copied at once: the later in the list is the
-// one the destination keeps.
-TEST_P(EitherWay, DestinationsDifferingOnlyInLetterCaseAreWrittenInListOrder)
-{
-    for (int i = 0; i < 24; ++i) {
-        std::string name = "f" + std::to_string(i) + ".txt", variant = "F" + std::to_string(i) + ".TXT";
-        base.Write(name, "first " + name, t0);
-        if (!base.CopyAsCaseVariant(name, variant))
-            GTEST_SKIP() << "no case-sensitive folder here";
-        base.Write(variant, "second " + variant, t0);
-    }
-    Compare(Down);
-    auto list = comparison.List(Down);
-    ASSERT_EQ(48u, list.size());
-    Sync(4);
-    EXPECT_TRUE(notCopied.empty());
-    EXPECT_EQ(24u, target.Names().size());
-    for (const FileEntry& entry : list) {
-        const std::string& name = entry.relativePath;
-        auto later = std::find_if(list.begin(), list.end(), [&](const FileEntry& e) {
-            return &e > &entry && _stricmp(e.relativePath.c_str(), name.c_str()) == 0;
-        });
-        if (later == list.end()) { // the last of its pair
-            EXPECT_EQ(base.Read(name), target.Read(name)) << name;
-        }
-    }
-}
-
 // A worker process that ends in the middle of its copies leaves them to this
 // process, while the other goes on: every file arrives whole, its temporary
 // files go, and a copy it made without telling is not refused as a conflict
