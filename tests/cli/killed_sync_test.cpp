@@ -1,0 +1,133 @@
+// A sync killed in the middle of its copies (a killed task, a crash, a power
+// cut), then run again the other way: both trees end as a clean run leaves
+// them, every file whole, nothing of the program's own on either side.
+#include "tests/support/temp_tree.h"
+
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Waits for a condition, up to a deadline.
+bool Eventually(const std::function<bool()>& condition, DWORD ms = 60000)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(1))
+        if (condition())
+            return true;
+    return condition();
+}
+
+// The program's temporaries anywhere in the tree.
+int Temporaries(const std::wstring& folder)
+{
+    int found = 0;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
+    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
+        std::wstring name = data.cFileName;
+        if (name == L"." || name == L"..")
+            continue;
+        if (name.rfind(L"~mrv", 0) == 0)
+            ++found;
+        else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            found += Temporaries(folder + name + L"\\");
+    }
+    FindClose(find);
+    return found;
+}
+
+int Temporaries(const TempTree& tree)
+{
+    std::wstring root(tree.Root().begin(), tree.Root().end()); // the test trees' names are ASCII
+    return Temporaries(root);
+}
+
+// The copy workers the process started.
+int WorkersOf(DWORD parent)
+{
+    int workers = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        workers += entry.th32ParentProcessID == parent && _wcsicmp(entry.szExeFile, L"mirvalen-cli.exe") == 0;
+    CloseHandle(snapshot);
+    return workers;
+}
+
+class KilledSync : public ::testing::Test {
+protected:
+    // Starts the command-line tool on the two trees, its output dropped.
+    PROCESS_INFORMATION Start(const std::string& command) const
+    {
+        char self[MAX_PATH];
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        std::string program = self; // build\tests\cli\cli_tests.exe
+        program = program.substr(0, program.rfind("\\tests\\")) + "\\cli\\mirvalen-cli.exe";
+        std::string line = "\"" + program + "\" " + command + " \"" + base.Root() + "\\\" \"" + target.Root() + "\\\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
+                            &startup, &process))
+            throw std::runtime_error("cannot start the command-line tool");
+        CloseHandle(process.hThread);
+        return process;
+    }
+
+    DWORD RunToEnd(const std::string& command) const
+    {
+        PROCESS_INFORMATION process = Start(command);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        DWORD exitCode = 1;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hProcess);
+        return exitCode;
+    }
+
+    // Kills the sync once killNow() holds, then syncs both ways: every file
+    // whole on both sides, and no temporary left anywhere.
+    void KillThenSyncBothWays(const std::function<bool(DWORD)>& killNow)
+    {
+        PROCESS_INFORMATION sync = Start("sync --down");
+        bool caught = Eventually([&] { return killNow(sync.dwProcessId); });
+        TerminateProcess(sync.hProcess, 1);
+        WaitForSingleObject(sync.hProcess, INFINITE);
+        ASSERT_TRUE(caught) << "the copies ended before the kill";
+        // Its workers end with it.
+        EXPECT_TRUE(Eventually([&] { return WorkersOf(sync.dwProcessId) == 0; }, 10000));
+        CloseHandle(sync.hProcess);
+        EXPECT_GT(Temporaries(target), 0); // what the killed run left
+
+        EXPECT_EQ(0u, RunToEnd("sync --both"));
+        EXPECT_EQ(0, Temporaries(base));
+        EXPECT_EQ(0, Temporaries(target));
+        Names names = base.Names();
+        EXPECT_EQ(names.size(), target.Names().size());
+        for (const std::string& name : names)
+            EXPECT_TRUE(base.Read(name) == target.Read(name)) << name;
+    }
+
+    TempTree base, target;
+};
+
+TEST_F(KilledSync, MidwayThroughALargeFileLeavesNothingHalfWrittenAfterTheNextSync)
+{
+    base.Write("large.bin", std::string(128 << 20, 'L'));
+    base.Write("small.txt", "s");
+    KillThenSyncBothWays([&](DWORD) { return Temporaries(target) > 0; });
+}
+
+TEST_F(KilledSync, WhileWorkerProcessesCopyLeavesNothingOfTheirsAfterTheNextSync)
+{
+    const std::string content(256 << 10, 'w');
+    for (int i = 0; i < 400; ++i)
+        base.Write("f" + std::to_string(1000 + i) + ".bin", content);
+    KillThenSyncBothWays([&](DWORD sync) { return WorkersOf(sync) > 0 && target.Names().size() > 40; });
+}
+
+} // namespace
