@@ -160,9 +160,13 @@ CopyResult CopyFileSafely(const CopyTask& task, TemporaryFolders& temporaries)
         DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS) // never remove a file that was there before
             Discard(temporary);
-        if (GetFileAttributesW(source.c_str()) == INVALID_FILE_ATTRIBUTES)
-            return {CopyFailure::SourceMissing, error};
-        return FailureOf(error);
+        // "Vanished" only for a source that is really gone; any other reason as the system gives it.
+        if (GetFileAttributesW(source.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            DWORD asked = GetLastError();
+            if (asked == ERROR_FILE_NOT_FOUND || asked == ERROR_PATH_NOT_FOUND)
+                return {CopyFailure::SourceMissing, error};
+        }
+        return error == ERROR_FILE_NOT_FOUND ? CopyResult{CopyFailure::Other, error} : FailureOf(error);
     }
     // The old version goes to the bin only now that the new one is complete
     // on the destination's drive, and with its attributes, so that it comes
