@@ -255,8 +255,11 @@ TEST_P(EitherWay, ReplacedFilesLeaveTheirOldVersionsInTheBinUnlessTurnedOffOrToo
     for (const char* sub : {"\\files\\", "\\info\\"}) {
         WIN32_FIND_DATAA data;
         HANDLE find = FindFirstFileA((trash + sub + "*").c_str(), &data);
-        for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data))
-            DeleteFileA((trash + sub + data.cFileName).c_str());
+        for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data)) {
+            std::string binned = trash + sub + data.cFileName;
+            SetFileAttributesA(binned.c_str(), FILE_ATTRIBUTE_NORMAL); // a replaced read-only file stays so there
+            DeleteFileA(binned.c_str());
+        }
         FindClose(find);
     }
     auto inTrash = [&](const std::string& name) {
