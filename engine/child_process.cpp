@@ -184,6 +184,9 @@ bool ChildProcess::Start(const wchar_t* workerSwitch)
 
 bool ChildProcess::Send(FrameKind kind, const std::string& payload)
 {
+    // A worker that hangs before it reads would block this write for ever
+    // once the pipe is full.
+    Awaited awaited(*this);
     return m_input && WriteAll(m_input, FrameBytes(kind, payload));
 }
 
@@ -196,13 +199,11 @@ bool ChildProcess::Receive(Frame& frame)
 {
     if (!m_output)
         return false;
-    m_heard = GetTickCount();
-    m_awaiting = true;
+    Awaited awaited(*this);
     bool got;
     do
         got = ReadFrame(m_output, frame, [this] { m_heard = GetTickCount(); });
     while (got && frame.kind == FrameKind::KeepAlive);
-    m_awaiting = false;
     return got;
 }
 

@@ -64,7 +64,8 @@ public:
     bool Start(const wchar_t* workerSwitch);
     bool Running() const { return m_process != nullptr; }
     DWORD Id() const { return m_id; }
-    // One frame onto the worker's standard input.
+    // One frame onto the worker's standard input; false when the worker
+    // ended or took nothing for longer than the limit (it hangs, and is ended).
     bool Send(FrameKind kind, const std::string& payload);
     // The worker sees the end of its input.
     void CloseInput();
@@ -82,7 +83,23 @@ public:
     void Stop();
 
 private:
-    // Ends the worker once an answer has been awaited in silence too long.
+    // While it lives, the worker is awaited: silence counts from its start.
+    class Awaited {
+    public:
+        explicit Awaited(ChildProcess& child) : m_child(child)
+        {
+            m_child.m_heard = GetTickCount();
+            m_child.m_awaiting = true;
+        }
+        ~Awaited() { m_child.m_awaiting = false; }
+        Awaited(const Awaited&) = delete;
+        Awaited& operator=(const Awaited&) = delete;
+
+    private:
+        ChildProcess& m_child;
+    };
+
+    // Ends the worker once it has been awaited in silence too long.
     void Watch();
 
     HANDLE m_process = nullptr;
@@ -90,6 +107,6 @@ private:
     HANDLE m_output = nullptr; // this end of its standard output
     DWORD m_id = 0;
     std::atomic<bool> m_awaiting{false};
-    std::atomic<DWORD> m_heard{0}; // when the worker last wrote, while awaited
+    std::atomic<DWORD> m_heard{0}; // when the worker was last heard from, while awaited
     std::thread m_watchdog;
 };
