@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-#include <mutex>
 #include <system_error>
 #include <vector>
 
@@ -72,7 +71,11 @@ private:
 };
 
 // Starts the worker program suspended, with the two ends as its standard input
-// and output and no other handle of this process.
+// and output and no other handle of this process: a worker holding a
+// sibling's end would keep that sibling's pipe open after the sibling ended,
+// and a wait for its answers would never end; one holding the caller's
+// handles (the standard handles of the script that started the tool) would
+// keep the script waiting. Wine honours the list as Windows does.
 bool StartSuspended(const wchar_t* workerSwitch, HANDLE input, HANDLE output, PROCESS_INFORMATION& started)
 {
     InheritOnly inherit(input, output);
@@ -85,21 +88,14 @@ bool StartSuspended(const wchar_t* workerSwitch, HANDLE input, HANDLE output, PR
     startup.StartupInfo.hStdOutput = output;
     startup.lpAttributeList = inherit.List();
     std::wstring commandLine = L"\"" + g_program + L"\" " + workerSwitch;
-    // The ends are inheritable only while one worker starts, never while
-    // another does: a worker holding a sibling's end would keep that
-    // sibling's pipe open after the sibling ended, and a wait for its answers
-    // would never end.
-    static std::mutex starting;
-    std::lock_guard lock(starting);
-    bool ok = SetHandleInformation(input, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT)
+    // The list takes inheritable handles only; these two ends are closed as
+    // soon as the worker has its own.
+    return SetHandleInformation(input, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT)
         && SetHandleInformation(output, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT)
         // No console of its own: a console program would get one made for nothing.
         && CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
                           DETACHED_PROCESS | CREATE_SUSPENDED | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr,
                           &startup.StartupInfo, &started);
-    SetHandleInformation(input, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
-    return ok;
 }
 
 } // namespace
