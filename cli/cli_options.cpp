@@ -105,5 +105,5 @@ const char* CompareFlagsHelp()
            "  --copy-workers N copies side by side, 1 to 8 (default: 2 to 4 after the processors;\n"
            "                   1 copies one file at a time)\n"
            "  --log FILE       append the run to FILE (UTF-8): start time, command, panels, problems,\n"
-           "                   exit code; a log that cannot be written stops the run (exit 6)\n";
+           "                   exit code; a log that cannot be written gives exit code 6\n";
 }

@@ -16,4 +16,6 @@ constexpr int kExitBadArguments = 2;
 constexpr int kExitMissingFolder = 3;
 constexpr int kExitCancelled = 4;
 constexpr int kExitIncomplete = 5; // finished, but some entries were not read or not copied
-constexpr int kExitLogUnwritable = 6; // --log FILE cannot be written: nothing was done
+// --log FILE cannot be written: at the start nothing was done; during the run
+// the run went on, but its log is incomplete
+constexpr int kExitLogUnwritable = 6;

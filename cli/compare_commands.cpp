@@ -145,6 +145,12 @@ int RunCompare(const Arguments& args, bool copy)
     }
     int exitCode = Compare(options, copy, output, log);
     log.End(exitCode);
+    // The run went on, but its log stops short: named as other problems are,
+    // and told by the exit code, since the log is what nobody else reads.
+    if (!log.WriteFailure().empty()) {
+        output.ErrorLine(options.logFile + "\t" + log.WriteFailure());
+        return kExitLogUnwritable;
+    }
     return exitCode;
 }
 

@@ -47,7 +47,8 @@ void PrintHelp()
             "  3  folder not found\n"
             "  4  interrupted (Ctrl+C)\n"
             "  5  finished, but some entries were not read or not copied (see standard error)\n"
-            "  6  the log (--log FILE) cannot be written: nothing was done\n";
+            "  6  the log (--log FILE) cannot be written: at the start, nothing was done;\n"
+            "     during the run, the run went on but its log is incomplete\n";
     Output(false).Write(stdout, text);
 }
 

@@ -56,7 +56,8 @@ void RunLog::End(int exitCode)
 
 void RunLog::Write(const std::string& shiftJisText)
 {
-    if (!IsOpen())
+    if (!IsOpen() || !m_writeFailure.empty())
         return;
-    WriteAll(m_file, Utf8FromWide(WideFromStored(shiftJisText)));
+    if (!WriteAll(m_file, Utf8FromWide(WideFromStored(shiftJisText))))
+        m_writeFailure = SystemMessage(GetLastError());
 }

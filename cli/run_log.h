@@ -24,8 +24,13 @@ public:
     void Problems(const ::Problems& problems);
     void Summary(const SummaryContents& summary);
     void End(int exitCode);
+    // The system's reason when a write failed during the run (a full disk,
+    // say); empty while every write went through. Nothing is written after
+    // a failed write, so the log holds the run's beginning without a gap.
+    const std::string& WriteFailure() const { return m_writeFailure; }
 
 private:
     void Write(const std::string& shiftJisText); // stored names and program texts
     HANDLE m_file = INVALID_HANDLE_VALUE;
+    std::string m_writeFailure;
 };

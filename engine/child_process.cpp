@@ -1,13 +1,17 @@
 #include "engine/child_process.h"
 
+#include "engine/handle_io.h"
+
 #include <shellapi.h>
 
-#include <mutex>
+#include <system_error>
+#include <vector>
 
 namespace {
 
 std::wstring g_program;
 DWORD g_startAfterMs = kWorkerDelayMs;
+DWORD g_silenceLimitMs = kWorkerSilenceLimitMs;
 
 void Close(HANDLE& handle)
 {
@@ -16,12 +20,91 @@ void Close(HANDLE& handle)
     handle = nullptr;
 }
 
+// The one job of every worker of this process. Its handle is never closed:
+// when this process ends, however it ends, the system closes it, and the job
+// ends every worker still in it. Null when the system made none.
+HANDLE WorkersJob()
+{
+    static const HANDLE job = [] {
+        HANDLE made = CreateJobObjectW(nullptr, nullptr);
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        if (made && !SetInformationJobObject(made, JobObjectExtendedLimitInformation, &limits, sizeof limits))
+            Close(made);
+        return made;
+    }();
+    return job;
+}
+
+// The attribute that names the only handles a new process inherits.
+class InheritOnly {
+public:
+    InheritOnly(HANDLE first, HANDLE second) : m_handles{first, second}
+    {
+        SIZE_T size = 0;
+        InitializeProcThreadAttributeList(nullptr, 1, 0, &size); // asks the size only
+        m_storage.resize(size);
+        auto list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(m_storage.data());
+        if (size == 0 || !InitializeProcThreadAttributeList(list, 1, 0, &size))
+            return;
+        if (UpdateProcThreadAttribute(list, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, m_handles, sizeof m_handles, nullptr,
+                                      nullptr))
+            m_list = list;
+        else
+            DeleteProcThreadAttributeList(list);
+    }
+    ~InheritOnly()
+    {
+        if (m_list)
+            DeleteProcThreadAttributeList(m_list);
+    }
+    InheritOnly(const InheritOnly&) = delete;
+    InheritOnly& operator=(const InheritOnly&) = delete;
+
+    // Null when the system could not make it.
+    LPPROC_THREAD_ATTRIBUTE_LIST List() const { return m_list; }
+
+private:
+    HANDLE m_handles[2];
+    std::vector<char> m_storage;
+    LPPROC_THREAD_ATTRIBUTE_LIST m_list = nullptr;
+};
+
+// Starts the worker program suspended, with the two ends as its standard input
+// and output and no other handle of this process: a worker holding a
+// sibling's end would keep that sibling's pipe open after the sibling ended,
+// and a wait for its answers would never end; one holding the caller's
+// handles (the standard handles of the script that started the tool) would
+// keep the script waiting. Wine honours the list as Windows does.
+bool StartSuspended(const wchar_t* workerSwitch, HANDLE input, HANDLE output, PROCESS_INFORMATION& started)
+{
+    InheritOnly inherit(input, output);
+    if (!inherit.List())
+        return false;
+    STARTUPINFOEXW startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    startup.StartupInfo.hStdInput = input;
+    startup.StartupInfo.hStdOutput = output;
+    startup.lpAttributeList = inherit.List();
+    std::wstring commandLine = L"\"" + g_program + L"\" " + workerSwitch;
+    // The list takes inheritable handles only; these two ends are closed as
+    // soon as the worker has its own.
+    return SetHandleInformation(input, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT)
+        && SetHandleInformation(output, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT)
+        // No console of its own: a console program would get one made for nothing.
+        && CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                          DETACHED_PROCESS | CREATE_SUSPENDED | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr,
+                          &startup.StartupInfo, &started);
+}
+
 } // namespace
 
-void SetWorkerProgram(const std::wstring& program, DWORD startAfterMs)
+void SetWorkerProgram(const std::wstring& program, DWORD startAfterMs, DWORD silenceLimitMs)
 {
     g_program = program;
     g_startAfterMs = startAfterMs;
+    g_silenceLimitMs = silenceLimitMs;
 }
 
 const std::wstring& WorkerProgram()
@@ -57,7 +140,9 @@ std::wstring OnlyArgument()
 
 bool ChildProcess::Start(const wchar_t* workerSwitch)
 {
-    if (g_program.empty())
+    // A worker that could outlive this process is not started at all.
+    HANDLE job = WorkersJob();
+    if (g_program.empty() || !job)
         return false;
     HANDLE inputRead = nullptr, outputWrite = nullptr;
     if (!CreatePipe(&inputRead, &m_input, nullptr, 0))
@@ -67,43 +152,71 @@ bool ChildProcess::Start(const wchar_t* workerSwitch)
         Close(m_input);
         return false;
     }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = inputRead;
-    startup.hStdOutput = outputWrite;
-    // No console of its own: a console program would get one made for nothing.
-    std::wstring commandLine = L"\"" + g_program + L"\" " + workerSwitch;
     PROCESS_INFORMATION started{};
-    bool ok;
-    {
-        // Only the worker's own two ends go to the worker: ends inheritable
-        // only while one worker starts, never while another does. A worker
-        // holding a sibling's end would keep that sibling's pipe open after
-        // the sibling ended, and a wait for its answers would never end.
-        static std::mutex starting;
-        std::lock_guard lock(starting);
-        SetHandleInformation(inputRead, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
-        SetHandleInformation(outputWrite, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
-        ok = CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr,
-                            nullptr, &startup, &started);
-        Close(inputRead);
-        Close(outputWrite);
-    }
+    bool ok = StartSuspended(workerSwitch, inputRead, outputWrite, started);
+    Close(inputRead);
+    Close(outputWrite);
     if (!ok) {
         Close(m_input);
         Close(m_output);
         return false;
     }
-    CloseHandle(started.hThread);
     m_process = started.hProcess;
     m_id = started.dwProcessId;
-    return true;
+    // In the job before it runs a single instruction, so that no worker ever
+    // runs outside it.
+    ok = AssignProcessToJobObject(job, m_process) && ResumeThread(started.hThread) != static_cast<DWORD>(-1);
+    CloseHandle(started.hThread);
+    try {
+        if (ok)
+            m_watchdog = std::thread([this] { Watch(); });
+    } catch (const std::system_error&) {
+        ok = false;
+    }
+    if (!ok)
+        Stop();
+    return ok;
+}
+
+bool ChildProcess::Send(FrameKind kind, const std::string& payload)
+{
+    // A worker that hangs before it reads would block this write for ever
+    // once the pipe is full.
+    Awaited awaited(*this);
+    return m_input && WriteAll(m_input, FrameBytes(kind, payload));
 }
 
 void ChildProcess::CloseInput()
 {
     Close(m_input);
+}
+
+bool ChildProcess::Receive(Frame& frame)
+{
+    if (!m_output)
+        return false;
+    Awaited awaited(*this);
+    bool got;
+    do
+        got = ReadFrame(m_output, frame, [this] { m_heard = GetTickCount(); });
+    while (got && frame.kind == FrameKind::KeepAlive);
+    return got;
+}
+
+void ChildProcess::Watch()
+{
+    for (;;) {
+        // In this order: a silence is never measured from before the wait began.
+        bool awaiting = m_awaiting;
+        DWORD heard = m_heard;
+        DWORD silent = awaiting ? GetTickCount() - heard : 0;
+        if (silent >= g_silenceLimitMs) {
+            TerminateProcess(m_process, 1); // its output ends, and the wait for it
+            return;
+        }
+        if (WaitForSingleObject(m_process, g_silenceLimitMs - silent) != WAIT_TIMEOUT)
+            return; // it ended
+    }
 }
 
 bool ChildProcess::EndedWell(DWORD ms)
@@ -116,13 +229,18 @@ bool ChildProcess::EndedWell(DWORD ms)
 void ChildProcess::Terminate()
 {
     // Ended, not ending: the files it had open are closed once this returns.
-    if (m_process && WaitForSingleObject(m_process, 0) != WAIT_OBJECT_0 && TerminateProcess(m_process, 1))
+    // (The call fails only for a worker already ending, the watchdog's doing.)
+    if (m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(m_process, 1);
         WaitForSingleObject(m_process, INFINITE);
+    }
 }
 
 void ChildProcess::Stop()
 {
     Terminate();
+    if (m_watchdog.joinable())
+        m_watchdog.join();
     Close(m_process);
     Close(m_input);
     Close(m_output);

@@ -1,22 +1,29 @@
 // The running program started again as a worker process, with a switch as its
-// only argument, talking to this process over its standard input and output.
-// Under Wine the threads of one process wait on each other for the file
-// system, while a second process works side by side with the first.
+// only argument, talking to this process in frames (frame.h) over its standard
+// input and output. Under Wine the threads of one process wait on each other
+// for the file system, while a second process works side by side with the
+// first.
 #pragma once
-#include "engine/handle_io.h"
+#include "engine/frame.h"
 
 #include <windows.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 // A process start costs about a tenth of a second under Wine: work done within
 // this time is done sooner without a worker.
 inline constexpr DWORD kWorkerDelayMs = 150;
+// A worker at work says so at least every second; one silent this long hangs.
+inline constexpr DWORD kWorkerSilenceLimitMs = 10000;
 
 // The program that serves as worker: the running program's own file, whose
 // entry point calls RunWorkerIfAsked. None: everything is done in this process.
-// Workers start once their work has lasted startAfterMs.
-void SetWorkerProgram(const std::wstring& program, DWORD startAfterMs = kWorkerDelayMs);
+// Workers start once their work has lasted startAfterMs, and count as hung
+// once silent for silenceLimitMs while an answer is awaited.
+void SetWorkerProgram(const std::wstring& program, DWORD startAfterMs = kWorkerDelayMs,
+                      DWORD silenceLimitMs = kWorkerSilenceLimitMs);
 const std::wstring& WorkerProgram();
 DWORD WorkerStartAfterMs();
 
@@ -51,14 +58,21 @@ public:
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     // Starts the worker program with the switch, its standard input and output
-    // on pipes; false when no worker program is set or none could be started.
+    // on pipes, inheriting nothing else; it ends with this process, however
+    // this one ends. False when no worker program is set or none could be
+    // started.
     bool Start(const wchar_t* workerSwitch);
     bool Running() const { return m_process != nullptr; }
     DWORD Id() const { return m_id; }
-    HANDLE Input() const { return m_input; }   // this end of the worker's standard input
-    HANDLE Output() const { return m_output; } // this end of its standard output
+    // One frame onto the worker's standard input; false when the worker
+    // ended or took nothing for longer than the limit (it hangs, and is ended).
+    bool Send(FrameKind kind, const std::string& payload);
     // The worker sees the end of its input.
     void CloseInput();
+    // Waits for the worker's next frame that is not a keep-alive. False when
+    // the worker ended, sent anything but a whole frame, or was silent for
+    // longer than the limit: it hangs, and is ended.
+    bool Receive(Frame& frame);
     // Waits up to ms for the worker to end by itself; true with a zero exit code.
     bool EndedWell(DWORD ms);
     // Ends the worker if it still runs and waits until it has ended (a file
@@ -69,8 +83,30 @@ public:
     void Stop();
 
 private:
+    // While it lives, the worker is awaited: silence counts from its start.
+    class Awaited {
+    public:
+        explicit Awaited(ChildProcess& child) : m_child(child)
+        {
+            m_child.m_heard = GetTickCount();
+            m_child.m_awaiting = true;
+        }
+        ~Awaited() { m_child.m_awaiting = false; }
+        Awaited(const Awaited&) = delete;
+        Awaited& operator=(const Awaited&) = delete;
+
+    private:
+        ChildProcess& m_child;
+    };
+
+    // Ends the worker once it has been awaited in silence too long.
+    void Watch();
+
     HANDLE m_process = nullptr;
-    HANDLE m_input = nullptr;
-    HANDLE m_output = nullptr;
+    HANDLE m_input = nullptr;  // this end of the worker's standard input
+    HANDLE m_output = nullptr; // this end of its standard output
     DWORD m_id = 0;
+    std::atomic<bool> m_awaiting{false};
+    std::atomic<DWORD> m_heard{0}; // when the worker was last heard from, while awaited
+    std::thread m_watchdog;
 };

@@ -1,6 +1,7 @@
 #include "engine/handle_io.h"
 
 #include <algorithm>
+#include <system_error>
 
 bool WriteAll(HANDLE handle, const void* data, std::size_t size)
 {
@@ -15,24 +16,10 @@ bool WriteAll(HANDLE handle, const void* data, std::size_t size)
     return true;
 }
 
-std::string ReadToEnd(HANDLE handle)
+HANDLE NewEvent(bool manualReset, bool signalled)
 {
-    std::string data;
-    char buffer[1 << 16];
-    DWORD got = 0;
-    while (ReadFile(handle, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        data.append(buffer, got);
-    return data;
-}
-
-bool ReadExactly(HANDLE handle, void* data, std::size_t size)
-{
-    char* into = static_cast<char*>(data);
-    for (std::size_t at = 0; at < size;) {
-        DWORD got = 0;
-        if (!ReadFile(handle, into + at, static_cast<DWORD>(size - at), &got, nullptr) || got == 0)
-            return false;
-        at += got;
-    }
-    return true;
+    HANDLE event = CreateEventW(nullptr, manualReset, signalled, nullptr);
+    if (!event)
+        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateEventW");
+    return event;
 }

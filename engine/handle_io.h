@@ -1,5 +1,5 @@
-// Whole reads and writes on a file or pipe handle, which may each take
-// several calls.
+// Whole writes on a file or pipe handle, which may each take several calls,
+// and the events the program's waits are made on.
 #pragma once
 #include <windows.h>
 
@@ -9,7 +9,7 @@
 // False when the handle took less than the whole.
 bool WriteAll(HANDLE handle, const void* data, std::size_t size);
 inline bool WriteAll(HANDLE handle, const std::string& data) { return WriteAll(handle, data.data(), data.size()); }
-// Everything until the end of the data (a pipe's other end closed).
-std::string ReadToEnd(HANDLE handle);
-// False at the end of the data or on a broken pipe before size bytes came.
-bool ReadExactly(HANDLE handle, void* data, std::size_t size);
+
+// A new event. Throws std::system_error when the system has none to give: a
+// wait on no event would never end.
+HANDLE NewEvent(bool manualReset, bool signalled);

@@ -3,15 +3,13 @@
 #include "engine/child_process.h"
 #include "engine/wire.h"
 #include "engine/worker.h"
+#include "engine/worker_output.h"
 
+#include <optional>
+#include <system_error>
 #include <thread>
 
 namespace {
-
-// The table travels as length-prefixed fields, little-endian, between two
-// marks that tell a whole answer from a cut one.
-const char kBegin[] = "MVS1", kEnd[] = "END1";
-constexpr std::size_t kMarkLength = 4;
 
 std::string RequestBytes(const ScanRequest& request)
 {
@@ -38,7 +36,6 @@ bool ParseRequest(const std::string& bytes, ScanRequest& request)
 std::string TableBytes(const ScanResult& result)
 {
     Writer w;
-    w.Raw(kBegin, kMarkLength);
     w.U32(static_cast<std::uint32_t>(result.entries.size()));
     for (const FileEntry& entry : result.entries) {
         w.Text(entry.relativePath);
@@ -51,15 +48,12 @@ std::string TableBytes(const ScanResult& result)
         w.Text(problem.path);
         w.Text(problem.reason);
     }
-    w.Raw(kEnd, kMarkLength);
     return w.Bytes();
 }
 
 bool ParseTable(const std::string& bytes, ScanResult& result)
 {
     Reader r(bytes);
-    if (!r.Mark(kBegin, kMarkLength))
-        return false;
     ScanResult read;
     std::uint32_t entries = r.U32();
     // Each entry takes at least 35 bytes: a count no answer could hold is refused
@@ -78,7 +72,7 @@ bool ParseTable(const std::string& bytes, ScanResult& result)
         std::string path = r.Text();
         read.problems.push_back({std::move(path), r.Text()});
     }
-    if (!r.Mark(kEnd, kMarkLength) || !r.AtEnd())
+    if (!r.Ok() || !r.AtEnd())
         return false;
     result = std::move(read);
     return true;
@@ -103,9 +97,9 @@ private:
     void Stop();
 
     ChildProcess m_child;
-    HANDLE m_readDone = nullptr;  // set once the output has been read to its end
+    HANDLE m_readDone = nullptr; // set once the answer has come, or none will
     std::thread m_reader;
-    std::string m_data;
+    std::optional<std::string> m_table;
 };
 
 // The host of the base scan, which starts the worker once the scan has lasted
@@ -140,13 +134,21 @@ private:
 
 int ServeScan()
 {
-    ScanRequest request;
-    if (!ParseRequest(ReadToEnd(GetStdHandle(STD_INPUT_HANDLE)), request))
+    Frame request;
+    ScanRequest asked;
+    if (!ReadFrame(GetStdHandle(STD_INPUT_HANDLE), request) || request.kind != FrameKind::ScanRequest
+        || !ParseRequest(request.payload, asked))
         return 2;
-    WorkerHost host;
-    ScanResult result, none;
-    ScanFolders(request.folderText, "", request.Layout(), request.threads, host, result, none);
-    return WriteAll(GetStdHandle(STD_OUTPUT_HANDLE), TableBytes(result)) ? 0 : 1;
+    WorkerOutput output;
+    std::string table;
+    {
+        KeepAlive alive(output);
+        WorkerHost host;
+        ScanResult result, none;
+        ScanFolders(asked.folderText, "", asked.Layout(), asked.threads, host, result, none);
+        table = TableBytes(result);
+    }
+    return output.Send(FrameKind::ScanTable, table) ? 0 : 1;
 }
 
 void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHost& host, ScanResult& base,
@@ -169,15 +171,23 @@ void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHos
 
 bool ScanWorkerProcess::Start(const ScanRequest& request)
 {
-    if (!m_child.Start(kScanWorkerSwitch))
+    // Without the event the wait for the answer could not end: no worker.
+    m_readDone = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!m_readDone || !m_child.Start(kScanWorkerSwitch))
         return false;
-    bool sent = WriteAll(m_child.Input(), RequestBytes(request));
+    bool sent = m_child.Send(FrameKind::ScanRequest, RequestBytes(request));
     m_child.CloseInput();
-    m_readDone = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    m_reader = std::thread([this] {
-        m_data = ReadToEnd(m_child.Output());
-        SetEvent(m_readDone);
-    });
+    try {
+        if (sent)
+            m_reader = std::thread([this] {
+                Frame answer;
+                if (m_child.Receive(answer) && answer.kind == FrameKind::ScanTable)
+                    m_table = std::move(answer.payload);
+                SetEvent(m_readDone);
+            });
+    } catch (const std::system_error&) {
+        sent = false;
+    }
     if (!sent)
         Stop();
     return sent;
@@ -196,8 +206,8 @@ bool ScanWorkerProcess::Finish(EngineHost& host, ScanResult& result)
     }
     m_reader.join();
     // The worker ends as soon as it has written its table.
-    bool ok = m_child.EndedWell(5000) && ParseTable(m_data, result);
-    m_data.clear();
+    bool ok = m_table && m_child.EndedWell(5000) && ParseTable(*m_table, result);
+    m_table.reset();
     Stop();
     return ok;
 }

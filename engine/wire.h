@@ -1,5 +1,5 @@
-// What passes between the program and its worker processes: length-prefixed
-// fields, little-endian, in a byte string.
+// What passes between the program and its worker processes, inside the
+// frames of frame.h: length-prefixed fields, little-endian, in a byte string.
 #pragma once
 #include <cstdint>
 #include <cstring>

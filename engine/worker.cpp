@@ -1,7 +1,9 @@
 #include "engine/worker.h"
 
+#include "engine/handle_io.h"
+
 Workers::Workers(int count, std::function<void(int, EngineHost&)> work)
-    : m_work(std::move(work)), m_running(count), m_done(CreateEventA(nullptr, TRUE, count == 0, nullptr))
+    : m_work(std::move(work)), m_running(count), m_done(NewEvent(true, count == 0))
 {
     for (int i = 0; i < count; ++i)
         m_threads.emplace_back([this, i] {

@@ -1,5 +1,6 @@
 #include "sync/copy_pool.h"
 
+#include "engine/handle_io.h"
 #include "engine/long_path.h"
 
 #include <algorithm>
@@ -25,7 +26,7 @@ int DefaultCopyWorkers()
     return std::clamp(2 * processors, 2, 4);
 }
 
-CopyPool::CopyPool(int workers) : m_finished(CreateEventA(nullptr, FALSE, FALSE, nullptr)), m_start(GetTickCount())
+CopyPool::CopyPool(int workers) : m_finished(NewEvent(false, false)), m_start(GetTickCount())
 {
     for (int i = 0; i < std::max(workers, 1); ++i)
         m_workers.emplace_back([this] { Run(); });

@@ -3,23 +3,16 @@
 #include "engine/long_path.h"
 #include "engine/temporary_files.h"
 #include "engine/wire.h"
+#include "engine/worker_output.h"
 
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
-// A hand-over of the longest paths Windows allows, with their fields.
-constexpr std::uint32_t kLongestTask = 2 * 32768 * sizeof(wchar_t) + 64;
 constexpr std::uint32_t kMostTasks = 256;
 
 // Answers wait no longer than this for the others of their batch.
 constexpr DWORD kAnswerWithinMs = 100;
-
-// What the worker answers for each copy.
-struct Answer {
-    std::uint32_t failure, error, noBin;
-};
 
 std::string BatchBytes(const std::vector<const CopyTask*>& tasks)
 {
@@ -32,9 +25,7 @@ std::string BatchBytes(const std::vector<const CopyTask*>& tasks)
         w.U32(task->old == OldVersion::Discard ? 1 : 0);
         w.U32(task->expectNew ? 1 : 0);
     }
-    Writer framed;
-    framed.Text(w.Bytes());
-    return framed.Bytes();
+    return w.Bytes();
 }
 
 bool ParseBatch(const std::string& bytes, std::vector<CopyTask>& tasks)
@@ -56,55 +47,64 @@ bool ParseBatch(const std::string& bytes, std::vector<CopyTask>& tasks)
     return r.Ok() && r.AtEnd();
 }
 
-// Tells each whole answer in pending, up to total, and takes it out; false at
-// one that is no answer.
-bool TellAnswers(std::string& pending, std::size_t& answered, std::size_t total, const CopyWorkerProcess::Done& done)
+std::string AnswerBytes(const std::vector<CopyResult>& results)
 {
-    std::size_t at = 0;
-    for (; pending.size() - at >= sizeof(Answer) && answered < total; at += sizeof(Answer)) {
-        Answer answer;
-        std::memcpy(&answer, pending.data() + at, sizeof answer);
-        if (answer.failure > static_cast<std::uint32_t>(CopyFailure::Last))
-            break;
-        done(answered++, {static_cast<CopyFailure>(answer.failure), answer.error, answer.noBin != 0});
+    Writer w;
+    w.U32(static_cast<std::uint32_t>(results.size()));
+    for (const CopyResult& result : results) {
+        w.U32(static_cast<std::uint32_t>(result.failure));
+        w.U32(result.error);
+        w.U32(result.noBin ? 1 : 0);
     }
-    pending.erase(0, at);
-    return pending.size() < sizeof(Answer) || answered == total;
+    return w.Bytes();
+}
+
+// The results of an answer, when it answers some of the copies still
+// unanswered and nothing else.
+bool ParseAnswers(const std::string& bytes, std::size_t unanswered, std::vector<CopyResult>& results)
+{
+    Reader r(bytes);
+    std::uint32_t count = r.U32();
+    if (!r.Ok() || count == 0 || count > unanswered)
+        return false;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t failure = r.U32(), error = r.U32(), noBin = r.U32();
+        if (failure > static_cast<std::uint32_t>(CopyFailure::Last))
+            return false;
+        results.push_back({static_cast<CopyFailure>(failure), error, noBin != 0});
+    }
+    return r.Ok() && r.AtEnd();
 }
 
 } // namespace
 
 int ServeCopies()
 {
-    HANDLE in = GetStdHandle(STD_INPUT_HANDLE), out = GetStdHandle(STD_OUTPUT_HANDLE);
+    HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    WorkerOutput output;
     TemporaryFolders temporaries;
-    for (;;) {
-        std::uint32_t length = 0;
-        if (!ReadExactly(in, &length, sizeof length))
-            return 0; // no more copies
-        if (length > kMostTasks * kLongestTask)
-            return 2;
-        std::string bytes(length, '\0');
+    // Until the input ends: no more copies.
+    for (Frame batch; ReadFrame(in, batch);) {
         std::vector<CopyTask> tasks;
-        if (!ReadExactly(in, bytes.data(), length) || !ParseBatch(bytes, tasks))
+        if (batch.kind != FrameKind::CopyBatch || !ParseBatch(batch.payload, tasks))
             return 2;
+        KeepAlive alive(output);
         // Every answer sent is a few round trips more: answers go together at
         // the end of the batch, or once the copies have lasted long enough for
         // the progress to move.
-        std::string answers;
+        std::vector<CopyResult> results;
         DWORD sent = GetTickCount();
         for (std::size_t i = 0; i < tasks.size(); ++i) {
-            CopyResult result = CopyFileSafely(tasks[i], temporaries);
-            Answer answer{static_cast<std::uint32_t>(result.failure), result.error, result.noBin ? 1u : 0u};
-            answers.append(reinterpret_cast<const char*>(&answer), sizeof answer);
+            results.push_back(CopyFileSafely(tasks[i], temporaries));
             if (i + 1 < tasks.size() && GetTickCount() - sent < kAnswerWithinMs)
                 continue;
-            if (!WriteAll(out, answers))
+            if (!output.Send(FrameKind::CopyAnswers, AnswerBytes(results)))
                 return 1;
-            answers.clear();
+            results.clear();
             sent = GetTickCount();
         }
     }
+    return 0;
 }
 
 void CopyWorkerProcess::Start()
@@ -119,20 +119,18 @@ std::size_t CopyWorkerProcess::Copy(const std::vector<const CopyTask*>& tasks, c
     for (const CopyTask* task : tasks)
         m_folders.insert(FolderOfFile(task->destination));
     std::size_t answered = 0;
-    std::string pending;
-    if (WriteAll(m_child.Input(), BatchBytes(tasks))) {
-        // Answers are read as they come, several at once when several are there.
-        char buffer[sizeof(Answer) * 64];
-        DWORD got = 0;
-        while (answered < tasks.size() && ReadFile(m_child.Output(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
-            pending.append(buffer, got);
-            if (!TellAnswers(pending, answered, tasks.size(), done))
-                break;
-        }
+    // A worker that answers anything but results for the copies it was
+    // given, or not all of them, is not trusted with any more.
+    bool trusted = m_child.Send(FrameKind::CopyBatch, BatchBytes(tasks));
+    Frame answer;
+    while (trusted && answered < tasks.size() && m_child.Receive(answer)) {
+        std::vector<CopyResult> results;
+        trusted = answer.kind == FrameKind::CopyAnswers
+            && ParseAnswers(answer.payload, tasks.size() - answered, results);
+        for (std::size_t i = 0; trusted && i < results.size(); ++i)
+            done(answered++, results[i]);
     }
-    // A worker that did not answer every copy, or answered more than it was
-    // given, is not trusted with any more.
-    if (answered < tasks.size() || !pending.empty())
+    if (answered < tasks.size())
         Abandon();
     return answered;
 }

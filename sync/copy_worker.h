@@ -36,9 +36,9 @@ public:
     void Start();
     bool Running() const { return m_child.Running(); }
     // Makes the copies in the worker, in their order, telling each result as
-    // it comes. Returns how many it answered: fewer than all when it failed.
-    // It is ended then, and whatever it left half done removed, so that the
-    // others can be made here.
+    // it comes. Returns how many it answered: fewer than all when it ended,
+    // hung or answered anything but their results. It is ended then, and
+    // whatever it left half done removed, so that the others can be made here.
     using Done = std::function<void(std::size_t, const CopyResult&)>;
     std::size_t Copy(const std::vector<const CopyTask*>& tasks, const Done& done);
 

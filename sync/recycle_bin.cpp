@@ -40,8 +40,33 @@ bool HasRecycleBin(const std::wstring& root)
 }
 
 // The shell keeps state of its own behind the bin (its index, and under Wine
-// the desktop trash): one move at a time.
-std::mutex g_shellMutex;
+// the desktop trash): one move at a time, in this process and across every
+// process making copies. Where the system gives no named mutex, moves are one
+// at a time in this process still.
+std::mutex g_inProcess;
+
+class BinLock {
+public:
+    BinLock() : m_inProcess(g_inProcess)
+    {
+        static const HANDLE shared = CreateMutexW(nullptr, FALSE, L"Local\\Mirvalen.RecycleBin");
+        // A process that ended holding it left it abandoned, and owned by this one.
+        DWORD waited = shared ? WaitForSingleObject(shared, INFINITE) : WAIT_FAILED;
+        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED)
+            m_shared = shared;
+    }
+    ~BinLock()
+    {
+        if (m_shared)
+            ReleaseMutex(m_shared);
+    }
+    BinLock(const BinLock&) = delete;
+    BinLock& operator=(const BinLock&) = delete;
+
+private:
+    std::lock_guard<std::mutex> m_inProcess;
+    HANDLE m_shared = nullptr;
+};
 
 } // namespace
 
@@ -50,7 +75,7 @@ BinOutcome MoveToRecycleBin(const std::wstring& path)
     std::wstring plain = ShellPath(path);
     if (plain.size() >= MAX_PATH) // the shell's operations stop at MAX_PATH
         return BinOutcome::NoBin;
-    std::lock_guard lock(g_shellMutex);
+    BinLock lock;
     if (!HasRecycleBin(RootOf(plain)))
         return BinOutcome::NoBin;
     std::wstring from = plain;

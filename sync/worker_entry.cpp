@@ -2,6 +2,7 @@
 
 #include "engine/child_process.h"
 #include "engine/scan_worker.h"
+#include "engine/wine_check.h"
 #include "sync/copy_worker.h"
 
 bool RunWorkerIfAsked(int& exitCode)
@@ -12,7 +13,12 @@ bool RunWorkerIfAsked(int& exitCode)
     else if (asked == kCopyWorkerSwitch)
         exitCode = ServeCopies();
     else {
-        SetWorkerProgram(RunningProgramFile());
+        // Under Wine a second process walks and copies side by side with this
+        // one, while threads of one process wait on each other. On Windows
+        // threads already go side by side: a worker would only cost process
+        // starts, and an exe that starts itself draws the antivirus' eye.
+        if (RunningUnderWine())
+            SetWorkerProgram(RunningProgramFile());
         return false;
     }
     return true;

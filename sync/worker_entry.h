@@ -3,5 +3,6 @@
 
 // When the program was started as a scan or copy worker, serves as one and
 // returns true with the exit code. Otherwise makes the running program the
-// worker program of this process and returns false.
+// worker program of this process where workers pay (under Wine) and returns
+// false.
 bool RunWorkerIfAsked(int& exitCode);

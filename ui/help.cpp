@@ -163,7 +163,7 @@ const char* const kHelpText =
     "  3  フォルダが見つからない\r\n"
     "  4  中断（Ctrl+C）\r\n"
     "  5  終わったが、読めなかったもの・コピーできなかったものがある（標準エラーを参照）\r\n"
-    "  6  --log のファイルに書き込めない（何もしていない）\r\n";
+    "  6  --log のファイルに書き込めない（始めからなら何もしていない。途中からなら実行は続けたが記録が欠けている）\r\n";
 
 // The help window: a plain top-level window with one read-only edit that
 // fills it. It releases itself when it is closed.

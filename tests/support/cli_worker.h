@@ -7,18 +7,27 @@
 #include <algorithm>
 #include <string>
 
+// A program file of the build, from its Unix path.
+inline std::wstring BuiltProgram(const char* unixPath)
+{
+    std::wstring program = L"Z:" + WideFromStored(unixPath);
+    std::replace(program.begin(), program.end(), L'/', L'\\');
+    return program;
+}
+
 inline std::wstring CliWorker()
 {
-    std::wstring cli = L"Z:" + WideFromStored(MIRVALEN_CLI_EXE);
-    std::replace(cli.begin(), cli.end(), L'/', L'\\');
-    return cli;
+    return BuiltProgram(MIRVALEN_CLI_EXE);
 }
 
 // The program's worker processes from the first file on while this lives
 // (no program: everything in this process); none once it is gone.
 class WorkersFromTheStart {
 public:
-    explicit WorkersFromTheStart(const std::wstring& program = CliWorker()) { SetWorkerProgram(program, 0); }
+    explicit WorkersFromTheStart(const std::wstring& program = CliWorker(), DWORD silenceLimitMs = kWorkerSilenceLimitMs)
+    {
+        SetWorkerProgram(program, 0, silenceLimitMs);
+    }
     ~WorkersFromTheStart() { SetWorkerProgram(L""); }
     WorkersFromTheStart(const WorkersFromTheStart&) = delete;
     WorkersFromTheStart& operator=(const WorkersFromTheStart&) = delete;

@@ -1,0 +1,35 @@
+// Every message between the program and its workers is one frame: a begin
+// mark, the protocol's version, the kind, the payload's length, the payload
+// (the fields of wire.h) and an end mark. A reader checks each of them, so a
+// cut, garbled or outsized answer is told from a whole one and refused.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+enum class FrameKind : std::uint32_t {
+    ScanRequest = 1, // the folder and layout a scan worker lists
+    ScanTable,       // its table
+    CopyBatch,       // copies a copy worker makes
+    CopyAnswers,     // their results, in their order
+    KeepAlive,       // the worker is still at work; no payload
+};
+
+// No payload is longer: a length above it is refused before anything is set
+// aside for it. A table of a million files with long paths stays well below.
+inline constexpr std::uint32_t kMostFramePayload = 1u << 30;
+
+struct Frame {
+    FrameKind kind{};
+    std::string payload;
+};
+
+// The frame's bytes, to be written whole.
+std::string FrameBytes(FrameKind kind, const std::string& payload = {});
+
+// Reads the next frame. False at the end of the data, on a broken pipe, and
+// on anything that is not a whole frame of this version. heard() is called
+// whenever bytes arrive, however few.
+bool ReadFrame(HANDLE handle, Frame& frame, const std::function<void()>& heard = {});

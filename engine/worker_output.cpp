@@ -1,0 +1,46 @@
+#include "engine/worker_output.h"
+
+#include "engine/handle_io.h"
+
+namespace {
+
+// Well within the second the program allows between two signs of life.
+// (<chrono> itself cannot be compiled for code page 932; the duration comes
+// with <condition_variable>.)
+constexpr std::chrono::milliseconds kKeepAliveEvery{500};
+
+} // namespace
+
+bool WorkerOutput::Send(FrameKind kind, const std::string& payload)
+{
+    std::string bytes = FrameBytes(kind, payload);
+    std::lock_guard lock(m_writing);
+    return WriteAll(m_out, bytes);
+}
+
+KeepAlive::KeepAlive(WorkerOutput& output) : m_output(output), m_thread([this] { Run(); })
+{
+}
+
+KeepAlive::~KeepAlive()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_wake.notify_one();
+    m_thread.join();
+}
+
+void KeepAlive::Run()
+{
+    for (;;) {
+        {
+            std::unique_lock lock(m_mutex);
+            if (m_wake.wait_for(lock, kKeepAliveEvery, [this] { return m_stop; }))
+                return;
+        }
+        if (!m_output.Send(FrameKind::KeepAlive))
+            return; // nobody listens any more
+    }
+}

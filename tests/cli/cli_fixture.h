@@ -1,0 +1,65 @@
+// Runs mirvalen-cli.exe as a child process, as a script would, on two
+// temporary trees.
+#pragma once
+#include "tests/support/temp_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+struct CliRun {
+    DWORD exitCode = 0;
+    std::string out, err;
+};
+
+// A "\" right before the closing quote would escape it: double it, as the
+// command-line rules of the C runtime ask.
+inline std::string Quoted(std::string path)
+{
+    return "\"" + path + (!path.empty() && path.back() == '\\' ? "\\\"" : "\"");
+}
+
+inline bool Has(const std::string& text, const std::string& piece)
+{
+    return text.find(piece) != std::string::npos;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    // Runs the tool with arguments, where BASE and TARGET stand for the two trees.
+    CliRun Run(std::string arguments) const
+    {
+        for (auto [name, tree] : {std::pair{"BASE", &base}, {"TARGET", &target}})
+            for (std::size_t at; (at = arguments.find(name)) != std::string::npos;)
+                arguments.replace(at, std::string(name).size(), Quoted(tree->Root()));
+        char self[MAX_PATH];
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        std::string command = self;  // build\tests\cli\cli_tests.exe
+        command = "\"" + command.substr(0, command.rfind("\\tests\\")) + "\\cli\\mirvalen-cli.exe\" " + arguments;
+        // Standard output and error go to files: both are read once the tool has ended.
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        HANDLE out = CreateFileA(io.Path("out").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+        HANDLE err = CreateFileA(io.Path("err").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = out;
+        startup.hStdError = err;
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        PROCESS_INFORMATION process{};
+        CliRun run;
+        EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                                   &process));
+        WaitForSingleObject(process.hProcess, INFINITE);
+        GetExitCodeProcess(process.hProcess, &run.exitCode);
+        for (HANDLE handle : {process.hProcess, process.hThread, out, err})
+            CloseHandle(handle);
+        run.out = io.Read("out");
+        run.err = io.Read("err");
+        return run;
+    }
+
+    TempTree io;
+    TempTree base, target;
+    const FILETIME t0 = LocalFileTime(2010, 3, 5, 14, 7, 9), later = LocalFileTime(2011, 1, 1, 0, 0, 0);
+};
