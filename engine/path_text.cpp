@@ -6,13 +6,16 @@
 
 namespace {
 
-// Asking the system once per byte value keeps the per-character walk cheap.
+// Stored names are Shift-JIS whatever the system's code page: asking for code
+// page 932 by name keeps "\" and case rules the same on every system. Asked
+// once per byte value, the per-character walk stays cheap.
 const std::array<bool, 256>& LeadByteTable()
 {
     static const std::array<bool, 256> table = [] {
+        constexpr UINT kShiftJis = 932;
         std::array<bool, 256> t{};
         for (int b = 0; b < 256; ++b)
-            t[b] = IsDBCSLeadByte(static_cast<BYTE>(b)) != 0;
+            t[b] = IsDBCSLeadByteEx(kShiftJis, static_cast<BYTE>(b)) != 0;
         return t;
     }();
     return table;

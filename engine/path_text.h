@@ -1,4 +1,5 @@
-// Byte-level helpers for paths in the system code page (Shift-JIS). The second
+// Byte-level helpers for paths in Shift-JIS (code page 932, whatever the
+// system's code page). The second
 // byte of a double-byte character may be 0x5C ("表" is 95 5C), so every search
 // for "\" walks character by character.
 #pragma once
@@ -6,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-// True for a byte that starts a double-byte character in the system code page.
+// True for a byte that starts a double-byte character of Shift-JIS.
 bool IsLeadByte(unsigned char byte);
 
 // Position of the last "\" that is a character of its own; npos when none.

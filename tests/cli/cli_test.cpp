@@ -32,15 +32,18 @@ protected:
         for (auto [name, tree] : {std::pair{"BASE", &base}, {"TARGET", &target}})
             for (std::size_t at; (at = arguments.find(name)) != std::string::npos;)
                 arguments.replace(at, std::string(name).size(), Quoted(tree->Root()));
-        char self[MAX_PATH];
-        GetModuleFileNameA(nullptr, self, MAX_PATH);
-        std::string command = self;  // build\tests\cli\cli_tests.exe
-        command = "\"" + command.substr(0, command.rfind("\\tests\\")) + "\\cli\\mirvalen-cli.exe\" " + arguments;
+        // Wide, as a script's shell hands them over: the arguments are Shift-JIS
+        // whatever the code page this runs under.
+        wchar_t self[MAX_PATH];
+        GetModuleFileNameW(nullptr, self, MAX_PATH);
+        std::wstring command = self;  // build\tests\cli\cli_tests.exe
+        command = L"\"" + command.substr(0, command.rfind(L"\\tests\\")) + L"\\cli\\mirvalen-cli.exe\" "
+            + WideFromStored(arguments);
         // Standard output and error go to files: both are read once the tool has ended.
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
         HANDLE out = CreateFileA(io.Path("out").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
         HANDLE err = CreateFileA(io.Path("err").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-        STARTUPINFOA startup{};
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = out;
@@ -48,7 +51,7 @@ protected:
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         PROCESS_INFORMATION process{};
         CliRun run;
-        EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+        EXPECT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                                    &process));
         WaitForSingleObject(process.hProcess, INFINITE);
         GetExitCodeProcess(process.hProcess, &run.exitCode);
@@ -93,6 +96,29 @@ TEST_F(Cli, SyncCopiesLeavesExcludedNamesAloneAndPrintsTheListAgain)
     EXPECT_FALSE(Has(run.out, "report"));
     // The first list's summary, then the list made again.
     EXPECT_TRUE(Has(run.out.substr(run.out.find("[転送]")), "1\t=\t\t2010/03/05 14:07:09\t2010/03/05 14:07:09"));
+}
+
+// Folders of Japanese names, and names whose second bytes other code pages
+// read as "\" (表, ソ: 5C) or as letters of another case (イ and ツ: C and c;
+// サ and フ: T and t): each file is its own, under any code page.
+TEST_F(Cli, JapaneseFoldersAndNamesListAndSyncAsShiftJis)
+{
+    const std::string from = base.Path("表示\\"), to = target.Path("対象ソフト\\");
+    for (const char* name : {"ソ\\x.txt", "イb.txt", "サソ.txt"})
+        base.Write("表示\\" + std::string(name), name, t0);
+    for (const char* name : {"ツb.txt", "フソ.txt"})
+        target.Write("対象ソフト\\" + std::string(name), name, t0);
+    CliRun sync = Run("sync --utf8 --down " + Quoted(from) + " " + Quoted(to));
+    EXPECT_EQ(0u, sync.exitCode) << sync.err;
+    for (const char* name : {"ソ\\x.txt", "イb.txt", "サソ.txt", "ツb.txt", "フソ.txt"})
+        EXPECT_EQ(name, target.Read("対象ソフト\\" + std::string(name)));
+    // The list made again, in UTF-8: the subfolder's file first, each paired with its copy.
+    const std::size_t secondList = sync.out.find(Utf8FromWide(L"[転送]"));
+    ASSERT_NE(std::string::npos, secondList) << sync.out;
+    const std::string again = sync.out.substr(secondList);
+    const std::wstring same = L"\t=\t\t2010/03/05 14:07:09\t2010/03/05 14:07:09\t";
+    for (const std::wstring row : {L"1" + same + L"8\t8\tソ\\x.txt", L"3" + same + L"8\t8\tサソ.txt"})
+        EXPECT_TRUE(Has(again, Utf8FromWide(row))) << again;
 }
 
 TEST_F(Cli, BadArgumentsNestedFoldersAndMissingFoldersExitWithAMessageBeforeAnyCopy)
