@@ -1,6 +1,7 @@
 // Runs mirvalen-cli.exe as a child process, as a script would.
 #include "engine/stored_name.h"
 #include "favorites/favorites_file.h"
+#include "tests/support/cli_worker.h"
 #include "tests/support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -32,13 +33,9 @@ protected:
         for (auto [name, tree] : {std::pair{"BASE", &base}, {"TARGET", &target}})
             for (std::size_t at; (at = arguments.find(name)) != std::string::npos;)
                 arguments.replace(at, std::string(name).size(), Quoted(tree->Root()));
-        // Wide, as a script's shell hands them over: the arguments are Shift-JIS
-        // whatever the code page this runs under.
-        wchar_t self[MAX_PATH];
-        GetModuleFileNameW(nullptr, self, MAX_PATH);
-        std::wstring command = self;  // build\tests\cli\cli_tests.exe
-        command = L"\"" + command.substr(0, command.rfind(L"\\tests\\")) + L"\\cli\\mirvalen-cli.exe\" "
-            + WideFromStored(arguments);
+        // Wide, as a shell hands them over: the arguments are Shift-JIS whatever
+        // the code page this runs under.
+        std::wstring command = L"\"" + CliWorker() + L"\" " + WideFromStored(arguments);
         // Standard output and error go to files: both are read once the tool has ended.
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
         HANDLE out = CreateFileA(io.Path("out").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
@@ -117,7 +114,7 @@ TEST_F(Cli, JapaneseFoldersAndNamesListAndSyncAsShiftJis)
     ASSERT_NE(std::string::npos, secondList) << sync.out;
     const std::string again = sync.out.substr(secondList);
     const std::wstring same = L"\t=\t\t2010/03/05 14:07:09\t2010/03/05 14:07:09\t";
-    for (const std::wstring row : {L"1" + same + L"8\t8\tソ\\x.txt", L"3" + same + L"8\t8\tサソ.txt"})
+    for (const std::wstring& row : {L"1" + same + L"8\t8\tソ\\x.txt", L"3" + same + L"8\t8\tサソ.txt"})
         EXPECT_TRUE(Has(again, Utf8FromWide(row))) << again;
 }
 
