@@ -17,15 +17,6 @@ namespace {
 
 const char* const kSection = "Mirvalen";
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
-}
-
 // The file's bytes, or nothing when it cannot be read (a missing file gives every default).
 std::string FileBytes(const std::string& path)
 {
@@ -48,17 +39,17 @@ std::string ReadString(const std::string& bytes, const char* key, const std::str
     bool inSection = false;
     for (std::size_t start = 0; start < bytes.size();) {
         std::size_t end = std::min(bytes.find('\n', start), bytes.size());
-        std::string_view line = Trimmed(std::string_view(bytes).substr(start, end - start));
+        std::string_view line = WithoutBlanksAround(std::string_view(bytes).substr(start, end - start));
         start = end + 1;
         if (line.starts_with('[')) {
             std::string_view name = line.substr(1, line.find(']') - 1);
-            inSection = SamePathIgnoringCase(Trimmed(name), kSection);
+            inSection = SamePathIgnoringCase(WithoutBlanksAround(name), kSection);
             continue;
         }
         std::size_t equals = line.find('=');
-        if (!inSection || equals == std::string_view::npos || !SamePathIgnoringCase(Trimmed(line.substr(0, equals)), key))
+        if (!inSection || equals == std::string_view::npos || !SamePathIgnoringCase(WithoutBlanksAround(line.substr(0, equals)), key))
             continue;
-        std::string_view value = Trimmed(line.substr(equals + 1));
+        std::string_view value = WithoutBlanksAround(line.substr(equals + 1));
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
             value = value.substr(1, value.size() - 2);
         return std::string(value);

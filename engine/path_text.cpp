@@ -101,3 +101,12 @@ std::size_t FoldedPathHash(std::string_view path)
     }
     return static_cast<std::size_t>(hash);
 }
+
+std::string_view WithoutBlanksAround(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}

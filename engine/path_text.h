@@ -24,3 +24,7 @@ std::string WithTrailingBackslash(std::string folder);
 bool SamePathIgnoringCase(std::string_view a, std::string_view b);
 // A hash that agrees with SamePathIgnoringCase.
 std::size_t FoldedPathHash(std::string_view path);
+
+// The text without the spaces and tabs around it (and a final "\r" of a CRLF
+// line); none of them is ever the second byte of a double-byte character.
+std::string_view WithoutBlanksAround(std::string_view text);
