@@ -1,16 +1,22 @@
 #include "app/module_folder.h"
 
-#include <windows.h>
+#include "engine/path_text.h"
+#include "engine/stored_name.h"
 
-#include <cstdlib>
+#include <windows.h>
 
 std::string GetModuleFolder()
 {
-    char path[MAX_PATH * 4] = "";
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    char drive[_MAX_DRIVE], folder[sizeof path];
-    _splitpath(path, drive, folder, nullptr, nullptr);
-    char joined[sizeof path];
-    _makepath(joined, drive, folder, nullptr, nullptr);
-    return joined;
+    // Asked in UTF-16 and kept in the stored form: the ANSI answer follows the
+    // system's code page, and the command-line tool runs under any.
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return FolderPart(StoredFromWide(path));
 }

@@ -2,7 +2,9 @@
 
 #include "app/module_folder.h"
 #include "favorites/favorites_path.h"
+#include "engine/handle_io.h"
 #include "engine/path_text.h"
+#include "engine/stored_name.h"
 
 #include <windows.h>
 
@@ -15,24 +17,51 @@ namespace {
 
 const char* const kSection = "Mirvalen";
 
-std::string ReadString(const std::string& file, const char* key, const std::string& fallback)
+// The file's bytes, or nothing when it cannot be read (a missing file gives every default).
+std::string FileBytes(const std::string& path)
 {
-    // Grow until the value fits: the function returns size - 1 when it cut.
-    for (DWORD size = 1024;; size *= 4) {
-        std::string buffer(size, '\0');
-        DWORD got = GetPrivateProfileStringA(kSection, key, fallback.c_str(), buffer.data(), size, file.c_str());
-        if (got < size - 1 || size >= (1u << 20)) {
-            buffer.resize(got);
-            return buffer;
+    HANDLE file = CreateFileW(WideFromStored(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return {};
+    std::string bytes = ReadToEnd(file);
+    CloseHandle(file);
+    return bytes;
+}
+
+// The file is Shift-JIS whatever the system's code page, and the command-line
+// tool reads it under any: it is read as bytes, not through the profile
+// functions, which convert with the system's code page. As they do, the
+// first "KEY=value" of the section counts, names in any letter case, and
+// blanks around names and values and quotes around a value are dropped.
+std::string ReadString(const std::string& bytes, const char* key, const std::string& fallback)
+{
+    bool inSection = false;
+    for (std::size_t start = 0; start < bytes.size();) {
+        std::size_t end = std::min(bytes.find('\n', start), bytes.size());
+        std::string_view line = WithoutBlanksAround(std::string_view(bytes).substr(start, end - start));
+        start = end + 1;
+        if (line.starts_with('[')) {
+            std::string_view name = line.substr(1, line.find(']') - 1);
+            inSection = SamePathIgnoringCase(WithoutBlanksAround(name), kSection);
+            continue;
         }
+        std::size_t equals = line.find('=');
+        if (!inSection || equals == std::string_view::npos || !SamePathIgnoringCase(WithoutBlanksAround(line.substr(0, equals)), key))
+            continue;
+        std::string_view value = WithoutBlanksAround(line.substr(equals + 1));
+        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+            value = value.substr(1, value.size() - 2);
+        return std::string(value);
     }
+    return fallback;
 }
 
 // A number outside [minimum, maximum] is brought to the nearer end; a text
 // that is no number gives the default.
-int ReadInt(const std::string& file, const char* key, int fallback, int minimum, int maximum)
+int ReadInt(const std::string& bytes, const char* key, int fallback, int minimum, int maximum)
 {
-    std::string text = ReadString(file, key, "");
+    std::string text = ReadString(bytes, key, "");
     char* end = nullptr;
     long long value = std::strtoll(text.c_str(), &end, 10);
     if (end == text.c_str())
@@ -41,9 +70,9 @@ int ReadInt(const std::string& file, const char* key, int fallback, int minimum,
 }
 
 // Any number other than 0 turns a switch on.
-int ReadFlag(const std::string& file, const char* key, int fallback)
+int ReadFlag(const std::string& bytes, const char* key, int fallback)
 {
-    return ReadInt(file, key, fallback, INT_MIN, INT_MAX) != 0 ? 1 : 0;
+    return ReadInt(bytes, key, fallback, INT_MIN, INT_MAX) != 0 ? 1 : 0;
 }
 
 // True when both names denote one file (a copy would then do nothing).
@@ -69,15 +98,16 @@ SettingsFile SettingsFile::OfProgram()
 
 Settings SettingsFile::Read() const
 {
+    const std::string bytes = FileBytes(m_path);
     Settings s;
-    s.SUBFOLDER = ReadFlag(m_path, "SUBFOLDER", 0);
-    s.ROOTFILE = ReadFlag(m_path, "ROOTFILE", 0);
-    s.SAMEHIDE = ReadFlag(m_path, "SAMEHIDE", 0);
-    s.DISPTIME = ReadInt(m_path, "DISPTIME", kDefaultDispTime, kMinDispTime, kMaxDispTime);
-    s.ONESECSAME = ReadFlag(m_path, "ONESECSAME", 0);
-    s.RECYCLE = ReadFlag(m_path, "RECYCLE", 1);
-    s.EXCLUDE = ReadString(m_path, "EXCLUDE", "");
-    s.FAVPATH = ReadString(m_path, "FAVPATH", "");
+    s.SUBFOLDER = ReadFlag(bytes, "SUBFOLDER", 0);
+    s.ROOTFILE = ReadFlag(bytes, "ROOTFILE", 0);
+    s.SAMEHIDE = ReadFlag(bytes, "SAMEHIDE", 0);
+    s.DISPTIME = ReadInt(bytes, "DISPTIME", kDefaultDispTime, kMinDispTime, kMaxDispTime);
+    s.ONESECSAME = ReadFlag(bytes, "ONESECSAME", 0);
+    s.RECYCLE = ReadFlag(bytes, "RECYCLE", 1);
+    s.EXCLUDE = ReadString(bytes, "EXCLUDE", "");
+    s.FAVPATH = ReadString(bytes, "FAVPATH", "");
     if (s.FAVPATH.empty())
         s.FAVPATH = GetModuleFolder() + FavoritesFileName;
     return s;

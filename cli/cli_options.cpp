@@ -94,7 +94,7 @@ const char* CompareFlagsHelp()
            "  --no-subfolders  leave files in subfolders out\n"
            "  --root-first     list root files before subfolder files\n"
            "  --hide-same      leave identical files out of the rows\n"
-           "  --utf8           write UTF-8 (default: the console's code page)\n"
+           "  --utf8           write UTF-8 to a file or pipe (default: Shift-JIS; a console shows every character)\n"
            "  --timings        print the time of each step and peak memory to stderr\n"
            "  --favorite NAME  take the folders and the direction from the favourite NAME\n"
            "                   (a direction flag given as well overrides the favourite's)\n"

@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/favorites_lookup.h"
 #include "cli/output.h"
+#include "engine/stored_name.h"
 #include "favorites/favorites_file.h"
 #include "view/vocabulary.h"
 
@@ -24,7 +25,7 @@ int FavoritesCommand(const Arguments& args)
     if (file.empty())
         file = ProgramFavoritesFile();
     Output output(utf8);
-    if (GetFileAttributesA(file.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (GetFileAttributesW(WideFromStored(file).c_str()) == INVALID_FILE_ATTRIBUTES) {
         output.ErrorLine("mirvalen-cli: favourites file not found: " + file);
         return kExitMissingFolder;
     }

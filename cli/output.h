@@ -1,6 +1,6 @@
-// Standard output and error in the console's code page (the program's own
-// Shift-JIS bytes, "?" for a character of a file name it cannot write) or in
-// UTF-8 (every character as it is).
+// Standard output and error. A console is written in UTF-16, which it shows
+// whatever its code page; a file or pipe gets Shift-JIS ("?" for a character of
+// a file name Shift-JIS cannot write) or UTF-8 (every character as it is).
 #pragma once
 #include <cstdio>
 #include <string>

@@ -1,6 +1,7 @@
 #include "engine/exclusion_filter.h"
 
 #include "engine/long_path.h"
+#include "engine/path_text.h"
 #include "engine/stored_name.h"
 
 #include <windows.h>
@@ -8,15 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Wildcard match of folded texts; a "*" that fails is retried one character
 // further along, which never backtracks more than one star at a time.
@@ -49,7 +41,7 @@ std::vector<std::string> SplitPatterns(std::string_view list)
     std::vector<std::string> patterns;
     while (!list.empty()) {
         std::size_t end = list.find(kPatternSeparator);
-        std::string_view one = Trimmed(list.substr(0, end));
+        std::string_view one = WithoutBlanksAround(list.substr(0, end));
         if (!one.empty())
             patterns.emplace_back(one);
         list = end == std::string_view::npos ? std::string_view() : list.substr(end + 1);
@@ -61,7 +53,7 @@ std::string JoinPatterns(const std::vector<std::string>& patterns)
 {
     std::string list;
     for (const std::string& pattern : patterns) {
-        std::string_view one = Trimmed(pattern);
+        std::string_view one = WithoutBlanksAround(pattern);
         if (one.empty())
             continue;
         if (!list.empty())
@@ -73,7 +65,7 @@ std::string JoinPatterns(const std::vector<std::string>& patterns)
 
 bool AddExcludePattern(std::string& list, const std::string& pattern, std::string& error)
 {
-    if (Trimmed(pattern).empty() || pattern.find(kPatternSeparator) != std::string::npos) {
+    if (WithoutBlanksAround(pattern).empty() || pattern.find(kPatternSeparator) != std::string::npos) {
         error = "--exclude takes a name pattern without \"|\", not \"" + pattern + "\"";
         return false;
     }

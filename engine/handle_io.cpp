@@ -16,6 +16,16 @@ bool WriteAll(HANDLE handle, const void* data, std::size_t size)
     return true;
 }
 
+std::string ReadToEnd(HANDLE handle)
+{
+    std::string data;
+    char buffer[1 << 16];
+    DWORD got = 0;
+    while (ReadFile(handle, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        data.append(buffer, got);
+    return data;
+}
+
 HANDLE NewEvent(bool manualReset, bool signalled)
 {
     HANDLE event = CreateEventW(nullptr, manualReset, signalled, nullptr);

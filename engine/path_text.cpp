@@ -6,13 +6,16 @@
 
 namespace {
 
-// Asking the system once per byte value keeps the per-character walk cheap.
+// Stored names are Shift-JIS whatever the system's code page: asking for code
+// page 932 by name keeps "\" and case rules the same on every system. Asked
+// once per byte value, the per-character walk stays cheap.
 const std::array<bool, 256>& LeadByteTable()
 {
     static const std::array<bool, 256> table = [] {
+        constexpr UINT kShiftJis = 932;
         std::array<bool, 256> t{};
         for (int b = 0; b < 256; ++b)
-            t[b] = IsDBCSLeadByte(static_cast<BYTE>(b)) != 0;
+            t[b] = IsDBCSLeadByteEx(kShiftJis, static_cast<BYTE>(b)) != 0;
         return t;
     }();
     return table;
@@ -97,4 +100,13 @@ std::size_t FoldedPathHash(std::string_view path)
         }
     }
     return static_cast<std::size_t>(hash);
+}
+
+std::string_view WithoutBlanksAround(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
 }

@@ -1,4 +1,5 @@
-// Byte-level helpers for paths in the system code page (Shift-JIS). The second
+// Byte-level helpers for paths in Shift-JIS (code page 932, whatever the
+// system's code page). The second
 // byte of a double-byte character may be 0x5C ("表" is 95 5C), so every search
 // for "\" walks character by character.
 #pragma once
@@ -6,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-// True for a byte that starts a double-byte character in the system code page.
+// True for a byte that starts a double-byte character of Shift-JIS.
 bool IsLeadByte(unsigned char byte);
 
 // Position of the last "\" that is a character of its own; npos when none.
@@ -23,3 +24,7 @@ std::string WithTrailingBackslash(std::string folder);
 bool SamePathIgnoringCase(std::string_view a, std::string_view b);
 // A hash that agrees with SamePathIgnoringCase.
 std::size_t FoldedPathHash(std::string_view path);
+
+// The text without the spaces and tabs around it (and a final "\r" of a CRLF
+// line); none of them is ever the second byte of a double-byte character.
+std::string_view WithoutBlanksAround(std::string_view text);

@@ -1,6 +1,7 @@
 #include "favorites/favorites_file.h"
 
 #include "engine/handle_io.h"
+#include "engine/stored_name.h"
 
 #include <windows.h>
 
@@ -119,9 +120,9 @@ std::string FileImage(const FavoritesTable& table)
     return image;
 }
 
-bool WriteNewFile(const std::string& path, const std::string& image)
+bool WriteNewFile(const std::wstring& path, const std::string& image)
 {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                 nullptr));
     if (file.handle == INVALID_HANDLE_VALUE)
         return false;
@@ -135,8 +136,10 @@ FavoritesReadResult ReadFavoritesFile(const std::string& path)
 {
     FavoritesReadResult result;
     result.table.filePath = path;
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // The name is Shift-JIS whatever the system's code page (the command-line
+    // tool reads the file under any): the file system is asked in UTF-16.
+    FileHandle file(CreateFileW(WideFromStored(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.handle == INVALID_HANDLE_VALUE) {
         // No file yet is the normal first start; a file that is there but
         // cannot be opened must not pass for an empty one.
@@ -181,16 +184,17 @@ Failure WriteFavoritesFile(const std::string& path, const FavoritesTable& table)
             return SaveFailed(path, tooLong);
     }
     // A rename would replace a read-only file as well; the user made it read-only to keep it.
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    const std::wstring widePath = WideFromStored(path);
+    DWORD attributes = GetFileAttributesW(widePath.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         return SaveFailed(path, "読み取り専用です。");
     // Written beside the old file, so the replacement is a rename within one folder.
-    std::string temporary = path + ".tmp";
+    const std::wstring temporary = widePath + L".tmp";
     if (WriteNewFile(temporary, FileImage(table))
-        && MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        && MoveFileExW(temporary.c_str(), widePath.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return std::nullopt;
     DWORD error = GetLastError();
-    DeleteFileA(temporary.c_str());
+    DeleteFileW(temporary.c_str());
     return SaveFailed(path, SystemMessage(error));
 }
 

@@ -77,7 +77,8 @@ int AppMessageBox(const std::wstring& text, UINT type, HWND owner)
     CWinApp* app = AfxGetApp();
     std::string title = app ? app->Title() : std::string();
     std::wstring wideTitle(title.size(), L'\0');
-    wideTitle.resize(MultiByteToWideChar(CP_ACP, 0, title.data(), static_cast<int>(title.size()), wideTitle.data(),
+    constexpr UINT kShiftJis = 932;  // the window's texts; it runs only where that is the ANSI code page
+    wideTitle.resize(MultiByteToWideChar(kShiftJis, 0, title.data(), static_cast<int>(title.size()), wideTitle.data(),
                                          static_cast<int>(wideTitle.size())));
     return MessageBoxW(MessageBoxOwner(owner), text.c_str(), wideTitle.c_str(), WithDefaultIcon(type));
 }

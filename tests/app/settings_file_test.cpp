@@ -21,9 +21,14 @@ TEST(SettingsFile, HandEditedValuesAreLimitedToTheirRanges)
     EXPECT_EQ("*.tmp|~*", s.EXCLUDE);
     EXPECT_EQ(GetModuleFolder() + FavoritesFileName, s.FAVPATH);
 
-    tree.Write("Mirvalen.ini", "[Mirvalen]\r\nDISPTIME=99999999999\r\nSUBFOLDER=0\r\n");
-    EXPECT_EQ(3000, SettingsFile(tree.Path("Mirvalen.ini")).Read().DISPTIME);
-    EXPECT_EQ(0, SettingsFile(tree.Path("Mirvalen.ini")).Read().SUBFOLDER);
+    // Shift-JIS whatever the system's code page, in a folder of a Japanese name;
+    // another section's keys and a key's letter case do not matter.
+    tree.Write("設定\\Mirvalen.ini", "[Other]\r\nDISPTIME=200\r\n[mirvalen]\r\n DispTime = 99999999999\r\n"
+                                  "SUBFOLDER=0\r\nFAVPATH = \"D:\\表示\\ソフト.bdt\"\r\n");
+    Settings edited = SettingsFile(tree.Path("設定\\Mirvalen.ini")).Read();
+    EXPECT_EQ(3000, edited.DISPTIME);
+    EXPECT_EQ(0, edited.SUBFOLDER);
+    EXPECT_EQ("D:\\表示\\ソフト.bdt", edited.FAVPATH);
 }
 
 TEST(SettingsFile, WhatIsWrittenIsReadBackAndAFailedWriteIsReported)

@@ -1,6 +1,8 @@
 // Runs mirvalen-cli.exe as a child process, as a script would, on two
 // temporary trees.
 #pragma once
+#include "engine/stored_name.h"
+#include "tests/support/cli_worker.h"
 #include "tests/support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -32,15 +34,14 @@ protected:
         for (auto [name, tree] : {std::pair{"BASE", &base}, {"TARGET", &target}})
             for (std::size_t at; (at = arguments.find(name)) != std::string::npos;)
                 arguments.replace(at, std::string(name).size(), Quoted(tree->Root()));
-        char self[MAX_PATH];
-        GetModuleFileNameA(nullptr, self, MAX_PATH);
-        std::string command = self;  // build\tests\cli\cli_tests.exe
-        command = "\"" + command.substr(0, command.rfind("\\tests\\")) + "\\cli\\mirvalen-cli.exe\" " + arguments;
+        // Wide, as a shell hands them over: the arguments are Shift-JIS whatever
+        // the code page this runs under.
+        std::wstring command = L"\"" + CliWorker() + L"\" " + WideFromStored(arguments);
         // Standard output and error go to files: both are read once the tool has ended.
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
         HANDLE out = CreateFileA(io.Path("out").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
         HANDLE err = CreateFileA(io.Path("err").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-        STARTUPINFOA startup{};
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = out;
@@ -48,7 +49,7 @@ protected:
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         PROCESS_INFORMATION process{};
         CliRun run;
-        EXPECT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+        EXPECT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                                    &process));
         WaitForSingleObject(process.hProcess, INFINITE);
         GetExitCodeProcess(process.hProcess, &run.exitCode);

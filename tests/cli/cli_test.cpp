@@ -36,6 +36,29 @@ TEST_F(Cli, SyncCopiesLeavesExcludedNamesAloneAndPrintsTheListAgain)
     EXPECT_TRUE(Has(run.out.substr(run.out.find("[転送]")), "1\t=\t\t2010/03/05 14:07:09\t2010/03/05 14:07:09"));
 }
 
+// Folders of Japanese names, and names whose second bytes other code pages
+// read as "\" (表, ソ: 5C) or as letters of another case (イ and ツ: C and c;
+// サ and フ: T and t): each file is its own, under any code page.
+TEST_F(Cli, JapaneseFoldersAndNamesListAndSyncAsShiftJis)
+{
+    const std::string from = base.Path("表示\\"), to = target.Path("対象ソフト\\");
+    for (const char* name : {"ソ\\x.txt", "イb.txt", "サソ.txt"})
+        base.Write("表示\\" + std::string(name), name, t0);
+    for (const char* name : {"ツb.txt", "フソ.txt"})
+        target.Write("対象ソフト\\" + std::string(name), name, t0);
+    CliRun sync = Run("sync --utf8 --down " + Quoted(from) + " " + Quoted(to));
+    EXPECT_EQ(0u, sync.exitCode) << sync.err;
+    for (const char* name : {"ソ\\x.txt", "イb.txt", "サソ.txt", "ツb.txt", "フソ.txt"})
+        EXPECT_EQ(name, target.Read("対象ソフト\\" + std::string(name)));
+    // The list made again, in UTF-8: the subfolder's file first, each paired with its copy.
+    const std::size_t secondList = sync.out.find(Utf8FromWide(L"[転送]"));
+    ASSERT_NE(std::string::npos, secondList) << sync.out;
+    const std::string again = sync.out.substr(secondList);
+    const std::wstring same = L"\t=\t\t2010/03/05 14:07:09\t2010/03/05 14:07:09\t";
+    for (const std::wstring& row : {L"1" + same + L"8\t8\tソ\\x.txt", L"3" + same + L"8\t8\tサソ.txt"})
+        EXPECT_TRUE(Has(again, Utf8FromWide(row))) << again;
+}
+
 TEST_F(Cli, BadArgumentsNestedFoldersAndMissingFoldersExitWithAMessageBeforeAnyCopy)
 {
     base.Write("a.txt", "a");

@@ -1,6 +1,8 @@
 // A sync killed in the middle of its copies (a killed task, a crash, a power
 // cut), then run again the other way: both trees end as a clean run leaves
 // them, every file whole, nothing of the program's own on either side.
+#include "engine/stored_name.h"
+#include "tests/support/cli_worker.h"
 #include "tests/support/temp_tree.h"
 
 #include <windows.h>
@@ -65,16 +67,12 @@ protected:
     // Wine the workers of a tool started detached outlive a kill of it.)
     PROCESS_INFORMATION Start(const std::string& command) const
     {
-        char self[MAX_PATH];
-        GetModuleFileNameA(nullptr, self, MAX_PATH);
-        std::string program = self; // build\tests\cli\cli_tests.exe
-        program = program.substr(0, program.rfind("\\tests\\")) + "\\cli\\mirvalen-cli.exe";
-        std::string line = "\"" + program + "\" " + command + " \"" + base.Root() + "\\\" \"" + target.Root() + "\\\"";
-        STARTUPINFOA startup{};
+        std::wstring line = L"\"" + CliWorker() + L"\" " + WideFromStored(command + " \"" + base.Root() + "\\\" \""
+                                                                       + target.Root() + "\\\"");
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process))
+        if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
             throw std::runtime_error("cannot start the command-line tool");
         CloseHandle(process.hThread);
         return process;

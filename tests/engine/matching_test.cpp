@@ -177,6 +177,26 @@ TEST_F(Matching, TheTwoWayListTakesEachPairOnceAndFollowsTheLayoutOptions)
     EXPECT_TRUE(comparison.List(Both).empty()); // built for Both only
 }
 
+// The second byte of a Shift-JIS character is never folded or split at,
+// whatever the system's code page: イ (83 43) and ツ (83 63) differ as C and c,
+// サ (83 54) and フ (83 74) as T and t, and ソ and 表 end in 5C, the byte of "\".
+TEST_F(Matching, SecondBytesOfShiftJisCharactersAreNeverFoldedNorSplit)
+{
+    for (const char* name : {"イb.txt", "サソ.txt", "表示\\ソ.txt", "表示\\x.txt"})
+        base.Write(name, "same", t0);
+    for (const char* name : {"ツb.txt", "フソ.txt", "表示\\ソ.txt", "表示\\x.txt"})
+        target.Write(name, "same", t0);
+    Compare(Both);
+    EXPECT_EQ("BT", Statuses("イb.txt", "ツb.txt"));
+    EXPECT_EQ("BT", Statuses("サソ.txt", "フソ.txt"));
+    EXPECT_EQ("==", Statuses("表示\\ソ.txt", "表示\\ソ.txt"));
+    EXPECT_EQ("==", Statuses("表示\\x.txt", "表示\\x.txt"));
+    // Subfolders first, then the root's files, each in Shift-JIS byte order.
+    EXPECT_EQ((Names{"表示\\x.txt", "表示\\ソ.txt", "イb.txt", "サソ.txt"}), Paths(comparison.BaseEntries()));
+    EXPECT_EQ((Names{"表示\\x.txt", "表示\\ソ.txt", "イb.txt", "サソ.txt", "ツb.txt", "フソ.txt"}),
+              Paths(comparison.List(Both)));
+}
+
 using MakeList = EngineFixture;
 
 // Every field a scan gives an entry, for comparing the tables of two scans.
