@@ -19,3 +19,6 @@ constexpr int kExitIncomplete = 5; // finished, but some entries were not read o
 // --log FILE cannot be written: at the start nothing was done; during the run
 // the run went on, but its log is incomplete
 constexpr int kExitLogUnwritable = 6;
+// The system refused what the run needed (memory, an event, a thread): stopped,
+// named on standard error
+constexpr int kExitSystemFailure = 7;

@@ -12,6 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <string>
 
 namespace {
@@ -48,7 +49,8 @@ void PrintHelp()
             "  4  interrupted (Ctrl+C)\n"
             "  5  finished, but some entries were not read or not copied (see standard error)\n"
             "  6  the log (--log FILE) cannot be written: at the start, nothing was done;\n"
-            "     during the run, the run went on but its log is incomplete\n";
+            "     during the run, the run went on but its log is incomplete\n"
+            "  7  stopped: the system refused what the run needed (memory, an event, a thread)\n";
     Output(false).Write(stdout, text);
 }
 
@@ -97,9 +99,17 @@ int main()
             return kExitOk;
         }
     }
-    for (const Command& c : kCommands)
-        if (args[0] == c.name)
+    for (const Command& c : kCommands) {
+        if (args[0] != c.name)
+            continue;
+        // A failure no command can go on from is named, never taken for another exit code.
+        try {
             return c.run(Arguments(args.begin() + 1, args.end()));
+        } catch (const std::exception& failure) {
+            Output(false).ErrorLine(std::string("mirvalen-cli: stopped: ") + failure.what());
+            return kExitSystemFailure;
+        }
+    }
     Output(false).ErrorLine("mirvalen-cli: unknown command: " + args[0] + " (see mirvalen-cli --help)");
     return kExitBadArguments;
 }

@@ -20,13 +20,10 @@ void FillDisk(const std::string& path)
 // ends with exit code 6.
 TEST_F(Cli, ALogThatCannotBeWrittenMidRunIsNamedAndEndsWithExitCodeSix)
 {
-    // A small file system, when the test run could make one (scripts/small-disk).
-    char folder[MAX_PATH] = "";
-    ULARGE_INTEGER total{};
-    if (!GetEnvironmentVariableA("MIRVALEN_SMALL_DISK", folder, MAX_PATH)
-        || !GetDiskFreeSpaceExA(folder, nullptr, &total, nullptr) || total.QuadPart > 4u << 20)
+    std::string folder = SmallDisk();
+    if (folder.empty())
         GTEST_SKIP() << "no small file system to fill";
-    TempTree disk(std::string(folder) + "\\");
+    TempTree disk(folder);
     for (int i = 0; i < 60; ++i)
         base.Write("a-file-that-finds-no-room-" + std::to_string(i) + ".txt", "x", t0);
     // The log has its first block of the disk, then nothing more fits: every

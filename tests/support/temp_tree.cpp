@@ -198,3 +198,13 @@ bool TempTree::OnHost(const std::string& script, const std::function<bool()>& ma
     std::string folder = HostName(WidePath(""));
     return !folder.empty() && RunOnHost("/bin/sh -c \"cd '" + folder + "' && " + script + "\"", made);
 }
+
+std::string SmallDisk()
+{
+    char folder[MAX_PATH] = "";
+    ULARGE_INTEGER total{};
+    if (!GetEnvironmentVariableA("MIRVALEN_SMALL_DISK", folder, MAX_PATH)
+        || !GetDiskFreeSpaceExA(folder, nullptr, &total, nullptr) || total.QuadPart > 4u << 20)
+        return "";
+    return std::string(folder) + "\\";
+}

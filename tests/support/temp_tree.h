@@ -12,6 +12,10 @@ using Names = std::vector<std::string>;
 // A local calendar time as a file time (UTC), the inverse of what the scanner shows.
 FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int second);
 
+// A small file system to fill, ending with "\\", when the test run could make
+// one (scripts/small-disk: MIRVALEN_SMALL_DISK); else empty.
+std::string SmallDisk();
+
 class TempTree {
 public:
     // A new folder in the temporary folder, or in parent (e.g. "C:\\").

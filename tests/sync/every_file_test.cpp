@@ -85,13 +85,10 @@ TEST_F(EveryFileTest, LinksBackToAnAncestorAreReportedAndEveryRealFileListedOnce
 
 TEST_F(EveryFileTest, AFullDiskKeepsTheOldDestinationAndLeavesNoTemporaryFile)
 {
-    // A small file system, when the test run could make one (scripts/small-disk).
-    char folder[MAX_PATH] = "";
-    ULARGE_INTEGER total{};
-    if (!GetEnvironmentVariableA("MIRVALEN_SMALL_DISK", folder, MAX_PATH)
-        || !GetDiskFreeSpaceExA(folder, nullptr, &total, nullptr) || total.QuadPart > 4u << 20)
+    std::string folder = SmallDisk();
+    if (folder.empty())
         GTEST_SKIP() << "no small file system to fill";
-    TempTree disk(std::string(folder) + "\\");
+    TempTree disk(folder);
     const std::string old(1000, 'o');
     disk.Write("big.bin", old, t0);
     base.Write("big.bin", std::string(8u << 20, 'n'), later);  // 8 MiB: it cannot fit
