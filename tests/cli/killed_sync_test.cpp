@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -23,62 +24,34 @@ bool Eventually(const std::function<bool()>& condition, DWORD ms = 60000)
     return condition();
 }
 
-// The program's temporaries anywhere in the tree.
-int Temporaries(const std::wstring& folder)
-{
-    int found = 0;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((folder + L"*").c_str(), &data);
-    for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileW(find, &data)) {
-        std::wstring name = data.cFileName;
-        if (name == L"." || name == L"..")
-            continue;
-        if (name.rfind(L"~mrv", 0) == 0)
-            ++found;
-        else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            found += Temporaries(folder + name + L"\\");
-    }
-    FindClose(find);
-    return found;
-}
-
+// The program's temporaries in the tree (its files lie in its root).
 int Temporaries(const TempTree& tree)
 {
-    std::wstring root(tree.Root().begin(), tree.Root().end()); // the test trees' names are ASCII
-    return Temporaries(root);
+    Names names = tree.Names();
+    return static_cast<int>(std::count_if(names.begin(), names.end(), [](const std::string& name) {
+        return name.rfind("~mrv", 0) == 0;
+    }));
 }
 
-// Calls visit for each copy worker the process started.
-template <class Visit>
-int ForEachWorkerOf(DWORD parent, Visit visit)
+// The copy workers the process started, each ended first when asked to.
+int WorkersOf(DWORD parent, bool end = false)
 {
     int workers = 0;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
-        if (entry.th32ParentProcessID == parent && _wcsicmp(entry.szExeFile, L"mirvalen-cli.exe") == 0) {
-            ++workers;
-            visit(entry.th32ProcessID);
-        }
+    for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ParentProcessID != parent || _wcsicmp(entry.szExeFile, L"mirvalen-cli.exe") != 0)
+            continue;
+        ++workers;
+        HANDLE worker = end ? OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID) : nullptr;
+        if (worker && TerminateProcess(worker, 1))
+            WaitForSingleObject(worker, INFINITE);
+        if (worker)
+            CloseHandle(worker);
+    }
     CloseHandle(snapshot);
     return workers;
-}
-
-int WorkersOf(DWORD parent)
-{
-    return ForEachWorkerOf(parent, [](DWORD) {});
-}
-
-void EndWorkersOf(DWORD parent)
-{
-    ForEachWorkerOf(parent, [](DWORD id) {
-        if (HANDLE worker = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
-            TerminateProcess(worker, 1);
-            WaitForSingleObject(worker, INFINITE);
-            CloseHandle(worker);
-        }
-    });
 }
 
 class KilledSync : public ::testing::Test {
@@ -122,7 +95,7 @@ protected:
         // Its workers end with it on Windows (the job test of the engine's
         // suite shows it); Wine may keep a program killed mid-copy, and with it
         // its job, until its workers are gone: they are ended here as the job would.
-        EndWorkersOf(sync.dwProcessId);
+        WorkersOf(sync.dwProcessId, true);
         EXPECT_GT(Temporaries(target), 0); // what the killed run left
 
         EXPECT_EQ(0u, RunToEnd("sync --both"));

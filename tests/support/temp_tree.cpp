@@ -208,3 +208,23 @@ std::string SmallDisk()
         return "";
     return std::string(folder) + "\\";
 }
+
+std::string EmptiedTrash()
+{
+    char folder[MAX_PATH] = "";
+    if (!GetEnvironmentVariableA("MIRVALEN_TRASH", folder, MAX_PATH))
+        return "";
+    std::string trash = folder;
+    std::replace(trash.begin(), trash.end(), '/', '\\');
+    for (const char* sub : {"\\files\\", "\\info\\"}) {
+        WIN32_FIND_DATAA data;
+        HANDLE find = FindFirstFileA((trash + sub + "*").c_str(), &data);
+        for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data)) {
+            std::string binned = trash + sub + data.cFileName;
+            SetFileAttributesA(binned.c_str(), FILE_ATTRIBUTE_NORMAL); // a replaced read-only file stays so there
+            DeleteFileA(binned.c_str());
+        }
+        FindClose(find);
+    }
+    return trash;
+}

@@ -16,6 +16,11 @@ FILETIME LocalFileTime(int year, int month, int day, int hour, int minute, int s
 // one (scripts/small-disk: MIRVALEN_SMALL_DISK); else empty.
 std::string SmallDisk();
 
+// The Recycle Bin as Wine keeps it, the desktop's trash $XDG_DATA_HOME/Trash,
+// which ctest points into the build tree (MIRVALEN_TRASH, its Z: path),
+// emptied first so that earlier runs' names do not collide; empty when unset.
+std::string EmptiedTrash();
+
 class TempTree {
 public:
     // A new folder in the temporary folder, or in parent (e.g. "C:\\").

@@ -127,8 +127,9 @@ TEST_F(CleanRunsTest, CaseTwinsAreListedHeldBackAndNamedInEveryDirection)
         for (const char* twin : {"A.txt", "a.txt", "Dir\\x.txt", "dir\\x.txt"})
             EXPECT_TRUE(Named(base, twin, "大文字と小文字だけが違う")) << twin;
         EXPECT_TRUE(Named(target, "a.txt", "大文字と小文字だけが違う"));
-        if (direction != Up)
+        if (direction != Up) {
             EXPECT_EQ(Transfer::Held, TransferOfPath(direction, "dir\\x.txt"));
+        }
         // The first sync copies the rest: the panels add up, and it is allowed.
         ResultRows rows(comparison, direction, 0);
         TableCounts counts{comparison.BaseCount(), comparison.TargetCount(), comparison.BothCount()};
@@ -165,36 +166,6 @@ TEST_F(CleanRunsTest, NamesWindowsCannotHoldAreNamedAndNothingIsMadeForThem)
     EXPECT_TRUE(Named(base, "nul.txt", "予約"));
     EXPECT_TRUE(Sync().empty());
     EXPECT_EQ(Names{"ok.txt"}, target.Names());
-}
-
-// A read-only or hidden destination that may be replaced (its source carries
-// the same attribute) goes to the Recycle Bin with its attributes, so that it
-// comes back from there as it was.
-TEST_F(CleanRunsTest, AReplacedReadOnlyOrHiddenFileKeepsItsAttributesInTheBin)
-{
-    char folder[MAX_PATH] = "";
-    if (!GetEnvironmentVariableA("MIRVALEN_TRASH", folder, MAX_PATH))
-        GTEST_SKIP() << "MIRVALEN_TRASH is not set";
-    std::string trash = std::string(folder) + "\\files\\";
-    std::replace(trash.begin(), trash.end(), '/', '\\');
-    const std::pair<const char*, DWORD> files[] = {{"ro-kept.txt", FILE_ATTRIBUTE_READONLY},
-                                                   {"hidden-kept.txt", FILE_ATTRIBUTE_HIDDEN}};
-    for (auto [name, attribute] : files) {
-        DeleteFileA((trash + name).c_str());
-        base.Write(name, "new", later);
-        target.Write(name, "old", t0);
-        base.SetAttributes(name, attribute);
-        target.SetAttributes(name, attribute);
-    }
-    Compare(Down);
-    EXPECT_TRUE(Sync().empty());
-    for (auto [name, attribute] : files) {
-        EXPECT_EQ("new", target.Read(name)) << name;
-        DWORD binned = GetFileAttributesA((trash + name).c_str());
-        EXPECT_NE(INVALID_FILE_ATTRIBUTES, binned) << name;
-        EXPECT_TRUE(binned & attribute) << name;
-        SetFileAttributesA((trash + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
 }
 
 } // namespace

@@ -33,26 +33,6 @@ TEST_P(CopyWorkerFault, TheCopiesAreMadeHereInstead)
 INSTANTIATE_TEST_SUITE_P(Workers, CopyWorkerFault,
                          ::testing::Values("dies", "truncated", "garbled", "oversized", "hang"));
 
-// Under Wine the bin is the desktop's trash, $XDG_DATA_HOME/Trash, which
-// ctest points into the build tree (MIRVALEN_TRASH, its Z: path); emptied
-// first, so that earlier runs' names do not collide.
-std::string EmptiedTrash()
-{
-    char folder[MAX_PATH] = "";
-    if (!GetEnvironmentVariableA("MIRVALEN_TRASH", folder, MAX_PATH))
-        return "";
-    std::string trash = folder;
-    std::replace(trash.begin(), trash.end(), '/', '\\');
-    for (const char* sub : {"\\files\\", "\\info\\"}) {
-        WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA((trash + sub + "*").c_str(), &data);
-        for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data))
-            DeleteFileA((trash + sub + data.cFileName).c_str());
-        FindClose(find);
-    }
-    return trash;
-}
-
 using CopyWorkersTest = EngineFixture;
 
 // Workers replacing files side by side each move old versions to the bin,

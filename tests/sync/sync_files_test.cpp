@@ -245,23 +245,9 @@ TEST_F(SyncFilesTest, AWorkerEndedMidCopyLeavesItsCopiesHereAndNothingBehind)
 // test reads it through MIRVALEN_TRASH (its Z: path).
 TEST_P(EitherWay, ReplacedFilesLeaveTheirOldVersionsInTheBinUnlessTurnedOffOrTooDeep)
 {
-    char folder[MAX_PATH] = "";
-    if (!GetEnvironmentVariableA("MIRVALEN_TRASH", folder, MAX_PATH))
+    const std::string trash = EmptiedTrash();
+    if (trash.empty())
         GTEST_SKIP() << "MIRVALEN_TRASH is not set";
-    std::string trash = folder;
-    std::replace(trash.begin(), trash.end(), '/', '\\');
-    // Names in the trash must not collide with earlier runs': empty its two
-    // folders, keeping them (Wine sets them up once per process).
-    for (const char* sub : {"\\files\\", "\\info\\"}) {
-        WIN32_FIND_DATAA data;
-        HANDLE find = FindFirstFileA((trash + sub + "*").c_str(), &data);
-        for (bool more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &data)) {
-            std::string binned = trash + sub + data.cFileName;
-            SetFileAttributesA(binned.c_str(), FILE_ATTRIBUTE_NORMAL); // a replaced read-only file stays so there
-            DeleteFileA(binned.c_str());
-        }
-        FindClose(find);
-    }
     auto inTrash = [&](const std::string& name) {
         std::ifstream file(trash + "\\files\\" + name, std::ios::binary);
         return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<missing>";
@@ -274,6 +260,9 @@ TEST_P(EitherWay, ReplacedFilesLeaveTheirOldVersionsInTheBinUnlessTurnedOffOrToo
         base.Write(name, "new", later);
         target.Write(name, "old " + name.substr(name.size() - 8), t0);
     }
+    // A read-only one comes back from the bin as it was.
+    base.SetAttributes("keep.txt", FILE_ATTRIBUTE_READONLY);
+    target.SetAttributes("keep.txt", FILE_ATTRIBUTE_READONLY);
     inputs.exclude = "gone.txt";
     Compare(Down);
     Problems noBin;
@@ -286,6 +275,7 @@ TEST_P(EitherWay, ReplacedFilesLeaveTheirOldVersionsInTheBinUnlessTurnedOffOrToo
     for (const std::string& name : {std::string("keep.txt"), std::string("gone.txt"), deep})
         EXPECT_EQ("new", target.Read(name)) << name;
     EXPECT_EQ("old keep.txt", inTrash("keep.txt"));
+    EXPECT_TRUE(GetFileAttributesA((trash + "\\files\\keep.txt").c_str()) & FILE_ATTRIBUTE_READONLY);
     EXPECT_EQ("<missing>", inTrash("gone.txt"));
     EXPECT_EQ("<missing>", inTrash("long.txt"));
     ASSERT_EQ(1u, noBin.size());

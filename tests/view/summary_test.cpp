@@ -6,18 +6,6 @@ namespace {
 
 using Status = PanelStatus;
 
-TEST(Summary, ClearedPanelsReadZeroAndReady)
-{
-    SummaryContents s = ReadySummary();
-    for (const std::string& v : s.transfer.values)
-        EXPECT_EQ("0 ", v);
-    for (const std::string& v : s.base.values)
-        EXPECT_EQ("0 ", v);
-    EXPECT_EQ(Status::Ready, s.transfer.status);
-    EXPECT_EQ(Status::Ready, s.target.status);
-    EXPECT_FALSE(s.runEnabled);
-}
-
 TEST(Summary, EachDirectionConsultsItsOwnPanels)
 {
     RowCounters same;
