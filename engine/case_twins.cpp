@@ -19,18 +19,34 @@ const char kOtherSideReason[] =
 // ("É" and "é" alike, as "A" and "a").
 std::wstring Folded(const std::string& stored)
 {
-    bool ascii = std::all_of(stored.begin(), stored.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii)
-        return CaseFolded(std::wstring(stored.begin(), stored.end()));
     return CaseFolded(WideFromStored(stored));
 }
 
-std::uint64_t HashOf(const std::wstring& folded)
+template <class Units>
+std::uint64_t HashOf(const Units& units, wchar_t (*fold)(wchar_t))
 {
     std::uint64_t hash = 14695981039346656037ull;
-    for (wchar_t c : folded)
-        hash = (hash ^ static_cast<std::uint64_t>(c)) * 1099511628211ull;
+    for (auto unit : units)
+        hash = (hash ^ static_cast<std::uint64_t>(fold(static_cast<wchar_t>(unit)))) * 1099511628211ull;
     return hash;
+}
+
+wchar_t AsIs(wchar_t c)
+{
+    return c;
+}
+
+wchar_t AsciiUpper(wchar_t c)
+{
+    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 0x20) : c;
+}
+
+// The hash of Folded(stored), made without a copy of the path where it is
+// ASCII (the usual case: every path of the tables is hashed).
+std::uint64_t FoldedHash(const std::string& stored)
+{
+    bool ascii = std::all_of(stored.begin(), stored.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? HashOf(stored, AsciiUpper) : HashOf(Folded(stored), AsIs);
 }
 
 // The folded paths that two or more entries of the table share.
@@ -39,7 +55,7 @@ void CollectTwins(const std::vector<FileEntry>& entries, std::unordered_set<std:
     std::vector<std::pair<std::uint64_t, std::size_t>> hashes;
     hashes.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i)
-        hashes.emplace_back(HashOf(Folded(entries[i].relativePath)), i);
+        hashes.emplace_back(FoldedHash(entries[i].relativePath), i);
     std::sort(hashes.begin(), hashes.end());
     for (std::size_t i = 1; i < hashes.size(); ++i) {
         if (hashes[i].first != hashes[i - 1].first)

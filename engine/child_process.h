@@ -15,7 +15,7 @@
 // A process start costs about a tenth of a second under Wine: work done within
 // this time is done sooner without a worker.
 inline constexpr DWORD kWorkerDelayMs = 150;
-// A worker at work says so at least every second; one silent this long hangs.
+// A worker at work says so every half second; one silent this long hangs.
 inline constexpr DWORD kWorkerSilenceLimitMs = 10000;
 
 // The program that serves as worker: the running program's own file, whose

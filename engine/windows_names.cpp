@@ -4,9 +4,18 @@
 
 namespace {
 
+// Asked of every character of every name the scanner meets: a table.
 bool IsForbiddenCharacter(wchar_t c)
 {
-    return c < 0x20 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos;
+    static const std::array<bool, 0x80> forbidden = [] {
+        std::array<bool, 0x80> table{};
+        for (wchar_t control = 0; control < 0x20; ++control)
+            table[control] = true;
+        for (wchar_t special : std::wstring_view(L"\\/:*?\"<>|"))
+            table[special] = true;
+        return table;
+    }();
+    return c < 0x80 && forbidden[c];
 }
 
 wchar_t Upper(wchar_t c)

@@ -4,7 +4,7 @@
 
 namespace {
 
-// Well within the second the program allows between two signs of life.
+// Well within the silence the program allows a worker at work.
 // (<chrono> itself cannot be compiled for code page 932; the duration comes
 // with <condition_variable>.)
 constexpr std::chrono::milliseconds kKeepAliveEvery{500};
