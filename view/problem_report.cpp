@@ -34,8 +34,9 @@ std::string ProblemMessage(const Problems& unread, const Problems& notCopied)
     if (!unread.empty()) {
         if (!text.empty())
             text += "\n\n";
-        text += "読めなかったフォルダが " + std::to_string(unread.size())
-            + " 件あります。その中のファイルはリストにありません。\n" + FirstOf(unread, room);
+        // Folders not read, and names never copied: each says which by its reason.
+        text += "読めなかったもの、またはコピーしないものが " + std::to_string(unread.size())
+            + " 件あります（理由は各項目の下）。\n" + FirstOf(unread, room);
         room -= std::min(room, unread.size());
     }
     std::size_t shown = kProblemsInMessage - room;
@@ -47,7 +48,7 @@ std::string ProblemMessage(const Problems& unread, const Problems& notCopied)
 
 std::string ProblemReportText(const Problems& unread, const Problems& notCopied)
 {
-    return Section("コピーできなかったファイル", notCopied) + Section("読めなかったフォルダ", unread);
+    return Section("コピーできなかったファイル", notCopied) + Section("読めなかったもの・コピーしないもの", unread);
 }
 
 std::string NoBinMessage(const Problems& noBin)

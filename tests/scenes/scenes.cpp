@@ -48,6 +48,8 @@ int MainWindowScene(const std::string& scene)
         tree.Write(f.path, std::string(f.size, 'x'), f.time);
     // Names Shift-JIS cannot write are shown as they are.
     tree.Write("基本\\" + StoredFromWide(L"Café 한국어 😀.txt"), "true name", older);
+    // A case twin, as a share from Linux holds one: held back, "！".
+    tree.OnHost("cp -p 基本/memo.txt 基本/MEMO.txt", [&] { return tree.Exists("基本\\MEMO.txt"); });
     CWinApp app;
     app.m_profileName = tree.Path("Mirvalen.ini");
     WritePrivateProfileStringA("Mirvalen", "FAVPATH", tree.Path("favorites.bdt").c_str(), app.m_profileName.c_str());
