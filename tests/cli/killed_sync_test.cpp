@@ -3,6 +3,7 @@
 // them, every file whole, nothing of the program's own on either side.
 #include "engine/stored_name.h"
 #include "tests/support/cli_worker.h"
+#include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
 
 #include <windows.h>
@@ -14,15 +15,6 @@
 #include <functional>
 
 namespace {
-
-// Waits for a condition, up to a deadline.
-bool Eventually(const std::function<bool()>& condition, DWORD ms = 60000)
-{
-    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(1))
-        if (condition())
-            return true;
-    return condition();
-}
 
 // The program's temporaries in the tree (its files lie in its root).
 int Temporaries(const TempTree& tree)
@@ -86,7 +78,7 @@ protected:
     void KillThenSyncBothWays(const std::function<bool(DWORD)>& killNow)
     {
         PROCESS_INFORMATION sync = Start("sync --down");
-        bool caught = Eventually([&] { return killNow(sync.dwProcessId); });
+        bool caught = gui::WaitFor([&] { return killNow(sync.dwProcessId); }, 60000);
         TerminateProcess(sync.hProcess, 1);
         WaitForSingleObject(sync.hProcess, INFINITE);
         // Wine closes a killed process's own handles only once nobody holds it.
