@@ -3,6 +3,7 @@
 #include "engine/handle_io.h"
 
 #include <shellapi.h>
+#include <tlhelp32.h>
 
 #include <system_error>
 #include <vector>
@@ -70,13 +71,13 @@ private:
     LPPROC_THREAD_ATTRIBUTE_LIST m_list = nullptr;
 };
 
-// Starts the worker program suspended, with the two ends as its standard input
+// Starts the worker program, with the two ends as its standard input
 // and output and no other handle of this process: a worker holding a
 // sibling's end would keep that sibling's pipe open after the sibling ended,
 // and a wait for its answers would never end; one holding the caller's
 // handles (the standard handles of the script that started the tool) would
 // keep the script waiting. Wine honours the list as Windows does.
-bool StartSuspended(const wchar_t* workerSwitch, HANDLE input, HANDLE output, PROCESS_INFORMATION& started)
+bool StartWorker(const wchar_t* workerSwitch, HANDLE input, HANDLE output, PROCESS_INFORMATION& started)
 {
     InheritOnly inherit(input, output);
     if (!inherit.List())
@@ -94,7 +95,7 @@ bool StartSuspended(const wchar_t* workerSwitch, HANDLE input, HANDLE output, PR
         && SetHandleInformation(output, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT)
         // No console of its own: a console program would get one made for nothing.
         && CreateProcessW(g_program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                          DETACHED_PROCESS | CREATE_SUSPENDED | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr,
+                          DETACHED_PROCESS | EXTENDED_STARTUPINFO_PRESENT, nullptr, nullptr,
                           &startup.StartupInfo, &started);
 }
 
@@ -138,6 +139,59 @@ std::wstring OnlyArgument()
     return only;
 }
 
+namespace {
+
+ULONGLONG CreationOf(HANDLE process)
+{
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
+        return 0;
+    return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+// The process that started this one, while it runs; null when it has ended
+// (its id may then name a later process, which started after this one).
+HANDLE OpenParent()
+{
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return nullptr;
+    DWORD parentId = 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+        if (entry.th32ProcessID == GetCurrentProcessId())
+            parentId = entry.th32ParentProcessID;
+    CloseHandle(snapshot);
+    HANDLE parent = parentId ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, parentId) : nullptr;
+    if (parent && CreationOf(parent) > CreationOf(GetCurrentProcess())) {
+        CloseHandle(parent);
+        return nullptr;
+    }
+    return parent;
+}
+
+DWORD WINAPI EndWhenSignalled(void* parent)
+{
+    WaitForSingleObject(static_cast<HANDLE>(parent), INFINITE);
+    TerminateProcess(GetCurrentProcess(), 1); // at once, as the job would
+    return 1;
+}
+
+} // namespace
+
+bool EndWithParent()
+{
+    HANDLE parent = OpenParent();
+    if (!parent)
+        return false;
+    HANDLE watcher = CreateThread(nullptr, 0, EndWhenSignalled, parent, 0, nullptr);
+    if (!watcher)
+        return false;
+    CloseHandle(watcher);
+    return true;
+}
+
 bool ChildProcess::Start(const wchar_t* workerSwitch)
 {
     // A worker that could outlive this process is not started at all.
@@ -153,7 +207,7 @@ bool ChildProcess::Start(const wchar_t* workerSwitch)
         return false;
     }
     PROCESS_INFORMATION started{};
-    bool ok = StartSuspended(workerSwitch, inputRead, outputWrite, started);
+    bool ok = StartWorker(workerSwitch, inputRead, outputWrite, started);
     Close(inputRead);
     Close(outputWrite);
     if (!ok) {
@@ -163,9 +217,10 @@ bool ChildProcess::Start(const wchar_t* workerSwitch)
     }
     m_process = started.hProcess;
     m_id = started.dwProcessId;
-    // In the job before it runs a single instruction, so that no worker ever
-    // runs outside it.
-    ok = AssignProcessToJobObject(job, m_process) && ResumeThread(started.hThread) != static_cast<DWORD>(-1);
+    // Not started suspended: a worker whose start this process did not live
+    // to finish would stay suspended, outside the job, for ever. Until it is in
+    // the job, the worker's own watch on this process ends it (EndWithParent).
+    ok = AssignProcessToJobObject(job, m_process);
     CloseHandle(started.hThread);
     try {
         if (ok)

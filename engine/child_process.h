@@ -49,6 +49,12 @@ private:
 std::wstring RunningProgramFile();
 // The switch the program was started with when it is the only argument.
 std::wstring OnlyArgument();
+// For a worker: ends this process as soon as the program that started it has
+// ended, however it ended; false when that program has ended already (or
+// cannot be watched): the worker has nothing to do then. The job ends it too,
+// once it is in it; Wine may keep a killed program's handles, and with them
+// its job and the worker's pipes, open.
+bool EndWithParent();
 
 class ChildProcess {
 public:

@@ -8,7 +8,10 @@
 bool RunWorkerIfAsked(int& exitCode)
 {
     std::wstring asked = OnlyArgument();
-    if (asked == kScanWorkerSwitch)
+    bool worker = asked == kScanWorkerSwitch || asked == kCopyWorkerSwitch;
+    if (worker && !EndWithParent())
+        exitCode = 1;
+    else if (asked == kScanWorkerSwitch)
         exitCode = ServeScan();
     else if (asked == kCopyWorkerSwitch)
         exitCode = ServeCopies();
