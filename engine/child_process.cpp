@@ -217,6 +217,7 @@ bool ChildProcess::Start(const wchar_t* workerSwitch)
     }
     m_process = started.hProcess;
     m_id = started.dwProcessId;
+    m_answers = FrameReader(m_output);
     // Not started suspended: a worker whose start this process did not live
     // to finish would stay suspended, outside the job, for ever. Until it is in
     // the job, the worker's own watch on this process ends it (EndWithParent).
@@ -253,7 +254,7 @@ bool ChildProcess::Receive(Frame& frame)
     Awaited awaited(*this);
     bool got;
     do
-        got = ReadFrame(m_output, frame, [this] { m_heard = GetTickCount(); });
+        got = m_answers.Read(frame, [this] { m_heard = GetTickCount(); });
     while (got && frame.kind == FrameKind::KeepAlive);
     return got;
 }

@@ -115,4 +115,5 @@ private:
     std::atomic<bool> m_awaiting{false};
     std::atomic<DWORD> m_heard{0}; // when the worker was last heard from, while awaited
     std::thread m_watchdog;
+    FrameReader m_answers; // of the output
 };

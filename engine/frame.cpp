@@ -20,25 +20,6 @@ bool KnownKind(std::uint32_t kind)
         && kind <= static_cast<std::uint32_t>(FrameKind::KeepAlive);
 }
 
-// Reads size bytes onto the end of into, a piece at a time: what is set
-// aside grows with what really came, never with what a length promised.
-bool ReadOnto(HANDLE handle, std::string& into, std::size_t size, const std::function<void()>& heard)
-{
-    constexpr std::size_t kPiece = 1 << 16;
-    for (std::size_t left = size; left > 0;) {
-        std::size_t at = into.size();
-        into.resize(at + std::min(left, kPiece));
-        DWORD got = 0;
-        if (!ReadFile(handle, into.data() + at, static_cast<DWORD>(into.size() - at), &got, nullptr) || got == 0)
-            return false;
-        into.resize(at + got);
-        left -= got;
-        if (heard)
-            heard();
-    }
-    return true;
-}
-
 } // namespace
 
 std::string FrameBytes(FrameKind kind, const std::string& payload)
@@ -53,21 +34,44 @@ std::string FrameBytes(FrameKind kind, const std::string& payload)
     return w.Bytes();
 }
 
-bool ReadFrame(HANDLE handle, Frame& frame, const std::function<void()>& heard)
+bool FrameReader::Hold(std::size_t size, const std::function<void()>& heard)
 {
-    std::string header;
-    if (!ReadOnto(handle, header, kHeaderLength, heard))
+    // Space grows with what really came, never with what a length promised.
+    constexpr std::size_t kPiece = 1 << 16;
+    while (m_buffer.size() - m_taken < size) {
+        std::size_t at = m_buffer.size();
+        m_buffer.resize(at + std::max(kPiece, std::min(size - (at - m_taken), std::size_t{1} << 20)));
+        DWORD got = 0;
+        bool read = ReadFile(m_handle, m_buffer.data() + at, static_cast<DWORD>(m_buffer.size() - at), &got, nullptr);
+        m_buffer.resize(at + got);
+        if (!read || got == 0)
+            return false;
+        if (heard)
+            heard();
+    }
+    return true;
+}
+
+bool FrameReader::Read(Frame& frame, const std::function<void()>& heard)
+{
+    if (m_taken > 0 && m_taken >= m_buffer.size() / 2) { // what was read goes, the rest moves up
+        m_buffer.erase(0, m_taken);
+        m_taken = 0;
+    }
+    if (!Hold(kHeaderLength, heard))
         return false;
+    const std::string header = m_buffer.substr(m_taken, kHeaderLength);
     Reader r(header);
     if (!r.Mark(kBeginMark, sizeof kBeginMark) || r.U32() != kVersion)
         return false;
     std::uint32_t kind = r.U32(), length = r.U32();
     if (!r.Ok() || !KnownKind(kind) || length > kMostFramePayload)
         return false;
-    std::string payload, end;
-    if (!ReadOnto(handle, payload, length, heard) || !ReadOnto(handle, end, sizeof kEndMark, heard)
-        || std::memcmp(end.data(), kEndMark, sizeof kEndMark) != 0)
+    const std::size_t whole = kHeaderLength + length + sizeof kEndMark;
+    if (!Hold(whole, heard) || std::memcmp(m_buffer.data() + m_taken + whole - sizeof kEndMark, kEndMark,
+                                           sizeof kEndMark) != 0)
         return false;
-    frame = {static_cast<FrameKind>(kind), std::move(payload)};
+    frame = {static_cast<FrameKind>(kind), m_buffer.substr(m_taken + kHeaderLength, length)};
+    m_taken += whole;
     return true;
 }

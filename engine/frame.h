@@ -29,7 +29,23 @@ struct Frame {
 // The frame's bytes, to be written whole.
 std::string FrameBytes(FrameKind kind, const std::string& payload = {});
 
-// Reads the next frame. False at the end of the data, on a broken pipe, and
-// on anything that is not a whole frame of this version. heard() is called
-// whenever bytes arrive, however few.
-bool ReadFrame(HANDLE handle, Frame& frame, const std::function<void()>& heard = {});
+// Reads the frames that arrive on a handle. Each read takes what the pipe
+// holds, however many frames that is: under Wine every read of a pipe is a
+// round trip to the server, and a frame read field by field would cost three.
+class FrameReader {
+public:
+    explicit FrameReader(HANDLE handle = nullptr) : m_handle(handle) {}
+
+    // The next frame. False at the end of the data, on a broken pipe, and on
+    // anything that is not a whole frame of this version. heard() is called
+    // whenever bytes arrive, however few.
+    bool Read(Frame& frame, const std::function<void()>& heard = {});
+
+private:
+    // Reads until `size` bytes past the ones taken are there.
+    bool Hold(std::size_t size, const std::function<void()>& heard);
+
+    HANDLE m_handle;
+    std::string m_buffer;
+    std::size_t m_taken = 0; // bytes of the buffer already read as frames
+};

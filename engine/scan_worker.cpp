@@ -136,7 +136,7 @@ int ServeScan()
 {
     Frame request;
     ScanRequest asked;
-    if (!ReadFrame(GetStdHandle(STD_INPUT_HANDLE), request) || request.kind != FrameKind::ScanRequest
+    if (!FrameReader(GetStdHandle(STD_INPUT_HANDLE)).Read(request) || request.kind != FrameKind::ScanRequest
         || !ParseRequest(request.payload, asked))
         return 2;
     WorkerOutput output;

@@ -80,15 +80,18 @@ bool ParseAnswers(const std::string& bytes, std::size_t unanswered, std::vector<
 
 int ServeCopies()
 {
-    HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
     WorkerOutput output;
+    // One keep-alive for the worker's life: a thread started per batch would
+    // cost round trips of its own. Between batches nobody reads them; the
+    // next answer's read takes them with it.
+    KeepAlive alive(output);
     TemporaryFolders temporaries;
     // Until the input ends: no more copies.
-    for (Frame batch; ReadFrame(in, batch);) {
+    FrameReader batches(GetStdHandle(STD_INPUT_HANDLE));
+    for (Frame batch; batches.Read(batch);) {
         std::vector<CopyTask> tasks;
         if (batch.kind != FrameKind::CopyBatch || !ParseBatch(batch.payload, tasks))
             return 2;
-        KeepAlive alive(output);
         // Every answer sent is a few round trips more: answers go together at
         // the end of the batch, or once the copies have lasted long enough for
         // the progress to move.

@@ -71,7 +71,7 @@ int main()
         Sleep(INFINITE);
     Frame request;
     if ((asked != kScanWorkerSwitch && asked != kCopyWorkerSwitch)
-        || !ReadFrame(GetStdHandle(STD_INPUT_HANDLE), request))
+        || !FrameReader(GetStdHandle(STD_INPUT_HANDLE)).Read(request))
         return 2;
     std::string answer = ClaimedAnswer(request);
     if (how == "dies")
