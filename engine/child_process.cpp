@@ -1,6 +1,7 @@
 #include "engine/child_process.h"
 
 #include "engine/handle_io.h"
+#include "engine/process_start.h"
 
 #include <shellapi.h>
 #include <tlhelp32.h>
@@ -141,14 +142,6 @@ std::wstring OnlyArgument()
 
 namespace {
 
-ULONGLONG CreationOf(HANDLE process)
-{
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
-        return 0;
-    return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
-}
-
 // The process that started this one, while it runs; null when it has ended
 // (its id may then name a later process, which started after this one).
 HANDLE OpenParent()
@@ -164,7 +157,7 @@ HANDLE OpenParent()
             parentId = entry.th32ParentProcessID;
     CloseHandle(snapshot);
     HANDLE parent = parentId ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, parentId) : nullptr;
-    if (parent && CreationOf(parent) > CreationOf(GetCurrentProcess())) {
+    if (parent && ProcessStart(parent) > ProcessStart(GetCurrentProcess())) {
         CloseHandle(parent);
         return nullptr;
     }

@@ -1,5 +1,7 @@
 #include "engine/temporary_files.h"
 
+#include "engine/process_start.h"
+
 #include <cwchar>
 #include <string>
 
@@ -8,17 +10,9 @@ namespace {
 constexpr std::wstring_view kPrefix = L"~mrv", kSuffix = L".tmp";
 constexpr std::size_t kStartDigits = 16;
 
-ULONGLONG StartOf(HANDLE process)
-{
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(process, &created, &exited, &kernel, &user))
-        return 0;
-    return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
-}
-
 ULONGLONG ThisProcessStart()
 {
-    static const ULONGLONG start = StartOf(GetCurrentProcess());
+    static const ULONGLONG start = ProcessStart(GetCurrentProcess());
     return start;
 }
 
@@ -124,7 +118,7 @@ bool RunIsOver(const TemporaryOwner& owner)
         return GetLastError() == ERROR_INVALID_PARAMETER; // no process has that id; else it cannot be told
     DWORD exitCode = 0;
     bool over = (GetExitCodeProcess(process, &exitCode) && exitCode != STILL_ACTIVE)
-        || (owner.started && StartOf(process) != *owner.started); // the id was given to another process
+        || (owner.started && ProcessStart(process) != *owner.started); // the id was given to another process
     CloseHandle(process);
     return over;
 }
