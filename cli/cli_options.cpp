@@ -27,6 +27,19 @@ const Flag kFlags[] = {
     {"--timings", [](CompareOptions& o) { o.timings = true; }},
 };
 
+bool ParseConflict(const std::string& value, RowChoice& conflict, std::string& error)
+{
+    if (value == "skip")
+        conflict = RowChoice::Automatic;
+    else if (value == "base")
+        conflict = RowChoice::Down;
+    else if (value == "target")
+        conflict = RowChoice::Up;
+    else
+        error = "--conflict takes skip, base or target, not " + value;
+    return error.empty();
+}
+
 } // namespace
 
 bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& options, std::string& error)
@@ -36,7 +49,7 @@ bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& opti
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--favorite" || arg == "--favorites" || arg == "--copy-workers" || arg == "--log"
-            || arg == "--exclude") {
+            || arg == "--exclude" || arg == "--conflict") {
             if (i + 1 == args.size()) {
                 error = arg + " needs a value";
                 return false;
@@ -48,6 +61,9 @@ bool ParseCompareArgs(const std::vector<std::string>& args, CompareOptions& opti
                     error = "--copy-workers takes 1 to " + std::to_string(kMaxCopyWorkers) + ", not " + value;
                     return false;
                 }
+            } else if (arg == "--conflict") {
+                if (!ParseConflict(value, options.conflict, error))
+                    return false;
             } else if (arg == "--exclude") {
                 if (!AddExcludePattern(options.inputs.exclude, value, error))
                     return false;
@@ -104,6 +120,11 @@ const char* CompareFlagsHelp()
            "                   (* and ?, any case; ending in \\ folders only); may be repeated\n"
            "  --copy-workers N copies side by side, 1 to 8 (default: 2 to 4 after the processors;\n"
            "                   1 copies one file at a time)\n"
+           "  --conflict skip|base|target\n"
+           "                   both ways, a file with the same time but another size on each side:\n"
+           "                   skip copies neither and names it (exit code 5; the default), base copies\n"
+           "                   the base's over the target's, target the target's over the base's\n"
+           "                   (the replaced one goes to the Recycle Bin)\n"
            "  --log FILE       append the run to FILE (UTF-8): start time, command, panels, problems,\n"
            "                   exit code; a log that cannot be written gives exit code 6\n";
 }

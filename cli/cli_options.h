@@ -1,6 +1,7 @@
 // The arguments shared by the commands that compare two folders.
 #pragma once
 #include "engine/comparison_inputs.h"
+#include "engine/file_entry.h"
 
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ struct CompareOptions {
     std::string favoritesFile;  // --favorites FILE: where to look it up
     int copyWorkers = 0;        // --copy-workers N; 0: the pool's default
     std::string logFile;        // --log FILE: where the run leaves its trace
+    // --conflict: the copy made for each undecided pair (same time, different sizes):
+    // none (skip), the base's version down (base), or the target's up (target).
+    RowChoice conflict = RowChoice::Automatic;
 };
 
 // Reads "BASE TARGET" (or --favorite NAME) and the flags; on failure returns

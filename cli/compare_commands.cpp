@@ -67,11 +67,26 @@ bool FoldersApart(const CompareOptions& options, const Output& output)
 int CountMarked(const Comparison& comparison, SyncDirection direction)
 {
     int marked = 0;
-    for (const FileEntry& e : comparison.List(direction)) {
-        Transfer transfer = TransferOf(direction, e);
-        marked += transfer == Transfer::Down || transfer == Transfer::Up;
-    }
+    for (const FileEntry& e : comparison.List(direction))
+        marked += CopyOf(direction, e) != Transfer::None;
     return marked;
+}
+
+// --conflict base or target settles every undecided pair as a choice on its rows would.
+void SettleUndecided(Comparison& comparison, const CompareOptions& options, MakeListHost& host)
+{
+    if (options.conflict == RowChoice::Automatic)
+        return;
+    SyncDirection direction = options.inputs.direction;
+    std::span<const FileEntry> list = comparison.List(direction);
+    bool settled = false;
+    for (std::size_t row = 0; row < list.size(); ++row)
+        if (AutomaticTransferOf(direction, list[row]) == Transfer::Undecided && list[row].choice != options.conflict)
+            settled |= comparison.SetChoice(direction, row, options.conflict);
+    if (settled) {
+        host.FillResultList();
+        host.UpdateSummary();
+    }
 }
 
 // Builds and prints the list, the folders not read on standard error; false
@@ -84,6 +99,7 @@ bool MakeAndPrintList(Comparison& comparison, const CompareOptions& options, Con
     host.StartList();
     if (!RunListSteps(comparison, options.inputs, host))
         return false;
+    SettleUndecided(comparison, options, host);
     host.CloseProgress();
     if (options.timings)
         PrintTimings(host.StepTimes(), comparison.BaseCount() + comparison.TargetCount(), before, output);

@@ -4,6 +4,7 @@
 #include "engine/transfer.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -31,6 +32,26 @@ void AddGroup(std::vector<FileEntry>& to, const std::vector<FileEntry>& base, co
     std::stable_sort(to.begin() + static_cast<std::ptrdiff_t>(start), to.end(), PathBytesLess);
 }
 
+// Pairs the rows of each undecided pair: the base's row names its partner by
+// its counterpart in the target table, whose path the target's row carries.
+void PairUndecidedRows(BothList& list, const std::vector<FileEntry>& target)
+{
+    std::unordered_map<std::string, std::size_t> targetRows;
+    for (std::size_t row = 0; row < list.entries.size(); ++row)
+        if (list.entries[row].undecided && !ListedFromBase(list.entries[row].status))
+            targetRows.emplace(list.entries[row].relativePath, row);
+    for (std::size_t row = 0; row < list.entries.size(); ++row) {
+        const FileEntry& e = list.entries[row];
+        if (!e.undecided || !ListedFromBase(e.status) || static_cast<std::size_t>(e.counterpart) >= target.size())
+            continue;
+        auto partner = targetRows.find(target[e.counterpart].relativePath);
+        if (partner == targetRows.end())
+            continue;
+        list.undecidedPartners[row] = partner->second;
+        list.undecidedPartners[partner->second] = row;
+    }
+}
+
 } // namespace
 
 BothList BuildBoth(const std::vector<FileEntry>& base, const std::vector<FileEntry>& target, int rootFile,
@@ -45,5 +66,6 @@ BothList BuildBoth(const std::vector<FileEntry>& base, const std::vector<FileEnt
         AddGroup(list.entries, base, target, firstIsRoot, host);
     if (groupListed(!firstIsRoot))
         AddGroup(list.entries, base, target, !firstIsRoot, host);
+    PairUndecidedRows(list, target);
     return list;
 }

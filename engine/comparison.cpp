@@ -2,7 +2,9 @@
 
 #include "engine/case_twins.h"
 #include "engine/matching.h"
+#include "engine/row_choice.h"
 #include "engine/scan_worker.h"
+#include "engine/transfer.h"
 
 void Comparison::Clear()
 {
@@ -55,4 +57,28 @@ std::span<const FileEntry> Comparison::List(SyncDirection direction) const
     default:
         return m_both.entries;
     }
+}
+
+Comparison::Sides Comparison::SidesOf(SyncDirection direction, const FileEntry& row) const
+{
+    bool fromBase = RowFromBase(direction, row.status);
+    const FileEntry* other = nullptr;
+    bool paired = row.status == Same || row.status == BaseNewer || row.status == TargetNewer || row.undecided;
+    const std::vector<FileEntry>& otherTable = fromBase ? m_target.entries : m_base.entries;
+    if (paired && row.counterpart >= 0 && static_cast<std::size_t>(row.counterpart) < otherTable.size())
+        other = &otherTable[row.counterpart];
+    return fromBase ? Sides{&row, other} : Sides{other, &row};
+}
+
+bool Comparison::SetChoice(SyncDirection direction, std::size_t row, RowChoice choice)
+{
+    std::vector<FileEntry>& list = direction == Down ? m_base.entries : direction == Up ? m_target.entries
+                                                                                       : m_both.entries;
+    if (row >= list.size() || !ChoiceAllowed(direction, list[row], choice))
+        return false;
+    list[row].choice = choice;
+    if (direction == Both)
+        if (auto partner = m_both.undecidedPartners.find(row); partner != m_both.undecidedPartners.end())
+            list[partner->second].choice = choice;
+    return true;
 }

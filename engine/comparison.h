@@ -26,6 +26,19 @@ public:
 
     // The comparison list of a direction: base table, target table or two-way list.
     std::span<const FileEntry> List(SyncDirection direction) const;
+
+    // The entries a row of the direction's list stands for on each side: its
+    // own, and the one it is paired with (null for a side without a file).
+    struct Sides {
+        const FileEntry* base = nullptr;
+        const FileEntry* target = nullptr;
+    };
+    Sides SidesOf(SyncDirection direction, const FileEntry& row) const;
+
+    // Sets the user's choice for a row of the direction's list, when the row
+    // allows it (row_choice.h); a row of an undecided pair takes the other row
+    // of its pair along. False when the row does not allow it.
+    bool SetChoice(SyncDirection direction, std::size_t row, RowChoice choice);
     const std::vector<FileEntry>& BaseEntries() const { return m_base.entries; }
     const std::vector<FileEntry>& TargetEntries() const { return m_target.entries; }
 

@@ -13,6 +13,14 @@ enum EntryStatus : std::int8_t {
     TargetOnly = 5,  // target entry left undecided by the target-to-base pass
 };
 
+// What the user chose for a row of the list, over what the list decided.
+enum class RowChoice : std::int8_t {
+    Automatic = 0, // as the list decides
+    Down,          // copied to the target, whatever the list decided
+    Up,            // copied to the base
+    NoCopy,        // copied neither way
+};
+
 // "%d/%02d/%02d %02d:%02d:%02d": 19 characters for years 1000-9999.
 constexpr std::size_t kTimeTextLength = 19;
 
@@ -23,7 +31,9 @@ struct FileEntry {
     EntryStatus status = Unchecked;
     bool isRoot = false;          // lies directly in the scanned folder
     bool heldBack = false;        // never copied: its name differs from another's only in letter case
-    std::int32_t counterpart = 0; // index of the paired entry in the other side's table
+    bool undecided = false;       // paired with a file of the same time and another size: neither is newer
+    RowChoice choice = RowChoice::Automatic; // set by the user on a row of the comparison list
+    std::int32_t counterpart = 0; // index of the paired (or undecided) entry in the other side's table
 
     const char* TimeText() const { return timeText.data(); }
 };

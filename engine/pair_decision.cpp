@@ -38,9 +38,11 @@ void DecidePair(FileEntry& base, std::int32_t baseIndex, FileEntry& target, std:
     else if (textOrder < 0)
         decision = TargetNewer;
     else
-        return; // equal times, different sizes: left for the passes to mark as one-sided
+        decision = Unchecked; // equal times, different sizes: left for the passes to mark as one-sided
 
-    base.status = target.status = decision;
+    base.undecided = target.undecided = decision == Unchecked;
+    if (decision != Unchecked)
+        base.status = target.status = decision;
     base.counterpart = targetIndex;
     target.counterpart = baseIndex;
 }

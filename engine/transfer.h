@@ -1,20 +1,26 @@
-// Which way a row of the comparison list is copied. The list's marks and the
-// copy engine both decide by this one rule, so the rows marked "↓" or "↑" are
-// exactly the files a sync copies.
+// Which way a row of the comparison list is copied. The list's marks, its
+// counts and the copy engine all decide by these rules, so the rows marked
+// "↓" or "↑" are exactly the files a sync copies.
 #pragma once
 #include "engine/file_entry.h"
 #include "engine/sync_direction.h"
 
-// "=", "↓", "↑", and for a row that would be copied but is held back (its name
-// differs only in letter case from another's, and either copy would overwrite
-// the other) "！".
-enum class Transfer { None, Down, Up, Held };
+// "=", "↓", "↑"; "！" for a row that would be copied but is held back (its
+// name differs only in letter case from another's, and either copy would
+// overwrite the other); "？" for a row of an undecided pair in the two-way list.
+enum class Transfer { None, Down, Up, Held, Undecided };
 
 // The two-way list takes a pair's row, and a file on one side only, from the
 // base table when Same, BaseNewer or BaseOnly; the rest from the target table.
 inline bool ListedFromBase(EntryStatus status)
 {
     return status == Same || status == BaseNewer || status == BaseOnly;
+}
+
+// Whether a row of the direction's list is the base's entry (else the target's).
+inline bool RowFromBase(SyncDirection direction, EntryStatus status)
+{
+    return direction == Both ? ListedFromBase(status) : direction == Down;
 }
 
 inline Transfer TransferOf(SyncDirection direction, EntryStatus status)
@@ -27,9 +33,39 @@ inline Transfer TransferOf(SyncDirection direction, EntryStatus status)
     return Transfer::None;
 }
 
-// The transfer a row shows and a sync makes.
-inline Transfer TransferOf(SyncDirection direction, const FileEntry& entry)
+// The transfer the list decides for a row, before any choice of the user. A
+// one-way list copies an undecided pair as any other (the destination's time
+// is not later); the two-way list cannot tell which way it goes.
+inline Transfer AutomaticTransferOf(SyncDirection direction, const FileEntry& entry)
 {
     Transfer transfer = TransferOf(direction, entry.status);
-    return entry.heldBack && transfer != Transfer::None ? Transfer::Held : transfer;
+    if (transfer == Transfer::None)
+        return transfer;
+    if (entry.heldBack)
+        return Transfer::Held;
+    return entry.undecided && direction == Both ? Transfer::Undecided : transfer;
+}
+
+// The transfer a row shows: the user's choice, else the list's.
+inline Transfer TransferOf(SyncDirection direction, const FileEntry& entry)
+{
+    switch (entry.choice) {
+    case RowChoice::Down: return Transfer::Down;
+    case RowChoice::Up: return Transfer::Up;
+    case RowChoice::NoCopy: return Transfer::None;
+    default: return AutomaticTransferOf(direction, entry);
+    }
+}
+
+// The transfer a sync makes for a row. An undecided pair has a row on each
+// side in the two-way list; a choice for the pair shows on both rows, and the
+// row of the side copied from makes the one copy.
+inline Transfer CopyOf(SyncDirection direction, const FileEntry& entry)
+{
+    Transfer transfer = TransferOf(direction, entry);
+    if (transfer != Transfer::Down && transfer != Transfer::Up)
+        return Transfer::None;
+    if (entry.undecided && direction == Both && (transfer == Transfer::Down) != ListedFromBase(entry.status))
+        return Transfer::None;
+    return transfer;
 }

@@ -79,6 +79,11 @@
 #define ID_OPTIONS_EXCLUDE          32777
 #define ID_HELP_CONTENTS            32773
 #define ID_HELP_ABOUT               32776
+/* The 編集 menu, also the result list's context menu: what happens to the selected rows */
+#define ID_EDIT_COPY_DOWN           32778
+#define ID_EDIT_COPY_UP             32779
+#define ID_EDIT_NO_COPY             32780
+#define ID_EDIT_AUTOMATIC           32781
 /* The application's help command, which F1 sends (kHelpCommand in framework/dialog.h) */
 #define ID_HELP                     0xE146
 

@@ -21,9 +21,10 @@ std::string BatchBytes(const std::vector<const CopyTask*>& tasks)
     for (const CopyTask* task : tasks) {
         w.Text(task->source);
         w.Text(task->destination);
-        w.U32(task->rule == ReplaceRule::EarlierOnly ? 1 : 0);
+        w.U32(static_cast<std::uint32_t>(task->rule));
         w.U32(task->old == OldVersion::Discard ? 1 : 0);
         w.U32(task->expectNew ? 1 : 0);
+        w.Text(task->listedTime);
     }
     return w.Bytes();
 }
@@ -38,10 +39,12 @@ bool ParseBatch(const std::string& bytes, std::vector<CopyTask>& tasks)
     for (CopyTask& task : tasks) {
         task.source = r.WideText();
         task.destination = r.WideText();
-        task.rule = r.U32() ? ReplaceRule::EarlierOnly : ReplaceRule::NotLater;
+        std::uint32_t rule = r.U32();
+        task.rule = static_cast<ReplaceRule>(rule);
         task.old = r.U32() ? OldVersion::Discard : OldVersion::Recycle;
         task.expectNew = r.U32() != 0;
-        if (task.source.empty() || task.destination.empty())
+        task.listedTime = r.Text();
+        if (task.source.empty() || task.destination.empty() || rule > static_cast<std::uint32_t>(ReplaceRule::AsListed))
             return false;
     }
     return r.Ok() && r.AtEnd();

@@ -13,19 +13,32 @@ namespace {
 
 const DWORD kProtection = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN;
 
+// Whether the destination's time is still the one the list showed.
+bool AsListed(const WIN32_FILE_ATTRIBUTE_DATA& destination, const std::string& listedTime)
+{
+    std::array<char, kTimeTextLength + 1> now{};
+    LocalTimeFormatter().Format(destination.ftLastWriteTime, now);
+    return listedTime == now.data();
+}
+
 // Whether an existing destination may be replaced by this source.
 CopyResult MayReplace(const WIN32_FILE_ATTRIBUTE_DATA& source, const WIN32_FILE_ATTRIBUTE_DATA& destination,
-                      ReplaceRule rule)
+                      const CopyTask& task)
 {
     if (destination.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return {CopyFailure::DestinationIsFolder};
-    // A destination changed after the list was made is newer than the source.
     std::int64_t from = WholeSeconds(source.ftLastWriteTime);
     std::int64_t to = WholeSeconds(destination.ftLastWriteTime);
-    if (to > from)
+    if (task.rule == ReplaceRule::AsListed) {
+        // The user saw both files and chose: any time will do, but only the file they saw.
+        if (!AsListed(destination, task.listedTime))
+            return {CopyFailure::DestinationChanged};
+    } else if (to > from) {
+        // A destination changed after the list was made is newer than the source.
         return {CopyFailure::DestinationNewer};
-    if (to == from && rule == ReplaceRule::EarlierOnly)
+    } else if (to == from && task.rule == ReplaceRule::EarlierOnly) {
         return {CopyFailure::Conflict};
+    }
     DWORD set = destination.dwFileAttributes & ~source.dwFileAttributes;
     if (set & FILE_ATTRIBUTE_READONLY)
         return {CopyFailure::DestinationReadOnly};
@@ -108,8 +121,11 @@ std::string ReasonText(const CopyResult& result)
         return "コピー先が隠しファイルです（コピー元は隠しファイルではないため、保護されたファイルとして残しました）";
     case CopyFailure::DestinationNewer:
         return "コピー先がリスト作成後に更新され、コピー元より新しくなっています";
+    case CopyFailure::DestinationChanged:
+        return "コピー先がリスト作成後に変更されたため、選んだコピーはしませんでした";
     case CopyFailure::Conflict:
-        return "競合: 両方のファイルが同じ日時でサイズが異なります（どちらが新しいか決められないため、コピーしません）";
+        return "競合: 両方のファイルが同じ日時でサイズが異なります（どちらが新しいか決められないため、コピーしません。"
+               "コピーする向きは、リストの行の右クリックメニュー、またはコマンドラインの --conflict で選べます）";
     case CopyFailure::DestinationIsFolder:
         return "コピー先に同じ名前のフォルダがあります";
     case CopyFailure::FolderNotCreated:
@@ -151,7 +167,7 @@ CopyResult CopyFileSafely(const CopyTask& task, TemporaryFolders& temporaries)
             DWORD error = GetLastError();
             return error == ERROR_PATH_NOT_FOUND ? CopyResult{CopyFailure::SourceMissing, error} : FailureOf(error);
         }
-        if (CopyResult refusal = MayReplace(from, to, task.rule); !refusal.Copied())
+        if (CopyResult refusal = MayReplace(from, to, task); !refusal.Copied())
             return refusal;
     }
 

@@ -12,6 +12,7 @@
 enum class ReplaceRule {
     NotLater,       // refuse a destination whose time is later than the source's
     EarlierOnly,    // refuse also one with the same time (two-way runs)
+    AsListed,       // the user chose the copy: refuse a destination changed since the list was made
 };
 
 // What becomes of the version a copy replaces.
@@ -28,6 +29,7 @@ enum class CopyFailure {
     DestinationReadOnly, // the user protected it: the source is not read-only
     DestinationHidden,   // likewise hidden
     DestinationNewer,    // changed after the list was made
+    DestinationChanged,  // a copy the user chose: the destination changed after the list was made
     Conflict,            // two-way: same time, different sizes
     DestinationIsFolder,
     FolderNotCreated,
@@ -54,6 +56,7 @@ struct CopyTask {
     bool expectNew; // no destination when the list was made
     OldVersion old = OldVersion::Recycle;
     std::uint64_t size = 0; // the source's size as listed
+    std::string listedTime; // AsListed: the destination's time as the list showed it
 };
 
 // The reason in words, for the report of files not copied.

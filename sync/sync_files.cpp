@@ -89,6 +89,17 @@ private:
     SyncHost& m_host;
 };
 
+// A copy the user chose replaces the destination whatever its time, as long
+// as it is the file the list showed them; where the list showed none, none may
+// have appeared since.
+void ChosenByUser(CopyTask& task, const Comparison::Sides& sides, bool down)
+{
+    const FileEntry* destination = down ? sides.target : sides.base;
+    task.rule = ReplaceRule::AsListed;
+    task.expectNew = destination == nullptr;
+    task.listedTime = destination ? destination->TimeText() : "";
+}
+
 } // namespace
 
 Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, SyncHost& host, int workers,
@@ -119,9 +130,11 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
     for (std::size_t i = 0; i < n; ++i) {
         const FileEntry& entry = list[i];
         SyncDirection direction = inputs.GetDirection();
-        // A held-back row is named by the list that holds it back.
-        Transfer transfer = TransferOf(direction, entry);
-        if (transfer == Transfer::None || transfer == Transfer::Held) {
+        // A held-back row is named by the list that holds it back; an
+        // undecided one is named here, by the copy it would have been.
+        bool undecided = TransferOf(direction, entry) == Transfer::Undecided;
+        Transfer transfer = undecided ? TransferOf(direction, entry.status) : CopyOf(direction, entry);
+        if (transfer == Transfer::None) {
             outcomes.Skipped(i);
             continue;
         }
@@ -135,11 +148,17 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
             continue;
         }
         destinations[i] = WithTrailingBackslash(to) + entry.relativePath;
+        if (undecided) {
+            outcomes.Failed(i, {destinations[i], ReasonText({CopyFailure::Conflict})});
+            continue;
+        }
         CopyTask task{i, LongPath(from, entry.relativePath), LongPath(to, entry.relativePath),
                       // Two-way runs never overwrite a file of the same time: an undecided
                       // pair (same time, different sizes) would otherwise be copied both ways.
                       direction == Both ? ReplaceRule::EarlierOnly : ReplaceRule::NotLater,
-                      entry.status == BaseOnly || entry.status == TargetOnly, old, entry.size};
+                      entry.status == BaseOnly || entry.status == TargetOnly, old, entry.size, {}};
+        if (entry.choice != RowChoice::Automatic)
+            ChosenByUser(task, comparison.SidesOf(direction, entry), down);
         // A missing folder chain is made before the first file that needs it is handed out.
         if (DWORD error = folders.Ensure(task.destination)) {
             outcomes.Failed(i, {destinations[i], ReasonText({CopyFailure::FolderNotCreated, error})});

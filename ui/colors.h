@@ -16,16 +16,19 @@ inline constexpr COLORREF kLightBlue = RGB(192, 192, 255);
 inline constexpr COLORREF kLightRed = RGB(255, 192, 192);
 inline constexpr COLORREF kLightGreen = RGB(192, 255, 192);
 inline constexpr COLORREF kListBackground = RGB(255, 255, 192);
+inline constexpr COLORREF kAmber = RGB(255, 200, 120); // an undecided row: the user has to choose
 } // namespace Colors
 
-// The background of a result row: by the way it is copied, none for "=" and
-// for a row held back.
+// The background of a result row: by the way it is copied, amber for a row
+// of an undecided pair, none for "=" and for a row held back.
 inline bool RowColorOf(Transfer transfer, COLORREF& color)
 {
-    if (transfer == Transfer::None || transfer == Transfer::Held)
-        return false;
-    color = transfer == Transfer::Down ? Colors::kLightBlue : Colors::kLightRed;
-    return true;
+    switch (transfer) {
+    case Transfer::Down: color = Colors::kLightBlue; return true;
+    case Transfer::Up: color = Colors::kLightRed; return true;
+    case Transfer::Undecided: color = Colors::kAmber; return true;
+    default: return false;
+    }
 }
 
 // A panel's status cell: green when it adds up, red when not, orange before a list.

@@ -53,6 +53,12 @@ std::span<const MessageEntry<CMirvalenDlg>> CMirvalenDlg::MessageMap()
         OnMessage(WM_SETCURSOR, &D::OnSetCursor),
         OnNotify(IDC_RESULT_LIST, NM_CUSTOMDRAW, &D::OnResultListCustomDraw),
         OnNotify(IDC_RESULT_LIST, LVN_GETDISPINFOW, &D::OnResultListGetDispInfo),
+        OnMessage(WM_CONTEXTMENU, &D::OnContextMenu),
+        OnMessage(WM_INITMENUPOPUP, &D::OnInitMenuPopup),
+        OnCommand(ID_EDIT_COPY_DOWN, 0, &D::OnCopyDown),
+        OnCommand(ID_EDIT_COPY_UP, 0, &D::OnCopyUp),
+        OnCommand(ID_EDIT_NO_COPY, 0, &D::OnNoCopy),
+        OnCommand(ID_EDIT_AUTOMATIC, 0, &D::OnAutomatic),
     };
     return map;
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include "app/settings.h"
 #include "engine/comparison.h"
+#include "engine/row_choice.h"
 #include "favorites/favorites_table.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
@@ -16,6 +17,7 @@
 #include "view/summary.h"
 
 #include <memory>
+#include <vector>
 
 class CProgressWnd;
 
@@ -98,6 +100,18 @@ private:
     void ShowSummary(const SummaryContents& contents);
     bool RefuseWhileBusy();
     void KeepFavoriteSelection();
+
+    // Choices for rows of the result list (main_row_choices.cpp)
+    std::vector<std::size_t> SelectedRows() const;
+    bool ChoiceOffered(RowChoice choice) const;
+    HMENU ChoiceMenu() const;
+    LRESULT OnInitMenuPopup(WPARAM, LPARAM);
+    LRESULT OnContextMenu(WPARAM, LPARAM);
+    void ChooseForSelectedRows(RowChoice choice);
+    void OnCopyDown();
+    void OnCopyUp();
+    void OnNoCopy();
+    void OnAutomatic();
 
     // Direction and the two-second toggle (main_direction.cpp)
     void OnDirectionDown();

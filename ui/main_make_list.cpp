@@ -231,12 +231,12 @@ void CMirvalenDlg::ResetSummary()
 }
 
 // The run-sync button is enabled only when the panels that count in this
-// direction add up and something is to be copied; only ResetSummary disables it.
+// direction add up and something is to be copied: after a list, and after
+// each choice for its rows.
 void CMirvalenDlg::UpdateSummary()
 {
     TableCounts counts{m_comparison.BaseCount(), m_comparison.TargetCount(), m_comparison.BothCount()};
     SummaryContents contents = ComputeSummary(m_resultList.Rows().Counters(), counts, GetDirection());
     ShowSummary(contents);
-    if (contents.runEnabled)
-        EnableWindow(Item(IDC_RUN_SYNC), TRUE);
+    EnableWindow(Item(IDC_RUN_SYNC), contents.runEnabled);
 }

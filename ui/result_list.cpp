@@ -19,7 +19,7 @@ struct Column {
 };
 
 const Column kColumns[] = {
-    {"番号", 60, LVCFMT_LEFT},       {"転送", 40, LVCFMT_CENTER},     {"状態", 40, LVCFMT_CENTER},
+    {"番号", 60, LVCFMT_LEFT},       {"転送", 48, LVCFMT_CENTER},     {"状態", 40, LVCFMT_CENTER},
     {"基本日時", 120, LVCFMT_CENTER}, {"対象日時", 120, LVCFMT_CENTER}, {"基本サイズ", 80, LVCFMT_RIGHT},
     {"対象サイズ", 80, LVCFMT_RIGHT}, {"パス", 230, LVCFMT_LEFT},
 };
@@ -31,6 +31,8 @@ void ResultList::InitColumns()
     // The list asks for its texts in Unicode, so that a file name with characters
     // Shift-JIS cannot write is shown as it is.
     SendMessageA(m_list, CCM_SETUNICODEFORMAT, TRUE, 0);
+    // A click anywhere in a row selects it, for the choices of the 編集 menu.
+    SendMessageA(m_list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     SendMessageA(m_list, LVM_SETBKCOLOR, 0, Colors::kListBackground);
     SendMessageA(m_list, LVM_SETTEXTCOLOR, 0, Colors::kBlack);
     SendMessageA(m_list, LVM_SETTEXTBKCOLOR, 0, Colors::kListBackground);
@@ -53,6 +55,12 @@ void ResultList::InitColumns()
         SendMessageA(m_list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
         ++index;
     }
+}
+
+void ResultList::Refresh(ResultRows rows)
+{
+    m_rows = std::move(rows);
+    InvalidateRect(m_list, nullptr, FALSE);
 }
 
 void ResultList::Clear()

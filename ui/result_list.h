@@ -1,6 +1,7 @@
 // The result list (list view 1016): a virtual report list whose rows are the
 // shown rows of the comparison list, their texts produced when the control asks.
-// Rows copied down are drawn on light blue, rows copied up on light red.
+// Rows copied down are drawn on light blue, rows copied up on light red, rows
+// of an undecided pair on amber.
 #pragma once
 #include "view/result_rows.h"
 
@@ -16,6 +17,8 @@ public:
     void Clear();
     // Shows these rows; the list reads their texts on demand.
     void Show(ResultRows rows);
+    // The same rows with new marks (after a choice): selection and scroll stay.
+    void Refresh(ResultRows rows);
     const ResultRows& Rows() const { return m_rows; }
 
     LRESULT OnGetDispInfo(NMHDR* header) const;

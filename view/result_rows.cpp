@@ -10,23 +10,19 @@ bool Paired(EntryStatus status)
     return status == Same || status == BaseNewer || status == TargetNewer;
 }
 
-bool FromBase(SyncDirection direction, EntryStatus status)
-{
-    return direction == Both ? ListedFromBase(status) : direction == Down;
-}
-
 void Count(RowCounters& counters, SyncDirection direction, const FileEntry& entry)
 {
     // The folder panels count every file by its state; the transfer panel
-    // counts a held-back row as not copied.
-    Transfer transfer = TransferOf(direction, entry.status);
-    if (entry.heldBack && transfer != Transfer::None)
-        ++(transfer == Transfer::Down ? counters.heldDownCount : counters.heldUpCount);
-    switch (transfer) {
-    case Transfer::None:
-    case Transfer::Held: // never from a state alone
-        ++counters.sameCount;
-        break;
+    // counts what the sync copies: a row the state sends one way but that is
+    // held back, undecided or chosen otherwise is taken off that way, and a
+    // row chosen to go a way its state does not send is added to it.
+    Transfer automatic = TransferOf(direction, entry.status);
+    Transfer copy = CopyOf(direction, entry);
+    if (automatic != Transfer::None && copy != automatic)
+        ++(automatic == Transfer::Down ? counters.heldDownCount : counters.heldUpCount);
+    if (copy != Transfer::None && copy != automatic)
+        ++(copy == Transfer::Down ? counters.chosenDownCount : counters.chosenUpCount);
+    switch (automatic) {
     case Transfer::Down:
         if (entry.status == BaseOnly) {
             ++counters.downOnlyCount;
@@ -44,6 +40,9 @@ void Count(RowCounters& counters, SyncDirection direction, const FileEntry& entr
             if (direction == Both)
                 ++counters.baseOlderCount;
         }
+        break;
+    default:
+        ++counters.sameCount;
         break;
     }
 }
@@ -66,7 +65,8 @@ ResultRows::ResultRows(const Comparison& comparison, SyncDirection direction, in
     std::span<const FileEntry> list = comparison.List(direction);
     for (std::size_t i = 0; i < list.size(); ++i) {
         Count(m_counters, direction, list[i]);
-        if (sameHide == 1 && TransferOf(direction, list[i]) == Transfer::None)
+        // Hidden by what the list decided, so that a choice never moves rows.
+        if (sameHide == 1 && AutomaticTransferOf(direction, list[i]) == Transfer::None)
             continue;
         m_shown.push_back(i);
     }
@@ -77,19 +77,24 @@ const FileEntry& ResultRows::EntryOf(std::size_t shownRow) const
     return m_comparison->List(m_direction)[m_shown[shownRow]];
 }
 
-ResultRows::RowSides ResultRows::SidesOf(const FileEntry& entry) const
+// A row shows the other side's file when the two are paired; an undecided
+// pair's rows each show their own side, as files of one side.
+Comparison::Sides ResultRows::SidesOf(const FileEntry& entry) const
 {
-    RowSides sides;
-    bool fromBase = FromBase(m_direction, entry.status);
-    const FileEntry* other = nullptr;
-    if (Paired(entry.status)) {
-        const auto& table = fromBase ? m_comparison->TargetEntries() : m_comparison->BaseEntries();
-        if (entry.counterpart >= 0 && static_cast<std::size_t>(entry.counterpart) < table.size())
-            other = &table[entry.counterpart];
-    }
-    sides.base = fromBase ? &entry : other;
-    sides.target = fromBase ? other : &entry;
+    Comparison::Sides sides = m_comparison->SidesOf(m_direction, entry);
+    if (!Paired(entry.status))
+        (RowFromBase(m_direction, entry.status) ? sides.target : sides.base) = nullptr;
     return sides;
+}
+
+std::size_t ResultRows::ListIndexOf(std::size_t shownRow) const
+{
+    return m_shown[shownRow];
+}
+
+bool ResultRows::ChosenByHand(std::size_t shownRow) const
+{
+    return EntryOf(shownRow).choice != RowChoice::Automatic;
 }
 
 Transfer ResultRows::Mark(std::size_t shownRow) const
@@ -105,9 +110,9 @@ std::string ResultRows::CellText(std::size_t shownRow, int column) const
     case kNumberColumn:
         return std::to_string(shownRow + 1);
     case kTransferColumn:
-        return TransferMark(transfer);
+        return entry.choice == RowChoice::Automatic ? TransferMark(transfer) : ChosenTransferMark(transfer);
     case kStateColumn:
-        return StateMark(entry.status, transfer);
+        return StateMark(entry.status, AutomaticTransferOf(m_direction, entry));
     case kBaseTimeColumn:
         return TimeText(SidesOf(entry).base);
     case kTargetTimeColumn:

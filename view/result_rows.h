@@ -19,8 +19,8 @@ enum ResultColumn {
 class ResultRows {
 public:
     ResultRows() = default;
-    // sameHide 1 leaves the "=" rows out (they are still counted). The comparison
-    // must outlive the rows.
+    // sameHide 1 leaves the rows the list decided "=" out (they are still
+    // counted). The comparison must outlive the rows.
     ResultRows(const Comparison& comparison, SyncDirection direction, int sameHide);
 
     std::size_t ShownCount() const { return m_shown.size(); }
@@ -29,13 +29,14 @@ public:
     // The text of a cell of a shown row, as the list shows it.
     std::string CellText(std::size_t shownRow, int column) const;
     Transfer Mark(std::size_t shownRow) const;
+    // Whether the user chose what happens to the row.
+    bool ChosenByHand(std::size_t shownRow) const;
+    // The row's index in the comparison list.
+    std::size_t ListIndexOf(std::size_t shownRow) const;
 
 private:
-    struct RowSides {
-        const FileEntry* base = nullptr;   // the entry whose time and size fill the base columns
-        const FileEntry* target = nullptr; // likewise for the target columns
-    };
-    RowSides SidesOf(const FileEntry& entry) const;
+    // The entries whose time and size fill the base and the target columns.
+    Comparison::Sides SidesOf(const FileEntry& entry) const;
     const FileEntry& EntryOf(std::size_t shownRow) const;
 
     const Comparison* m_comparison = nullptr;

@@ -10,6 +10,9 @@ struct RowCounters {
     int upOnlyCount = 0;      // "↑" "×"
     int baseOlderCount = 0;   // "↑" "△" in the two-way list: the base copy is older
     int targetOlderCount = 0; // "↓" "△" in the two-way list: the target copy is older
-    int heldDownCount = 0;    // counted above as "↓", but held back ("！"): not copied
+    // The rows above are counted by their state. The sync copies otherwise:
+    int heldDownCount = 0;    // counted as "↓" but not copied down: held back ("！"), undecided ("？") or chosen otherwise
     int heldUpCount = 0;      // likewise "↑"
+    int chosenDownCount = 0;  // copied down by the user's choice, though not counted as "↓"
+    int chosenUpCount = 0;    // likewise "↑"
 };

@@ -46,10 +46,11 @@ SummaryContents ComputeSummary(const RowCounters& c, const TableCounts& counts, 
                        v(c.sameCount),        v(c.upOnlyCount),
                        v(c.upNewerCount),     v(c.targetOlderCount)};
     SetStatus(s.target);
-    // Held-back rows are copied neither way: the transfer panel counts them with "=".
-    const Sum down = Sum(c.downOnlyCount) + c.downNewerCount - c.heldDownCount;
-    const Sum up = Sum(c.upNewerCount) + c.upOnlyCount - c.heldUpCount;
-    const Sum notCopied = Sum(c.sameCount) + c.heldDownCount + c.heldUpCount;
+    // The transfer panel counts what the sync copies: rows held back or
+    // undecided go with "=", and the user's choices move rows between the three.
+    const Sum down = Sum(c.downOnlyCount) + c.downNewerCount - c.heldDownCount + c.chosenDownCount;
+    const Sum up = Sum(c.upNewerCount) + c.upOnlyCount - c.heldUpCount + c.chosenUpCount;
+    const Sum notCopied = Sum(c.sameCount) + c.heldDownCount + c.heldUpCount - c.chosenDownCount - c.chosenUpCount;
     s.transfer.values = {v(ListLength(counts, direction)), v(down + notCopied + up), v(down), v(up), v(notCopied)};
     SetStatus(s.transfer);
 

@@ -6,8 +6,14 @@ const char* TransferMark(Transfer transfer)
     case Transfer::Down: return "↓";
     case Transfer::Up: return "↑";
     case Transfer::Held: return "！";
+    case Transfer::Undecided: return "？";
     default: return "=";
     }
+}
+
+std::string ChosenTransferMark(Transfer transfer)
+{
+    return std::string(TransferMark(transfer)) + "＊";
 }
 
 const char* StateMark(EntryStatus status, Transfer transfer)

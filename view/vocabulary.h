@@ -9,9 +9,12 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string>
 
-// "↓", "↑", "=" or "！" (held back) in the transfer column.
+// "↓", "↑", "=", "！" (held back) or "？" (undecided) in the transfer column.
 const char* TransferMark(Transfer transfer);
+// The mark of a row the user chose for: "↓＊", "↑＊" or "=＊".
+std::string ChosenTransferMark(Transfer transfer);
 // "×" for a file on one side only, "△" for the newer of a pair, nothing for "=".
 const char* StateMark(EntryStatus status, Transfer transfer);
 // A favourite's direction: "↓", "↑" or "↓↑" ("?" for a number no direction has).
