@@ -117,6 +117,30 @@ TEST_F(Cli, EveryFileNotCopiedIsNamedWithExitCodeFiveAndTheLogKeepsEachRun)
     EXPECT_TRUE(Has(log, "[\xe8\xbb\xa2\xe9\x80\x81]\tOK")); // [転送]
 }
 
+// Same time, other sizes: by default named and left, else settled either way.
+TEST_F(Cli, ConflictSettlesUndecidedPairsOnlyWhenAsked)
+{
+    base.Write("a.txt", "base's", t0);
+    target.Write("a.txt", "target's!", t0);
+    CliRun skip = Run("sync BASE TARGET");
+    EXPECT_EQ(5u, skip.exitCode);
+    EXPECT_TRUE(Has(skip.out, "1\t？\t×\t2010/03/05 14:07:09\t\t6\t\ta.txt"));
+    EXPECT_TRUE(Has(skip.err, target.Path("a.txt") + "\t競合"));
+    EXPECT_EQ("base's", base.Read("a.txt"));
+    EXPECT_EQ("target's!", target.Read("a.txt"));
+    EXPECT_EQ(2u, Run("sync --conflict newer BASE TARGET").exitCode);
+
+    CliRun toTarget = Run("sync --conflict base BASE TARGET");
+    EXPECT_EQ(0u, toTarget.exitCode) << toTarget.err;
+    EXPECT_TRUE(Has(toTarget.out, "1\t↓＊\t×"));
+    EXPECT_EQ("base's", target.Read("a.txt"));
+
+    target.Write("a.txt", "target's!", t0);
+    base.Write("a.txt", "base's", t0);
+    EXPECT_EQ(0u, Run("sync --conflict target BASE TARGET").exitCode);
+    EXPECT_EQ("target's!", base.Read("a.txt"));
+}
+
 TEST_F(Cli, FavoritesListsAFileAndSyncRunsAFavouriteByName)
 {
     base.Write("新しい.txt", "new", LocalFileTime(2020, 1, 2, 3, 4, 5));

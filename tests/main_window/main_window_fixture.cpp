@@ -71,13 +71,7 @@ std::string MainWindowTest::Setting(const char* key) const
 
 std::string MainWindowTest::Cell(int row, int column) const
 {
-    char text[600] = "";
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(Item(IDC_RESULT_LIST), LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return text;
+    return gui::ListCell(Item(IDC_RESULT_LIST), row, column);
 }
 
 void MainWindowTest::WriteFiveFiles() const

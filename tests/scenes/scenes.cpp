@@ -43,7 +43,10 @@ int MainWindowScene(const std::string& scene)
                  {"基本\\写真\\旅行.jpg", 2345678, older}, {"対象\\写真\\旅行.jpg", 2345678, older},
                  {"基本\\写真\\海.jpg", 998877, older},     {"対象\\写真\\海.jpg", 998877, newer},
                  {"基本\\memo.txt", 16, older},             {"対象\\表示\\readme.txt", 18, newer},
-                 {"基本\\予定.xlsx", 4096, older},          {"対象\\予定.xlsx", 4096, older}};
+                 {"基本\\予定.xlsx", 4096, older},          {"対象\\予定.xlsx", 4096, older},
+                 // Same time, other size: undecided; the second pair is settled by hand below.
+                 {"基本\\設計.txt", 300, older},           {"対象\\設計.txt", 420, older},
+                 {"基本\\議事録.txt", 512, older},         {"対象\\議事録.txt", 640, older}};
     for (const auto& f : files)
         tree.Write(f.path, std::string(f.size, 'x'), f.time);
     // Names Shift-JIS cannot write are shown as they are.
@@ -65,8 +68,17 @@ int MainWindowScene(const std::string& scene)
     gui::Click(hwnd, IDC_REGISTER_FAVORITE);
     if (scene != "main")
         gui::Click(hwnd, scene == "list-down" ? IDC_DIR_DOWN : scene == "list-up" ? IDC_DIR_UP : IDC_DIR_BOTH);
-    if (scene != "main")
+    if (scene != "main") {
+        // The case twins are named in a message after the list: answered, so the list is seen.
+        gui::DialogAnswerer twinsNamed("Mirvalen", IDNO, hwnd);
         gui::Click(hwnd, IDC_MAKE_LIST);
+    }
+    if (scene == "list-both") {  // the minutes go down by hand
+        HWND list = GetDlgItem(hwnd, IDC_RESULT_LIST);
+        gui::SelectListRows(list, {gui::FindListRow(list, kPathColumn, "議事録.txt")});
+        SendMessageA(hwnd, WM_COMMAND, ID_EDIT_COPY_DOWN, 0);
+        gui::SelectListRows(list, {});
+    }
     RunUntilClosed(hwnd);
     return 0;
 }

@@ -20,6 +20,37 @@ std::string Text(HWND window)
     return text;
 }
 
+std::string ListCell(HWND list, int row, int column)
+{
+    char text[600] = "";
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+int FindListRow(HWND list, int column, const std::string& text)
+{
+    int rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < rows; ++row)
+        if (ListCell(list, row, column) == text)
+            return row;
+    return -1;
+}
+
+void SelectListRows(HWND list, const std::vector<int>& rows)
+{
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    for (int row : rows) {
+        state.state = row == rows.front() ? LVIS_SELECTED | LVIS_FOCUSED : LVIS_SELECTED;
+        SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&state));
+    }
+}
+
 void Pump()
 {
     MSG msg;

@@ -16,6 +16,12 @@ inline void SetText(HWND dialog, int id, const std::string& text) { SetDlgItemTe
 // BM_CLICK, sent: returns when the click's handler (and any modal loop it runs) has returned.
 inline void Click(HWND dialog, int id) { SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0); }
 inline bool Checked(HWND dialog, int id) { return SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+// The text of a list view's cell.
+std::string ListCell(HWND list, int row, int column);
+// The first row of a list view whose cell in the column has this text, or -1.
+int FindListRow(HWND list, int column, const std::string& text);
+// Selects exactly these rows of a list view, the first of them focused.
+void SelectListRows(HWND list, const std::vector<int>& rows);
 // Lets the thread's queued messages through once.
 void Pump();
 // Lets messages through until condition holds (true) or the time is up (false).
