@@ -14,6 +14,18 @@ bool Offered(HWND dialog, int command)
     return !(GetMenuState(edit, command, MF_BYCOMMAND) & MF_GRAYED);
 }
 
+// The popup menu open now, found from a timer inside its modal loop, which it then ends.
+HMENU g_shownMenu = nullptr;
+void CALLBACK CatchShownMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu))
+        return;
+    g_shownMenu = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+    KillTimer(nullptr, timer);
+    EndMenu();
+}
+
 } // namespace
 
 // Two pairs of the same time and other sizes: each settled one way, the
@@ -94,6 +106,11 @@ TEST_F(MainWindowTest, ChoicesOfferOnlyWhatTheRowsAllowAndANewListDiscardsThem)
         EXPECT_EQ("↓", Cell(0, 1));
         EXPECT_EQ("↓", Cell(2, 1));
         EXPECT_TRUE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
+
+        // The context menu, here opened from the keyboard, is the 編集 menu itself.
+        SetTimer(nullptr, 0, 20, CatchShownMenu);
+        SendMessageA(list, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), -1);
+        EXPECT_EQ(GetSubMenu(GetMenu(Dialog()), 1), g_shownMenu);
 
         gui::Click(Dialog(), IDC_DIR_UP);
         MakeList();

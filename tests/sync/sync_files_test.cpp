@@ -152,6 +152,24 @@ TEST_F(SyncFilesTest, AnUndecidedPairIsCopiedNeitherWayAndStaysListed)
     EXPECT_EQ((Names{"a.txt"}), target.Names());
 }
 
+// The user may overwrite a newer file on purpose, but only the one they saw.
+TEST_P(EitherWay, AChosenCopyReplacesANewerFileButNeverOneChangedSinceTheList)
+{
+    base.Write("older.txt", "base, older", t0);
+    target.Write("older.txt", "target, newer", later);
+    base.Write("touched.txt", "base", t0);
+    target.Write("touched.txt", "target", later);
+    Compare(Both);
+    for (std::size_t row = 0; row < 2; ++row)
+        EXPECT_TRUE(comparison.SetChoice(Both, row, RowChoice::Down));
+    target.Write("touched.txt", "edited since", LocalFileTime(2012, 1, 1, 0, 0, 0));
+    Sync();
+    EXPECT_EQ("base, older", target.Read("older.txt"));
+    EXPECT_EQ("edited since", target.Read("touched.txt"));
+    EXPECT_NE(std::string::npos, ReasonFor(target, "touched.txt").find("リスト作成後に変更"));
+    EXPECT_EQ(2u, target.Names().size()); // no temporary file left
+}
+
 TEST_F(SyncFilesTest, FolderTextsAreReadAtCopyTime)
 {
     base.Write("a.txt", "a", t0);
