@@ -126,6 +126,7 @@ TEST_F(Cli, ConflictSettlesUndecidedPairsOnlyWhenAsked)
     EXPECT_EQ(5u, skip.exitCode);
     EXPECT_TRUE(Has(skip.out, "1\t？\t×\t2010/03/05 14:07:09\t\t6\t\ta.txt"));
     EXPECT_TRUE(Has(skip.err, target.Path("a.txt") + "\t競合"));
+    EXPECT_TRUE(Has(skip.err, base.Path("a.txt") + "\t競合"));
     EXPECT_EQ("base's", base.Read("a.txt"));
     EXPECT_EQ("target's!", target.Read("a.txt"));
     EXPECT_EQ(2u, Run("sync --conflict newer BASE TARGET").exitCode);

@@ -135,23 +135,6 @@ TEST_P(EitherWay, ProtectedDestinationsAreKeptNamedAndListedAgainUnlessTheSource
     EXPECT_EQ(BaseNewer, BaseEntry("ro.txt").status);
 }
 
-TEST_F(SyncFilesTest, AnUndecidedPairIsCopiedNeitherWayAndStaysListed)
-{
-    base.Write("a.txt", "base version", t0);
-    target.Write("a.txt", "target version!", t0);
-    Compare(Both);
-    ASSERT_EQ(2, comparison.BothCount());
-    Sync();
-    EXPECT_EQ("base version", base.Read("a.txt"));
-    EXPECT_EQ("target version!", target.Read("a.txt"));
-    ASSERT_EQ(2u, notCopied.size()); // each way, as a conflict
-    EXPECT_NE(std::string::npos, ReasonFor(target, "a.txt").find("競合"));
-    EXPECT_NE(std::string::npos, ReasonFor(base, "a.txt").find("競合"));
-    Compare(Both);
-    EXPECT_EQ(2, comparison.BothCount());
-    EXPECT_EQ((Names{"a.txt"}), target.Names());
-}
-
 // The user may overwrite a newer file on purpose, but only the one they saw.
 TEST_P(EitherWay, AChosenCopyReplacesANewerFileButNeverOneChangedSinceTheList)
 {

@@ -35,18 +35,4 @@ TEST(Summary, EachDirectionConsultsItsOwnPanels)
     EXPECT_FALSE(broken.runEnabled) << "a panel that does not add up withholds the button";
 }
 
-TEST(Summary, BothWithOneNewerFileOnEachSide)
-{
-    RowCounters c;
-    c.downNewerCount = c.targetOlderCount = 1;
-    c.upNewerCount = c.baseOlderCount = 1;
-    SummaryContents s = ComputeSummary(c, {2, 2, 2}, Both);
-    EXPECT_EQ((std::array<std::string, kTransferRowCount>{"2 ", "2 ", "1 ", "1 ", "0 "}), s.transfer.values);
-    EXPECT_EQ((std::array<std::string, kFolderRowCount>{"2 ", "2 ", "0 ", "0 ", "1 ", "1 "}), s.base.values);
-    EXPECT_EQ(s.base.values, s.target.values);
-    for (Status status : {s.transfer.status, s.base.status, s.target.status})
-        EXPECT_EQ(Status::Ok, status);
-    EXPECT_TRUE(s.runEnabled);
-}
-
 } // namespace
