@@ -77,7 +77,6 @@ int MainWindowScene(const std::string& scene)
         HWND list = GetDlgItem(hwnd, IDC_RESULT_LIST);
         gui::SelectListRows(list, {gui::FindListRow(list, kPathColumn, "議事録.txt")});
         SendMessageA(hwnd, WM_COMMAND, ID_EDIT_COPY_DOWN, 0);
-        gui::SelectListRows(list, {});
     }
     RunUntilClosed(hwnd);
     return 0;
