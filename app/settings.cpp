@@ -107,6 +107,8 @@ Settings SettingsFile::Read() const
     s.ONESECSAME = ReadFlag(bytes, "ONESECSAME", 0);
     s.RECYCLE = ReadFlag(bytes, "RECYCLE", 1);
     s.EXCLUDE = ReadString(bytes, "EXCLUDE", "");
+    s.VERIFY = ReadFlag(bytes, "VERIFY", 0);
+    s.CONTENT = ReadFlag(bytes, "CONTENT", 0);
     s.FAVPATH = ReadString(bytes, "FAVPATH", "");
     if (s.FAVPATH.empty())
         s.FAVPATH = GetModuleFolder() + FavoritesFileName;
@@ -127,6 +129,7 @@ Failure SettingsFile::Write(Settings& s) const
         {"SUBFOLDER", std::to_string(s.SUBFOLDER)}, {"ROOTFILE", std::to_string(s.ROOTFILE)},
         {"SAMEHIDE", std::to_string(s.SAMEHIDE)},   {"DISPTIME", std::to_string(s.DISPTIME)},
         {"RECYCLE", std::to_string(s.RECYCLE)},     {"EXCLUDE", s.EXCLUDE},
+        {"VERIFY", std::to_string(s.VERIFY)},       {"CONTENT", std::to_string(s.CONTENT)},
         {"FAVPATH", s.FAVPATH},
     };
     for (const auto& [key, value] : values) {

@@ -24,6 +24,8 @@ struct Settings {
     int ONESECSAME = 0;      // 1: times within two seconds count as the same
     int RECYCLE = 1;         // 1: a replaced file's old version goes to the Recycle Bin
     std::string EXCLUDE;     // name patterns left out of both scans, "|" between them
+    int VERIFY = 0;          // 1: each copy is read back and compared before it replaces anything
+    int CONTENT = 0;         // 1: pairs of one size are compared by their contents
 };
 
 // The favourites file FAVPATH names, a ".\" path taken from the program folder.

@@ -23,6 +23,8 @@ const Flag kFlags[] = {
     {"--root-first", [](CompareOptions& o) { o.inputs.rootFile = 1; }},
     {"--hide-same", [](CompareOptions& o) { o.inputs.sameHide = 1; }},
     {"--no-recycle", [](CompareOptions& o) { o.inputs.recycle = 0; }},
+    {"--verify", [](CompareOptions& o) { o.inputs.verify = 1; }},
+    {"--compare-content", [](CompareOptions& o) { o.inputs.compareContent = 1; }},
     {"--utf8", [](CompareOptions& o) { o.utf8 = true; }},
     {"--timings", [](CompareOptions& o) { o.timings = true; }},
 };
@@ -116,6 +118,10 @@ const char* CompareFlagsHelp()
            "                   (a direction flag given as well overrides the favourite's)\n"
            "  --favorites FILE the favourites file to look in (default: the program's own)\n"
            "  --no-recycle     replace files without moving the old versions to the Recycle Bin\n"
+           "  --verify         read each copy back and compare it with the source before it replaces\n"
+           "                   anything; a copy that differs is named (exit code 5) and replaces nothing\n"
+           "  --compare-content compare pairs of one size by their contents: equal contents are \"=\"\n"
+           "                   whatever the times; other contents with one time are a conflict (--conflict)\n"
            "  --exclude PATTERN leave out files and folders whose name matches PATTERN\n"
            "                   (* and ?, any case; ending in \\ folders only); may be repeated\n"
            "  --copy-workers N copies side by side, 1 to 8 (default: 2 to 4 after the processors;\n"

@@ -17,6 +17,8 @@ public:
     virtual int RootFile() const = 0;      // ROOTFILE: root files before subfolder files
     virtual int SameHide() const = 0;      // SAMEHIDE: identical files get no row
     virtual int Recycle() const = 0;       // RECYCLE: replaced files go to the Recycle Bin
+    virtual int Verify() const = 0;        // VERIFY: each copy is read back before it replaces anything
+    virtual int CompareContent() const = 0; // CONTENT: pairs of one size are compared by their contents
     // EXCLUDE: name patterns the scan leaves out, separated by "|" (exclusion_filter.h)
     virtual std::string ExcludePatterns() const = 0;
 };
@@ -28,6 +30,7 @@ public:
     SyncDirection direction = Both;
     int twoSecondSame = 0, subFolder = 0, rootFile = 0, sameHide = 0;
     int recycle = 1;
+    int verify = 0, compareContent = 0;
     std::string exclude;
 
     std::string BaseFolder() const override { return base; }
@@ -38,5 +41,7 @@ public:
     int RootFile() const override { return rootFile; }
     int SameHide() const override { return sameHide; }
     int Recycle() const override { return recycle; }
+    int Verify() const override { return verify; }
+    int CompareContent() const override { return compareContent; }
     std::string ExcludePatterns() const override { return exclude; }
 };

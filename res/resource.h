@@ -62,6 +62,8 @@
 #define IDC_EXC_PATTERNS            1030
 #define IDC_EXC_ADD_USUAL           1031
 #define IDC_EXC_RECYCLE             1032
+#define IDC_EXC_VERIFY              1033
+#define IDC_EXC_CONTENT             1034
 
 /* Folder-not-found notice */
 #define IDD_NOTICE                  132

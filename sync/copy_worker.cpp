@@ -25,6 +25,7 @@ std::string BatchBytes(const std::vector<const CopyTask*>& tasks)
         w.U32(task->old == OldVersion::Discard ? 1 : 0);
         w.U32(task->expectNew ? 1 : 0);
         w.Text(task->listedTime);
+        w.U32(task->verify ? 1 : 0);
     }
     return w.Bytes();
 }
@@ -44,6 +45,7 @@ bool ParseBatch(const std::string& bytes, std::vector<CopyTask>& tasks)
         task.old = r.U32() ? OldVersion::Discard : OldVersion::Recycle;
         task.expectNew = r.U32() != 0;
         task.listedTime = r.Text();
+        task.verify = r.U32() != 0;
         if (task.source.empty() || task.destination.empty() || rule > static_cast<std::uint32_t>(ReplaceRule::AsListed))
             return false;
     }

@@ -1,5 +1,6 @@
 #include "sync/safe_copy.h"
 
+#include "engine/file_contents.h"
 #include "engine/long_path.h"
 #include "engine/problem.h"
 #include "engine/temporary_files.h"
@@ -51,6 +52,32 @@ void Discard(const std::wstring& path)
 {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL); // the copy took the source's attributes
     DeleteFileW(path.c_str());
+}
+
+WrittenCopyHook g_writtenCopyHook = nullptr;
+
+// Copies the source to the temporary file, read back and compared with the
+// source when asked: a copy that differs is made once more (a passing fault of
+// the device or the share), and a second that differs too is refused.
+CopyResult WriteTemporary(const CopyTask& task, const std::wstring& temporary)
+{
+    for (int attempt = 0;; ++attempt) {
+        if (!CopyFileW(task.source.c_str(), temporary.c_str(), attempt > 0 ? FALSE : TRUE))
+            return {CopyFailure::Other, GetLastError()};
+        if (g_writtenCopyHook)
+            g_writtenCopyHook(temporary);
+        if (!task.verify)
+            return {};
+        ContentsCheck check = CompareContents(task.source, temporary, SecondRead::FromDevice);
+        if (check.result == Contents::Equal)
+            return {};
+        if (check.result == Contents::Unreadable)
+            return {CopyFailure::Other, check.error};
+        if (attempt > 0)
+            return {CopyFailure::NotVerified};
+        // The copy took the source's attributes: a read-only one must be writable to be made again.
+        SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
 }
 
 // Copies into one folder before it pays to give them a folder of their own.
@@ -136,6 +163,8 @@ std::string ReasonText(const CopyResult& result)
         return "アクセスが拒否されました";
     case CopyFailure::NotRecycled:
         return "コピー先の古いファイルをごみ箱に移せませんでした（コピー先はそのまま残しました）";
+    case CopyFailure::NotVerified:
+        return "コピー後に読み直した内容がコピー元と一致しませんでした（2回とも。コピー先はそのまま残しました）";
     case CopyFailure::NotPlacedAfterBin:
         return "新しいファイルを置けませんでした（古いファイルはごみ箱にあり、そこから元に戻せます）: "
             + SystemMessage(result.error);
@@ -143,6 +172,11 @@ std::string ReasonText(const CopyResult& result)
         break;
     }
     return SystemMessage(result.error);
+}
+
+void SetWrittenCopyHook(WrittenCopyHook hook)
+{
+    g_writtenCopyHook = hook;
 }
 
 bool CopiedAlready(const std::wstring& source, const std::wstring& destination)
@@ -172,10 +206,12 @@ CopyResult CopyFileSafely(const CopyTask& task, TemporaryFolders& temporaries)
     }
 
     std::wstring temporary = temporaries.NameFor(destination);
-    if (!CopyFileW(source.c_str(), temporary.c_str(), TRUE)) {
-        DWORD error = GetLastError();
+    if (CopyResult written = WriteTemporary(task, temporary); !written.Copied()) {
+        DWORD error = written.error;
         if (error != ERROR_FILE_EXISTS) // never remove a file that was there before
             Discard(temporary);
+        if (written.failure == CopyFailure::NotVerified)
+            return written;
         // "Vanished" only for a source that is really gone; any other reason as the system gives it.
         if (GetFileAttributesW(source.c_str()) == INVALID_FILE_ATTRIBUTES) {
             DWORD asked = GetLastError();

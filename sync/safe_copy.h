@@ -37,6 +37,7 @@ enum class CopyFailure {
     AccessDenied,
     NotRecycled,         // the old version would not go to the Recycle Bin: left in place
     NotPlacedAfterBin,   // the old version is in the bin, the new one could not take its place
+    NotVerified,         // the copy, read back, did not hold the source's bytes (twice): nothing replaced
     Other,               // the system's own message tells
     Last = Other,
 };
@@ -57,6 +58,7 @@ struct CopyTask {
     OldVersion old = OldVersion::Recycle;
     std::uint64_t size = 0; // the source's size as listed
     std::string listedTime; // AsListed: the destination's time as the list showed it
+    bool verify = false;    // read the copy back and compare it with the source before it replaces anything
 };
 
 // The reason in words, for the report of files not copied.
@@ -109,4 +111,13 @@ bool CopiedAlready(const std::wstring& source, const std::wstring& destination);
 // When the list found no destination (expectNew) it is not asked about
 // first; should one have appeared, the rename refuses to replace it and the
 // copy is decided as for any existing destination.
+//
+// With verify, the finished temporary file is read back (past the system's
+// cache where the file system allows) and compared with the source; one that
+// differs is made once more, and if it differs again nothing is replaced.
 CopyResult CopyFileSafely(const CopyTask& task, TemporaryFolders& temporaries);
+
+// Lets a test change a copy between its writing and its check, as a faulty
+// device would. Null (the program's case) changes nothing.
+using WrittenCopyHook = void (*)(const std::wstring& temporary);
+void SetWrittenCopyHook(WrittenCopyHook hook);

@@ -156,7 +156,8 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
                       // Two-way runs never overwrite a file of the same time: an undecided
                       // pair (same time, different sizes) would otherwise be copied both ways.
                       direction == Both ? ReplaceRule::EarlierOnly : ReplaceRule::NotLater,
-                      entry.status == BaseOnly || entry.status == TargetOnly, old, entry.size, {}};
+                      entry.status == BaseOnly || entry.status == TargetOnly, old, entry.size, {},
+                      inputs.Verify() != 0};
         if (entry.choice != RowChoice::Automatic)
             ChosenByUser(task, comparison.SidesOf(direction, entry), down);
         // A missing folder chain is made before the first file that needs it is handed out.

@@ -46,6 +46,16 @@ int WindowInputs::Recycle() const
     return m_window.Options().RECYCLE;
 }
 
+int WindowInputs::Verify() const
+{
+    return m_window.Options().VERIFY;
+}
+
+int WindowInputs::CompareContent() const
+{
+    return m_window.Options().CONTENT;
+}
+
 std::string WindowInputs::ExcludePatterns() const
 {
     return m_window.Options().EXCLUDE;

@@ -19,6 +19,8 @@ public:
     int RootFile() const override;
     int SameHide() const override;
     int Recycle() const override;
+    int Verify() const override;
+    int CompareContent() const override;
     std::string ExcludePatterns() const override;
 
 private:

@@ -71,6 +71,8 @@ void CExcludeDlg::DoDataExchange(DataExchange& dx)
 {
     DdxTextMax(dx, IDC_EXC_PATTERNS, m_lines, kMaxPatternText);
     DdxCheck(dx, IDC_EXC_RECYCLE, m_recycle);
+    DdxCheck(dx, IDC_EXC_VERIFY, m_verify);
+    DdxCheck(dx, IDC_EXC_CONTENT, m_content);
 }
 
 // Adds each usual pattern the list does not hold yet (in any case), at its end.

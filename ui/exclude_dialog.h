@@ -1,4 +1,5 @@
-// The exclusion patterns and the Recycle Bin switch, in a small dialog of
+// The exclusion patterns, the Recycle Bin switch and the two checks of
+// contents (after each copy, and in the comparison), in a small dialog of
 // their own. The patterns are edited one per line; LinesFromList and
 // ListFromLines turn them into the stored list and back (exclusion_filter.h).
 #pragma once
@@ -16,6 +17,8 @@ public:
 
     std::string m_lines; // the patterns, one per line (CRLF between them)
     int m_recycle = 1;   // RECYCLE
+    int m_verify = 0;    // VERIFY
+    int m_content = 0;   // CONTENT
 
     // The stored list as lines, and back.
     static std::string LinesFromList(const std::string& list);

@@ -22,8 +22,9 @@ void CMirvalenDlg::OnOptions()
 }
 
 // OK changes the settings in memory, as the options dialog does; the settings
-// file takes them at the usual moments. Other patterns make other tables, so
-// the list shown no longer answers to the inputs and is cleared.
+// file takes them at the usual moments. Other patterns, or comparing by
+// content or not, make other tables, so the list shown no longer answers to
+// the inputs and is cleared.
 void CMirvalenDlg::OnExclusions()
 {
     if (RefuseWhileBusy())
@@ -32,12 +33,17 @@ void CMirvalenDlg::OnExclusions()
     CExcludeDlg dialog;
     dialog.m_lines = CExcludeDlg::LinesFromList(settings.EXCLUDE);
     dialog.m_recycle = settings.RECYCLE;
+    dialog.m_verify = settings.VERIFY;
+    dialog.m_content = settings.CONTENT;
     if (dialog.DoModal() != IDOK)
         return;
     settings.RECYCLE = dialog.m_recycle;
+    settings.VERIFY = dialog.m_verify;
     std::string patterns = CExcludeDlg::ListFromLines(dialog.m_lines);
-    if (patterns != settings.EXCLUDE) {
+    // Both change what the comparison finds.
+    if (patterns != settings.EXCLUDE || dialog.m_content != settings.CONTENT) {
         settings.EXCLUDE = patterns;
+        settings.CONTENT = dialog.m_content;
         ClearResults();
     }
 }

@@ -1,5 +1,6 @@
 // The copy engine on real files: what it copies, what it refuses and names,
 // and that a destination is never lost.
+#include "sync/safe_copy.h"
 #include "sync/sync_files.h"
 #include "tests/engine/engine_fixture.h"
 
@@ -151,6 +152,45 @@ TEST_P(EitherWay, AChosenCopyReplacesANewerFileButNeverOneChangedSinceTheList)
     EXPECT_EQ("edited since", target.Read("touched.txt"));
     EXPECT_NE(std::string::npos, ReasonFor(target, "touched.txt").find("リスト作成後に変更"));
     EXPECT_EQ(2u, target.Names().size()); // no temporary file left
+}
+
+// A device that writes other bytes than it was given, for so many copies.
+int g_copiesToSpoil = 0;
+void SpoilCopy(const std::wstring& temporary)
+{
+    if (g_copiesToSpoil-- <= 0)
+        return;
+    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "?", 1, &written, nullptr);
+    CloseHandle(file);
+}
+
+TEST_F(SyncFilesTest, WithVerifyACopyThatDoesNotReadBackEqualIsMadeOnceMoreAndElseReplacesNothing)
+{
+    SetWrittenCopyHook(SpoilCopy);
+    inputs.verify = 1;
+    base.Write("a.txt", "new", later);
+    target.Write("a.txt", "old", t0);
+    g_copiesToSpoil = 1; // a passing fault: the second copy reads back equal
+    Compare(Down);
+    Sync(1);
+    EXPECT_TRUE(notCopied.empty());
+    EXPECT_EQ("new", target.Read("a.txt"));
+
+    base.Write("a.txt", "newer", LocalFileTime(2012, 1, 1, 0, 0, 0));
+    g_copiesToSpoil = 2;
+    Compare(Down);
+    Sync(1);
+    EXPECT_NE(std::string::npos, ReasonFor(target, "a.txt").find("一致しませんでした"));
+    EXPECT_EQ("new", target.Read("a.txt"));
+    EXPECT_EQ((Names{"a.txt"}), target.Names()); // no temporary file left
+
+    inputs.verify = 0; // without the check the fault goes unseen, as it always did
+    g_copiesToSpoil = 1;
+    Sync(1);
+    EXPECT_EQ("?ewer", target.Read("a.txt"));
+    SetWrittenCopyHook(nullptr);
 }
 
 TEST_F(SyncFilesTest, FolderTextsAreReadAtCopyTime)
