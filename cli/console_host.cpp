@@ -23,7 +23,7 @@ constexpr double kLineInterval = 0.25;
 
 // The steps of a list build, in the order the host hears of their ends.
 const char* const kStepNames[] = {"scan base", "scan target", "match base to target", "match target to base",
-                                  "two-way list", "rows", "summary"};
+                                  "contents", "two-way list", "rows", "summary"};
 
 } // namespace
 

@@ -38,11 +38,11 @@ void PairUndecidedRows(BothList& list, const std::vector<FileEntry>& target)
 {
     std::unordered_map<std::string, std::size_t> targetRows;
     for (std::size_t row = 0; row < list.entries.size(); ++row)
-        if (list.entries[row].undecided && !ListedFromBase(list.entries[row].status))
+        if (UndecidedBySize(list.entries[row]) && !ListedFromBase(list.entries[row].status))
             targetRows.emplace(list.entries[row].relativePath, row);
     for (std::size_t row = 0; row < list.entries.size(); ++row) {
         const FileEntry& e = list.entries[row];
-        if (!e.undecided || !ListedFromBase(e.status) || static_cast<std::size_t>(e.counterpart) >= target.size())
+        if (!UndecidedBySize(e) || !ListedFromBase(e.status) || static_cast<std::size_t>(e.counterpart) >= target.size())
             continue;
         auto partner = targetRows.find(target[e.counterpart].relativePath);
         if (partner == targetRows.end())

@@ -1,6 +1,7 @@
 #include "engine/comparison.h"
 
 #include "engine/case_twins.h"
+#include "engine/content_compare.h"
 #include "engine/matching.h"
 #include "engine/row_choice.h"
 #include "engine/scan_worker.h"
@@ -11,6 +12,7 @@ void Comparison::Clear()
     m_base = {};
     m_target = {};
     m_both = {};
+    m_unreadContents.clear();
 }
 
 void Comparison::ScanBoth(const ComparisonInputs& inputs, EngineHost& host, int threads)
@@ -34,6 +36,16 @@ void Comparison::MatchTargetToBase(const ComparisonInputs& inputs, EngineHost& h
         MatchTarget(m_base.entries, m_target.entries, inputs.TwoSecondSame(), host);
 }
 
+void Comparison::CompareContents(const ComparisonInputs& inputs, EngineHost& host)
+{
+    if (!inputs.CompareContent())
+        return;
+    ContentPairs where{inputs.BaseFolder(), inputs.TargetFolder()};
+    CompareContentsOfPairs(m_base.entries, m_target.entries, where, host,
+                           [&host](std::uint64_t compared, std::uint64_t total) { host.ShowBytesCompared(compared, total); },
+                           m_unreadContents);
+}
+
 void Comparison::BuildBothList(const ComparisonInputs& inputs, EngineHost& host)
 {
     if (inputs.GetDirection() == Both)
@@ -44,6 +56,7 @@ Problems Comparison::ReadProblems() const
 {
     Problems problems = m_base.problems;
     problems.insert(problems.end(), m_target.problems.begin(), m_target.problems.end());
+    problems.insert(problems.end(), m_unreadContents.begin(), m_unreadContents.end());
     return problems;
 }
 

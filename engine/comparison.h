@@ -21,6 +21,9 @@ public:
     // Pass 1 works for Down and Both only, pass 2 for Up and Both only.
     void MatchBaseToTarget(const ComparisonInputs& inputs, EngineHost& host);
     void MatchTargetToBase(const ComparisonInputs& inputs, EngineHost& host);
+    // With the option CONTENT only, once both passes have run: pairs of one
+    // size by their contents (content_compare.h).
+    void CompareContents(const ComparisonInputs& inputs, EngineHost& host);
     // Works for Both only.
     void BuildBothList(const ComparisonInputs& inputs, EngineHost& host);
 
@@ -42,7 +45,8 @@ public:
     const std::vector<FileEntry>& BaseEntries() const { return m_base.entries; }
     const std::vector<FileEntry>& TargetEntries() const { return m_target.entries; }
 
-    // Folders of either tree that could not be listed and links not followed.
+    // Folders of either tree that could not be listed, links not followed and
+    // pairs whose contents could not be compared.
     Problems ReadProblems() const;
 
     int BaseCount() const { return static_cast<int>(m_base.entries.size()); }
@@ -52,4 +56,5 @@ public:
 private:
     ScanResult m_base, m_target;
     BothList m_both;
+    Problems m_unreadContents; // pairs whose contents could not be compared
 };

@@ -4,6 +4,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
 class EngineHost {
 public:
     virtual ~EngineHost() = default;
@@ -11,6 +13,9 @@ public:
     virtual bool Cancelled() const = 0;         // the application is closing
     virtual void ReportConversionFailure() = 0; // show "変換失敗"
     virtual void SetProgress(int percent) = 0;  // progress popup value
+    // While pairs are compared by content: the bytes compared so far and in all,
+    // told from the waiting thread now and then.
+    virtual void ShowBytesCompared(std::uint64_t /*compared*/, std::uint64_t /*total*/) {}
 
     // Waits a little for the handle, letting a message through when it is not
     // signalled yet. A host with a message queue wakes for a message as well.

@@ -72,7 +72,7 @@ private:
 } // namespace
 
 ContentsCheck CompareContents(const std::wstring& first, const std::wstring& second, SecondRead how,
-                              std::atomic<std::uint64_t>* compared)
+                              ContentsProgress* progress)
 {
     ReadingFile a(first, false), b(second, how == SecondRead::FromDevice);
     if (a.Error() || b.Error())
@@ -81,13 +81,15 @@ ContentsCheck CompareContents(const std::wstring& first, const std::wstring& sec
     if (!bufferA.data || !bufferB.data)
         return {Contents::Unreadable, ERROR_NOT_ENOUGH_MEMORY};
     for (;;) {
+        if (progress && progress->stop)
+            return {Contents::Unreadable, ERROR_CANCELLED};
         DWORD gotA = 0, gotB = 0;
         if (!a.Read(bufferA.data, gotA) || !b.Read(bufferB.data, gotB))
             return {Contents::Unreadable, a.Error() ? a.Error() : b.Error()};
         if (gotA != gotB || std::memcmp(bufferA.data, bufferB.data, gotA) != 0)
             return {Contents::Different};
-        if (compared)
-            *compared += gotA;
+        if (progress)
+            progress->compared += gotA;
         // A short read is the end of both files (and a read past the cache
         // must not start again from the unaligned end).
         if (gotA < kChunk)

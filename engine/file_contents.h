@@ -19,7 +19,14 @@ struct ContentsCheck {
     DWORD error = 0; // why a file could not be read
 };
 
-// Compares the files (wide "\\?\" paths). The bytes compared so far are added
-// to compared, when given, as the reading goes on.
+// What a comparison reports as it reads: the bytes compared so far (of one
+// file of each pair), and a flag that stops it between two reads.
+struct ContentsProgress {
+    std::atomic<std::uint64_t> compared{0};
+    std::atomic<bool> stop{false};
+};
+
+// Compares the files (wide "\\?\" paths). A stopped comparison is Unreadable
+// with ERROR_CANCELLED.
 ContentsCheck CompareContents(const std::wstring& first, const std::wstring& second, SecondRead how,
-                              std::atomic<std::uint64_t>* compared = nullptr);
+                              ContentsProgress* progress = nullptr);

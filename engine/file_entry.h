@@ -31,7 +31,10 @@ struct FileEntry {
     EntryStatus status = Unchecked;
     bool isRoot = false;          // lies directly in the scanned folder
     bool heldBack = false;        // never copied: its name differs from another's only in letter case
-    bool undecided = false;       // paired with a file of the same time and another size: neither is newer
+    // Paired with a file of the same time but another size (status one-sided,
+    // a row on each side in the two-way list), or, compared by content, with
+    // one of the same time, size but other contents (status Same): neither is newer.
+    bool undecided = false;
     RowChoice choice = RowChoice::Automatic; // set by the user on a row of the comparison list
     std::int32_t counterpart = 0; // index of the paired (or undecided) entry in the other side's table
 

@@ -29,6 +29,9 @@ bool RunListSteps(Comparison& comparison, const ComparisonInputs& inputs, MakeLi
     comparison.MatchTargetToBase(inputs, host);
     if (!stepDone())
         return false;
+    comparison.CompareContents(inputs, host);
+    if (!stepDone())
+        return false;
     comparison.BuildBothList(inputs, host);
     if (!stepDone())
         return false;

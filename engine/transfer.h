@@ -7,7 +7,7 @@
 
 // "=", "↓", "↑"; "！" for a row that would be copied but is held back (its
 // name differs only in letter case from another's, and either copy would
-// overwrite the other); "？" for a row of an undecided pair in the two-way list.
+// overwrite the other); "？" for a row of an undecided pair.
 enum class Transfer { None, Down, Up, Held, Undecided };
 
 // The two-way list takes a pair's row, and a file on one side only, from the
@@ -33,11 +33,22 @@ inline Transfer TransferOf(SyncDirection direction, EntryStatus status)
     return Transfer::None;
 }
 
-// The transfer the list decides for a row, before any choice of the user. A
-// one-way list copies an undecided pair as any other (the destination's time
-// is not later); the two-way list cannot tell which way it goes.
+// Whether a row is one of the two rows of a pair of the same time and other
+// sizes, whose states say "one-sided".
+inline bool UndecidedBySize(const FileEntry& entry)
+{
+    return entry.undecided && entry.status != Same;
+}
+
+// The transfer the list decides for a row, before any choice of the user.
+// Files of the same time and size whose contents differ are never copied by
+// themselves. A pair of the same time and other sizes is copied by a one-way
+// list as any other (the destination's time is not later); the two-way list
+// cannot tell which way it goes.
 inline Transfer AutomaticTransferOf(SyncDirection direction, const FileEntry& entry)
 {
+    if (entry.undecided && entry.status == Same)
+        return Transfer::Undecided;
     Transfer transfer = TransferOf(direction, entry.status);
     if (transfer == Transfer::None)
         return transfer;
@@ -57,15 +68,15 @@ inline Transfer TransferOf(SyncDirection direction, const FileEntry& entry)
     }
 }
 
-// The transfer a sync makes for a row. An undecided pair has a row on each
-// side in the two-way list; a choice for the pair shows on both rows, and the
-// row of the side copied from makes the one copy.
+// The transfer a sync makes for a row. A pair of other sizes has a row on
+// each side in the two-way list; a choice for the pair shows on both rows,
+// and the row of the side copied from makes the one copy.
 inline Transfer CopyOf(SyncDirection direction, const FileEntry& entry)
 {
     Transfer transfer = TransferOf(direction, entry);
     if (transfer != Transfer::Down && transfer != Transfer::Up)
         return Transfer::None;
-    if (entry.undecided && direction == Both && (transfer == Transfer::Down) != ListedFromBase(entry.status))
+    if (UndecidedBySize(entry) && direction == Both && (transfer == Transfer::Down) != ListedFromBase(entry.status))
         return Transfer::None;
     return transfer;
 }

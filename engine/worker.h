@@ -36,8 +36,9 @@ public:
     Workers& operator=(const Workers&) = delete;
 
     // Waits for every thread to end, letting one message at a time through
-    // the host; a close request seen meanwhile stops them all at once.
-    void Wait(EngineHost& host);
+    // the host and calling meanwhile, when given, after each slice of the
+    // wait; a close request seen meanwhile stops them all at once.
+    void Wait(EngineHost& host, const std::function<void()>& meanwhile = {});
 
 private:
     void JoinAll();

@@ -153,6 +153,9 @@ std::string ReasonText(const CopyResult& result)
     case CopyFailure::Conflict:
         return "競合: 両方のファイルが同じ日時でサイズが異なります（どちらが新しいか決められないため、コピーしません。"
                "コピーする向きは、リストの行の右クリックメニュー、またはコマンドラインの --conflict で選べます）";
+    case CopyFailure::ContentConflict:
+        return "競合: 両方のファイルが同じ日時・同じサイズで内容が異なります（どちらが新しいか決められないため、コピーしません。"
+               "コピーする向きは、リストの行の右クリックメニュー、またはコマンドラインの --conflict で選べます）";
     case CopyFailure::DestinationIsFolder:
         return "コピー先に同じ名前のフォルダがあります";
     case CopyFailure::FolderNotCreated:

@@ -31,6 +31,7 @@ enum class CopyFailure {
     DestinationNewer,    // changed after the list was made
     DestinationChanged,  // a copy the user chose: the destination changed after the list was made
     Conflict,            // two-way: same time, different sizes
+    ContentConflict,     // compared by content: same time and size, other contents
     DestinationIsFolder,
     FolderNotCreated,
     DiskFull,

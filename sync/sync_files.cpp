@@ -89,6 +89,17 @@ private:
     SyncHost& m_host;
 };
 
+// The way an undecided row would be copied, to name it by its destination: a
+// pair of other sizes by its row's side, one of other contents (a row of its
+// own) by the direction, the target's for two ways.
+Transfer UndecidedWay(SyncDirection direction, const FileEntry& entry)
+{
+    Transfer byState = TransferOf(direction, entry.status);
+    if (byState != Transfer::None)
+        return byState;
+    return direction == Up ? Transfer::Up : Transfer::Down;
+}
+
 // A copy the user chose replaces the destination whatever its time, as long
 // as it is the file the list showed them; where the list showed none, none may
 // have appeared since.
@@ -133,7 +144,7 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
         // A held-back row is named by the list that holds it back; an
         // undecided one is named here, by the copy it would have been.
         bool undecided = TransferOf(direction, entry) == Transfer::Undecided;
-        Transfer transfer = undecided ? TransferOf(direction, entry.status) : CopyOf(direction, entry);
+        Transfer transfer = undecided ? UndecidedWay(direction, entry) : CopyOf(direction, entry);
         if (transfer == Transfer::None) {
             outcomes.Skipped(i);
             continue;
@@ -149,7 +160,8 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
         }
         destinations[i] = WithTrailingBackslash(to) + entry.relativePath;
         if (undecided) {
-            outcomes.Failed(i, {destinations[i], ReasonText({CopyFailure::Conflict})});
+            CopyFailure conflict = UndecidedBySize(entry) ? CopyFailure::Conflict : CopyFailure::ContentConflict;
+            outcomes.Failed(i, {destinations[i], ReasonText({conflict})});
             continue;
         }
         CopyTask task{i, LongPath(from, entry.relativePath), LongPath(to, entry.relativePath),

@@ -20,6 +20,8 @@ const char* StateMark(EntryStatus status, Transfer transfer)
 {
     if (transfer == Transfer::None)
         return "";
+    if (status == Same) // undecided: one time and size, other contents
+        return "≠";
     return (status == BaseOnly || status == TargetOnly) ? "×" : "△";
 }
 

@@ -15,7 +15,8 @@
 const char* TransferMark(Transfer transfer);
 // The mark of a row the user chose for: "↓＊", "↑＊" or "=＊".
 std::string ChosenTransferMark(Transfer transfer);
-// "×" for a file on one side only, "△" for the newer of a pair, nothing for "=".
+// "×" for a file on one side only, "△" for the newer of a pair, "≠" for a pair
+// of one time and size but other contents, nothing for "=".
 const char* StateMark(EntryStatus status, Transfer transfer);
 // A favourite's direction: "↓", "↑" or "↓↑" ("?" for a number no direction has).
 const char* DirectionMark(int direction);

@@ -47,6 +47,7 @@ protected:
         comparison.ScanBoth(inputs, host, 1);
         comparison.MatchBaseToTarget(inputs, host);
         comparison.MatchTargetToBase(inputs, host);
+        comparison.CompareContents(inputs, host);
         comparison.BuildBothList(inputs, host);
     }
 
