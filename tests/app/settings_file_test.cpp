@@ -10,7 +10,7 @@ TEST(SettingsFile, HandEditedValuesAreLimitedToTheirRanges)
 {
     TempTree tree;
     tree.Write("Mirvalen.ini", "[Mirvalen]\r\nSUBFOLDER=7\r\nROOTFILE=1\r\nSAMEHIDE=-1\r\nDISPTIME=-5\r\n"
-                               "ONESECSAME=1\r\nRECYCLE=abc\r\nEXCLUDE=*.tmp|~*\r\nFAVPATH=\r\n");
+                               "ONESECSAME=1\r\nRECYCLE=abc\r\nEXCLUDE=*.tmp|~*\r\nFAVPATH=\r\nVERIFY=2\r\n");
     Settings s = SettingsFile(tree.Path("Mirvalen.ini")).Read();
     EXPECT_EQ(1, s.SUBFOLDER);
     EXPECT_EQ(1, s.ROOTFILE);
@@ -19,6 +19,8 @@ TEST(SettingsFile, HandEditedValuesAreLimitedToTheirRanges)
     EXPECT_EQ(1, s.ONESECSAME);
     EXPECT_EQ(1, s.RECYCLE) << "no number: the default";
     EXPECT_EQ("*.tmp|~*", s.EXCLUDE);
+    EXPECT_EQ(1, s.VERIFY);
+    EXPECT_EQ(0, s.CONTENT) << "missing: the default";
     EXPECT_EQ(GetModuleFolder() + FavoritesFileName, s.FAVPATH);
 
     // Shift-JIS whatever the system's code page, in a folder of a Japanese name;
@@ -39,6 +41,7 @@ TEST(SettingsFile, WhatIsWrittenIsReadBackAndAFailedWriteIsReported)
     written.SUBFOLDER = 1;
     written.DISPTIME = 1500;
     written.RECYCLE = 0;
+    written.CONTENT = 1;
     written.EXCLUDE = std::string(5000, 'x');  // longer than any fixed buffer
     written.FAVPATH = GetModuleFolder() + "data\\お気に入り.bdt";
     ASSERT_FALSE(file.Write(written));
@@ -48,6 +51,8 @@ TEST(SettingsFile, WhatIsWrittenIsReadBackAndAFailedWriteIsReported)
     EXPECT_EQ(1, read.SUBFOLDER);
     EXPECT_EQ(1500, read.DISPTIME);
     EXPECT_EQ(0, read.RECYCLE);
+    EXPECT_EQ(1, read.CONTENT);
+    EXPECT_EQ(0, read.VERIFY);
     EXPECT_EQ(1, read.ONESECSAME);
     EXPECT_EQ(written.EXCLUDE, read.EXCLUDE);
     EXPECT_EQ(written.FAVPATH, read.FAVPATH);

@@ -229,10 +229,13 @@ TEST_F(MainWindowTest, TheExclusionsDialogAddsTheUsualNoiseOnceAndTheListLosesIt
             gui::Click(dialog, IDC_EXC_ADD_USUAL);
             gui::Click(dialog, IDC_EXC_ADD_USUAL); // a second time adds nothing
             SendDlgItemMessageA(dialog, IDC_EXC_RECYCLE, BM_SETCHECK, BST_UNCHECKED, 0);
+            recycleShown &= !gui::Checked(dialog, IDC_EXC_VERIFY) && !gui::Checked(dialog, IDC_EXC_CONTENT);
+            gui::Click(dialog, IDC_EXC_VERIFY);
+            gui::Click(dialog, IDC_EXC_CONTENT);
         });
         Command(ID_OPTIONS_EXCLUDE);
         ASSERT_TRUE(answer.Answered());
-        EXPECT_TRUE(recycleShown); // on by default
+        EXPECT_TRUE(recycleShown); // on by default, the checks of contents off
         EXPECT_EQ(0, RowCount());  // other inputs: the old list is gone
         EXPECT_EQ(usual, m_dialog->Options().EXCLUDE);
         MakeList();
@@ -240,6 +243,8 @@ TEST_F(MainWindowTest, TheExclusionsDialogAddsTheUsualNoiseOnceAndTheListLosesIt
     });
     EXPECT_EQ(usual, Setting("EXCLUDE"));
     EXPECT_EQ("0", Setting("RECYCLE"));
+    EXPECT_EQ("1", Setting("VERIFY"));
+    EXPECT_EQ("1", Setting("CONTENT"));
 }
 
 TEST_F(MainWindowTest, F1AndTheHelpMenuOpenTheProgramsOwnHelpOnce)
