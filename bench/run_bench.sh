@@ -13,6 +13,10 @@
 #     loop, two such loops side by side over halves, mirvalen-cli sync (both
 #     lists included) with the default pool and one copy at a time
 #   - one large file ($BIG_MIB MiB, default 500): CopyFileA against the sync
+#   - sync --verify against sync, on the small files and on the large file
+#   - list --compare-content on two trees of the small files and the large
+#     file, all of one size and content but other times, against a plain loop
+#     that reads every byte of both trees once
 # The program runs in a prefix of its own, so that tests running meanwhile do
 # not share its server.
 set -euo pipefail
@@ -94,7 +98,7 @@ out() { local d="${1:-$copies/out}"; rm -rf "$d"; mkdir -p "$d"; sync; sleep 1; 
 echo "== copying $sync_files small files"
 for pin in 0 1; do
   server "$pin"
-  plain=""; halves=""; pool=""; single=""
+  plain=""; halves=""; pool=""; single=""; verified=""
   for r in $(seq "$runs"); do
     dest=$(out); plain+="$(seconds run "$walk" copy "$source_w" "$dest" "$sync_files") "
     dest=$(out); s=$(now)
@@ -103,13 +107,15 @@ for pin in 0 1; do
     halves+="$(echo "$(now) - $s" | bc) "
     dest=$(out); pool+="$(seconds run "$cli" sync --down "$source_w" "$dest") "
     dest=$(out); single+="$(seconds run "$cli" sync --down "$source_w" "$dest" --copy-workers 1) "
+    dest=$(out); verified+="$(seconds run "$cli" sync --down --verify "$source_w" "$dest") "
   done
   echo "-- $([ "$pin" = 1 ] && echo "pinned to CPU $cpu" || echo "unpinned, as users run it")"
   line "floor: plain CopyFileA loop" "$plain"
   line "floor: two CopyFileA loops side by side" "$halves"
   line "mirvalen-cli sync, default pool" "$pool"
   line "mirvalen-cli sync --copy-workers 1" "$single"
-  echo "   sync / plain loop: $(ratio "$pool" "$plain")"
+  line "mirvalen-cli sync --verify" "$verified"
+  echo "   sync / plain loop: $(ratio "$pool" "$plain"); sync --verify / sync: $(ratio "$verified" "$pool")"
 done
 
 big_mib="${BIG_MIB:-500}"
@@ -119,13 +125,42 @@ if [ ! -f "$big/source/big.bin" ]; then
   head -c "$((big_mib * 1024 * 1024))" /dev/urandom > "$big/source/big.bin"
 fi
 echo "== copying one file of $big_mib MiB"
-pin=0; server 0
-plain=""; synced=""
-for r in $(seq "$runs"); do
-  dest=$(out "$big/out"); plain+="$(seconds run "$walk" copy "$(winpath "$big/source")" "$dest" 1) "
-  dest=$(out "$big/out"); synced+="$(seconds run "$cli" sync --down "$(winpath "$big/source")" "$dest") "
+for pin in 0 1; do
+  server "$pin"
+  plain=""; synced=""; verified=""
+  for r in $(seq "$runs"); do
+    dest=$(out "$big/out"); plain+="$(seconds run "$walk" copy "$(winpath "$big/source")" "$dest" 1) "
+    dest=$(out "$big/out"); synced+="$(seconds run "$cli" sync --down "$(winpath "$big/source")" "$dest") "
+    dest=$(out "$big/out"); verified+="$(seconds run "$cli" sync --down --verify "$(winpath "$big/source")" "$dest") "
+  done
+  echo "-- $([ "$pin" = 1 ] && echo "pinned to CPU $cpu" || echo "unpinned, as users run it")"
+  line "plain CopyFileA" "$plain"
+  line "mirvalen-cli sync" "$synced"
+  line "mirvalen-cli sync --verify" "$verified"
+  echo "   sync --verify / sync: $(ratio "$verified" "$synced")"
 done
-line "plain CopyFileA" "$plain"
-line "mirvalen-cli sync" "$synced"
 rm -rf "$big/out" "$copies/out"
+
+# Both sides of one content with other times: every pair is read to its end.
+contents="$bench_dir/contents-$sync_files-$big_mib"
+if [ ! -f "$contents/.done" ]; then
+  rm -rf "$contents"; mkdir -p "$contents/base" "$contents/target"
+  cp -p "$copies/source/"* "$big/source/big.bin" "$contents/base/"
+  cp "$copies/source/"* "$big/source/big.bin" "$contents/target/"
+  touch "$contents/.done"
+fi
+echo "== comparing by content: $sync_files small files and one of $big_mib MiB per side"
+for pin in 0 1; do
+  server "$pin"
+  run "$walk" read "$(winpath "$contents/base")" "$(winpath "$contents/target")" >/dev/null  # warm the caches
+  reads=""; compared=""
+  for r in $(seq "$runs"); do
+    reads+="$(seconds run "$walk" read "$(winpath "$contents/base")" "$(winpath "$contents/target")") "
+    compared+="$(seconds run "$cli" list --compare-content "$(winpath "$contents/base")" "$(winpath "$contents/target")") "
+  done
+  echo "-- $([ "$pin" = 1 ] && echo "pinned to CPU $cpu" || echo "unpinned, as users run it")"
+  line "floor: read every byte of both trees once" "$reads"
+  line "mirvalen-cli list --compare-content" "$compared"
+  echo "   compare by content / reads: $(ratio "$compared" "$reads")"
+done
 "$WINESERVER" -k 2>/dev/null || true
