@@ -77,7 +77,9 @@ ContentsCheck CompareContents(const std::wstring& first, const std::wstring& sec
     ReadingFile a(first, false), b(second, how == SecondRead::FromDevice);
     if (a.Error() || b.Error())
         return {Contents::Unreadable, a.Error() ? a.Error() : b.Error()};
-    PageBuffer bufferA, bufferB;
+    // Each thread keeps its buffers: a comparison of small files would
+    // otherwise spend more on getting and returning them than on reading.
+    thread_local PageBuffer bufferA, bufferB;
     if (!bufferA.data || !bufferB.data)
         return {Contents::Unreadable, ERROR_NOT_ENOUGH_MEMORY};
     for (;;) {
