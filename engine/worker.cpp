@@ -20,12 +20,14 @@ Workers::~Workers()
     CloseHandle(m_done);
 }
 
-void Workers::Wait(EngineHost& host)
+void Workers::Wait(EngineHost& host, const std::function<void()>& meanwhile)
 {
     while (WaitForSingleObject(m_done, 0) != WAIT_OBJECT_0) {
         if (host.Cancelled())
             m_host.Stop();
         host.WaitFor(m_done);
+        if (meanwhile)
+            meanwhile();
     }
     JoinAll();
 }

@@ -25,6 +25,25 @@ private:
     std::atomic<bool> m_stop{false};
 };
 
+// Says yes at most once per interval, the first time once one interval has
+// passed: for what a waiting thread shows now and then while it waits.
+class Interval {
+public:
+    explicit Interval(DWORD ms) : m_ms(ms), m_last(GetTickCount()) {}
+    bool Due()
+    {
+        DWORD now = GetTickCount();
+        if (now - m_last < m_ms)
+            return false;
+        m_last = now;
+        return true;
+    }
+
+private:
+    DWORD m_ms;
+    DWORD m_last;
+};
+
 // Runs work on threads of their own, which share one stop flag. The
 // destructor stops and joins them, so no thread outlives the tables it writes.
 class Workers {
@@ -36,8 +55,9 @@ public:
     Workers& operator=(const Workers&) = delete;
 
     // Waits for every thread to end, letting one message at a time through
-    // the host; a close request seen meanwhile stops them all at once.
-    void Wait(EngineHost& host);
+    // the host and calling meanwhile, when given, after each slice of the
+    // wait; a close request seen meanwhile stops them all at once.
+    void Wait(EngineHost& host, const std::function<void()>& meanwhile = {});
 
 private:
     void JoinAll();

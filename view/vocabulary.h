@@ -8,7 +8,9 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
+#include <string>
 
 // "↓", "↑", "=" or "！" (held back) in the transfer column.
 const char* TransferMark(Transfer transfer);
@@ -22,6 +24,8 @@ const char* DirectionMark(int direction);
 inline constexpr const char* kListProgressLabel = "リスト作成中です";
 inline constexpr const char* kSyncProgressLabel = "同期中です";
 inline constexpr const char* kConversionFailureText = "変換失敗";
+// The list build's label once its scan has counted files: "リスト作成中… 12,345 件".
+std::string FilesFoundLabel(std::uint64_t files);
 
 // The three summary panels, left to right on the window.
 enum class PanelKind { Transfer, Base, Target };
