@@ -30,7 +30,9 @@ public:
     // What the engine asks of the window through ui/engine_link.cpp (main_make_list.cpp).
     void PumpOneMessage();
     bool Cancelled() const { return m_cancel != 0; }
+    bool Stopped() const { return m_stop; }
     void SetProgress(int percent);
+    void ShowFilesFound(std::uint64_t files);
     void OpenSyncProgress();
     void CloseProgress();
     SyncDirection GetDirection() const;
@@ -98,6 +100,7 @@ private:
     void ShowSummary(const SummaryContents& contents);
     bool RefuseWhileBusy();
     void KeepFavoriteSelection();
+    void StopCommand();
 
     // Direction and the two-second toggle (main_direction.cpp)
     void OnDirectionDown();
@@ -131,6 +134,7 @@ private:
     HWND Item(int id) const { return GetDlgItem(id); }
 
     int m_cancel = 0;
+    bool m_stop = false;  // 中止 or Escape during the running command; each command starts without it
     int m_syncing = 0;
     int m_busy = 0;
     std::unique_ptr<CProgressWnd> m_progress;
