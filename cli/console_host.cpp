@@ -66,6 +66,12 @@ void ConsoleHost::SetProgress(int percent)
     ShowProgressLine();
 }
 
+void ConsoleHost::ShowFilesFound(std::uint64_t files)
+{
+    m_filesFound = files;
+    ShowProgressLine();
+}
+
 void ConsoleHost::FillResultList()
 {
     m_rows = ResultRows(m_comparison, m_inputs.GetDirection(), m_inputs.SameHide());
@@ -93,6 +99,7 @@ void ConsoleHost::StartList()
 {
     m_steps.clear();
     m_syncing = false;
+    m_filesFound = 0;
     m_stepStarted = Now();
 }
 
@@ -103,8 +110,10 @@ void ConsoleHost::ShowProgressLine()
         return;
     m_lastLine = now;
     m_lineShown = true;
-    std::string label = m_syncing ? kSyncProgressLabel : kListProgressLabel;
-    m_output.Write(stderr, "\r" + label + " " + std::to_string(m_percent) + "% " + std::to_string(m_pumps) + " 件   ");
+    std::string percent = std::to_string(m_percent) + "%";
+    std::string line = m_syncing ? std::string(kSyncProgressLabel) + " " + percent + " " + std::to_string(m_pumps) + " 件"
+                                 : FilesFoundLabel(m_filesFound) + " " + percent;
+    m_output.Write(stderr, "\r" + line + "   ");
 }
 
 void ConsoleHost::EndProgressLine()

@@ -20,6 +20,7 @@ public:
     bool Cancelled() const override;
     void ReportConversionFailure() override;
     void SetProgress(int percent) override;
+    void ShowFilesFound(std::uint64_t files) override;
     void FillResultList() override;
     void UpdateSummary() override;
     void OpenSyncProgress() override;
@@ -43,6 +44,7 @@ private:
     bool m_syncing = false;  // the copy runs (else a list is built)
     int m_percent = 0;
     unsigned m_pumps = 0;
+    std::uint64_t m_filesFound = 0; // by the list build's scan
     bool m_lineShown = false;
     bool m_stderrIsConsole = false;
     double m_started, m_lastLine, m_stepStarted; // seconds of the performance counter

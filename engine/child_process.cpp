@@ -2,6 +2,7 @@
 
 #include "engine/handle_io.h"
 #include "engine/process_start.h"
+#include "engine/wire.h"
 
 #include <shellapi.h>
 #include <tlhelp32.h>
@@ -245,11 +246,18 @@ bool ChildProcess::Receive(Frame& frame)
     if (!m_output)
         return false;
     Awaited awaited(*this);
-    bool got;
-    do
-        got = m_answers.Read(frame, [this] { m_heard = GetTickCount(); });
-    while (got && frame.kind == FrameKind::KeepAlive);
-    return got;
+    while (m_answers.Read(frame, [this] { m_heard = GetTickCount(); })) {
+        if (frame.kind != FrameKind::KeepAlive)
+            return true;
+        if (frame.payload.empty())
+            continue;
+        Reader r(frame.payload);
+        std::uint64_t done = r.U64();
+        if (!r.Ok() || !r.AtEnd())
+            return false;
+        m_workDone.store(done, std::memory_order_relaxed);
+    }
+    return false;
 }
 
 void ChildProcess::Watch()

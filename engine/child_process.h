@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 #include <thread>
 
@@ -76,9 +77,13 @@ public:
     // The worker sees the end of its input.
     void CloseInput();
     // Waits for the worker's next frame that is not a keep-alive. False when
-    // the worker ended, sent anything but a whole frame, or was silent for
-    // longer than the limit: it hangs, and is ended.
+    // the worker ended, sent anything but a whole frame (a keep-alive's
+    // payload included), or was silent for longer than the limit: it hangs,
+    // and is ended.
     bool Receive(Frame& frame);
+    // How much the worker last said it has done (a scan worker: the files it
+    // has found); 0 until it says. Read on any thread.
+    std::uint64_t WorkDone() const { return m_workDone.load(std::memory_order_relaxed); }
     // Waits up to ms for the worker to end by itself; true with a zero exit code.
     bool EndedWell(DWORD ms);
     // Ends the worker if it still runs and waits until it has ended (a file
@@ -114,6 +119,7 @@ private:
     DWORD m_id = 0;
     std::atomic<bool> m_awaiting{false};
     std::atomic<DWORD> m_heard{0}; // when the worker was last heard from, while awaited
+    std::atomic<std::uint64_t> m_workDone{0};
     std::thread m_watchdog;
     FrameReader m_answers; // of the output
 };

@@ -6,15 +6,22 @@
 
 #include <cstdint>
 
+// How often a person watching a scan or a comparison sees its count move.
+inline constexpr DWORD kShowFoundEveryMs = 250;
+
 class EngineHost {
 public:
     virtual ~EngineHost() = default;
     virtual void PumpOneMessage() = 0;          // let at most one queued message through
-    virtual bool Cancelled() const = 0;         // the application is closing
+    virtual bool Cancelled() const = 0;         // the application is closing, or the command is stopped
     virtual void ReportConversionFailure() = 0; // show "変換失敗"
     virtual void SetProgress(int percent) = 0;  // progress popup value
-    // While pairs are compared by content: the bytes compared so far and in all,
-    // told from the waiting thread now and then.
+    // How many files the scan has found so far in both trees: told from the
+    // waiting thread about every kShowFoundEveryMs while the trees are
+    // scanned, and once more with the whole count at the end of each scan.
+    virtual void ShowFilesFound(std::uint64_t /*files*/) {}
+    // While pairs are compared by content: the bytes compared so far and in
+    // all, told from the waiting thread about every kShowFoundEveryMs.
     virtual void ShowBytesCompared(std::uint64_t /*compared*/, std::uint64_t /*total*/) {}
 
     // Waits a little for the handle, letting a message through when it is not

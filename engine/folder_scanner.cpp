@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <cwchar>
 #include <memory>
@@ -283,7 +284,7 @@ bool PathBytesLess(const FileEntry& a, const FileEntry& b)
 }
 
 void ScanFolders(const std::string& baseText, const std::string& targetText, const ScanLayout& layout, int threads,
-                 EngineHost& host, ScanResult& base, ScanResult& target)
+                 EngineHost& host, ScanResult& base, ScanResult& target, std::uint64_t foundBefore)
 {
     base = {};
     target = {};
@@ -299,16 +300,26 @@ void ScanFolders(const std::string& baseText, const std::string& targetText, con
     }
     // found[thread][tree]: each thread writes only its own.
     std::vector<std::array<Found, 2>> found(static_cast<std::size_t>(std::max(threads, 1)));
-    Workers workers(static_cast<int>(found.size()), [&queue, &listers, &found](int thread, EngineHost& own) {
+    // Added to once per folder; only this thread reads it, to show it.
+    std::atomic<std::uint64_t> files{foundBefore};
+    Workers workers(static_cast<int>(found.size()), [&queue, &listers, &found, &files](int thread, EngineHost& own) {
         int tree;
         FolderPtr folder;
         while (queue.Take(tree, folder, own)) {
-            listers[tree]->List(folder, found[thread][tree], own,
+            Found& mine = found[thread][tree];
+            std::size_t before = mine.rootFiles.size() + mine.subfolderFiles.size();
+            listers[tree]->List(folder, mine, own,
                                 [&queue, tree](FolderPtr child) { queue.Push(tree, std::move(child)); });
+            files.fetch_add(mine.rootFiles.size() + mine.subfolderFiles.size() - before, std::memory_order_relaxed);
             queue.Done();
         }
     });
-    workers.Wait(host);
+    Interval showing(kShowFoundEveryMs);
+    workers.Wait(host, [&] {
+        if (showing.Due())
+            host.ShowFilesFound(files.load(std::memory_order_relaxed));
+    });
+    host.ShowFilesFound(files);
     // Each tree's table is sorted on a thread of its own.
     auto arrange = [&found, &layout](int tree, ScanResult& result) {
         std::vector<Found> parts;

@@ -7,6 +7,7 @@
 #include "engine/file_entry.h"
 #include "engine/problem.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,8 @@ struct ScanResult {
 // Scans both trees at once: threads take folders of either tree from one queue,
 // since each folder costs round trips to the file system that another
 // thread's work can fill. This thread waits, letting messages through the
-// host; a close request stops the threads at their next folder.
+// host and showing it the files found so far, foundBefore (an earlier scan's)
+// included; a close request stops the threads at their next folder.
 //
 // A folder text without a final "\" is taken as if it had one; an empty one
 // gives an empty table. Names are kept in the stored form of stored_name.h, at
@@ -32,7 +34,7 @@ struct ScanResult {
 // named in problems with the system's reason; so is a link that leads back to
 // a folder on its own way down, which is not entered.
 void ScanFolders(const std::string& baseText, const std::string& targetText, const ScanLayout& layout, int threads,
-                 EngineHost& host, ScanResult& base, ScanResult& target);
+                 EngineHost& host, ScanResult& base, ScanResult& target, std::uint64_t foundBefore = 0);
 
 // Byte order of relative paths (unsigned bytes; "B" before "a", "sub2\x" before "sub\x").
 bool PathBytesLess(const FileEntry& a, const FileEntry& b);

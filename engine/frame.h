@@ -14,7 +14,7 @@ enum class FrameKind : std::uint32_t {
     ScanTable,       // its table
     CopyBatch,       // copies a copy worker makes
     CopyAnswers,     // their results, in their order
-    KeepAlive,       // the worker is still at work; no payload
+    KeepAlive,       // the worker is still at work; no payload, or how much it has done (U64)
 };
 
 // No payload is longer: a length above it is refused before anything is set

@@ -5,6 +5,7 @@
 #include "engine/worker.h"
 #include "engine/worker_output.h"
 
+#include <atomic>
 #include <optional>
 #include <system_error>
 #include <thread>
@@ -89,9 +90,12 @@ public:
     // Starts a worker on the request; false when no worker program is set or
     // none could be started.
     bool Start(const ScanRequest& request);
-    // Waits for the worker's table, letting messages through the host; false
-    // when the worker failed or a close request stopped it (it is ended then).
-    bool Finish(EngineHost& host, ScanResult& result);
+    // Waits for the worker's table, letting messages through the host and
+    // showing it the files found, foundHere and the worker's; false when the
+    // worker failed or a close request stopped it (it is ended then).
+    bool Finish(EngineHost& host, std::uint64_t foundHere, ScanResult& result);
+    // The files the worker says it has found so far.
+    std::uint64_t FilesFound() const { return m_child.WorkDone(); }
 
 private:
     void Stop();
@@ -103,7 +107,8 @@ private:
 };
 
 // The host of the base scan, which starts the worker once the scan has lasted
-// long enough; everything else is the caller's host.
+// long enough and adds the files the worker has found to those found here;
+// everything else is the caller's host.
 class StartingWorker : public EngineHost {
 public:
     StartingWorker(EngineHost& host, ScanWorkerProcess& worker, const ScanRequest& request)
@@ -114,6 +119,11 @@ public:
     bool Cancelled() const override { return m_host.Cancelled(); }
     void ReportConversionFailure() override { m_host.ReportConversionFailure(); }
     void SetProgress(int percent) override { m_host.SetProgress(percent); }
+    void ShowFilesFound(std::uint64_t files) override
+    {
+        m_foundHere = files;
+        m_host.ShowFilesFound(files + m_worker.FilesFound());
+    }
     void WaitFor(HANDLE handle) override
     {
         if (m_startTimer.DueOnce())
@@ -121,6 +131,7 @@ public:
         m_host.WaitFor(handle);
     }
     bool Started() const { return m_started; }
+    std::uint64_t FoundHere() const { return m_foundHere; }
 
 private:
     EngineHost& m_host;
@@ -128,6 +139,18 @@ private:
     const ScanRequest& m_request;
     WorkerStartTimer m_startTimer;
     bool m_started = false;
+    std::uint64_t m_foundHere = 0;
+};
+
+// A worker's host, which keeps the count of files found for its keep-alive
+// frames to carry.
+class CountingWorkerHost : public WorkerHost {
+public:
+    void ShowFilesFound(std::uint64_t files) override { m_found.store(files, std::memory_order_relaxed); }
+    const std::atomic<std::uint64_t>& Found() const { return m_found; }
+
+private:
+    std::atomic<std::uint64_t> m_found{0};
 };
 
 } // namespace
@@ -142,8 +165,8 @@ int ServeScan()
     WorkerOutput output;
     std::string table;
     {
-        KeepAlive alive(output);
-        WorkerHost host;
+        CountingWorkerHost host;
+        KeepAlive alive(output, &host.Found());
         ScanResult result, none;
         ScanFolders(asked.folderText, "", asked.Layout(), asked.threads, host, result, none);
         table = TableBytes(result);
@@ -164,9 +187,9 @@ void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHos
     StartingWorker baseHost(host, worker, target);
     ScanResult none;
     ScanFolders(baseText, "", layout, target.threads, baseHost, base, none);
-    if (host.Cancelled() || (baseHost.Started() && worker.Finish(host, targetResult)))
+    if (host.Cancelled() || (baseHost.Started() && worker.Finish(host, baseHost.FoundHere(), targetResult)))
         return;
-    ScanFolders("", target.folderText, layout, target.threads, host, none, targetResult);
+    ScanFolders("", target.folderText, layout, target.threads, host, none, targetResult, baseHost.FoundHere());
 }
 
 bool ScanWorkerProcess::Start(const ScanRequest& request)
@@ -193,22 +216,27 @@ bool ScanWorkerProcess::Start(const ScanRequest& request)
     return sent;
 }
 
-bool ScanWorkerProcess::Finish(EngineHost& host, ScanResult& result)
+bool ScanWorkerProcess::Finish(EngineHost& host, std::uint64_t foundHere, ScanResult& result)
 {
     if (!m_child.Running())
         return false;
+    Interval showing(kShowFoundEveryMs);
     while (WaitForSingleObject(m_readDone, 0) != WAIT_OBJECT_0) {
         if (host.Cancelled()) {
             Stop();
             return false;
         }
         host.WaitFor(m_readDone);
+        if (showing.Due())
+            host.ShowFilesFound(foundHere + FilesFound());
     }
     m_reader.join();
     // The worker ends as soon as it has written its table.
     bool ok = m_table && m_child.EndedWell(5000) && ParseTable(*m_table, result);
     m_table.reset();
     Stop();
+    if (ok)
+        host.ShowFilesFound(foundHere + result.entries.size());
     return ok;
 }
 

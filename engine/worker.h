@@ -25,6 +25,25 @@ private:
     std::atomic<bool> m_stop{false};
 };
 
+// Says yes at most once per interval, the first time once one interval has
+// passed: for what a waiting thread shows now and then while it waits.
+class Interval {
+public:
+    explicit Interval(DWORD ms) : m_ms(ms), m_last(GetTickCount()) {}
+    bool Due()
+    {
+        DWORD now = GetTickCount();
+        if (now - m_last < m_ms)
+            return false;
+        m_last = now;
+        return true;
+    }
+
+private:
+    DWORD m_ms;
+    DWORD m_last;
+};
+
 // Runs work on threads of their own, which share one stop flag. The
 // destructor stops and joins them, so no thread outlives the tables it writes.
 class Workers {

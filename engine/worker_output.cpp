@@ -1,6 +1,7 @@
 #include "engine/worker_output.h"
 
 #include "engine/handle_io.h"
+#include "engine/wire.h"
 
 namespace {
 
@@ -18,7 +19,8 @@ bool WorkerOutput::Send(FrameKind kind, const std::string& payload)
     return WriteAll(m_out, bytes);
 }
 
-KeepAlive::KeepAlive(WorkerOutput& output) : m_output(output), m_thread([this] { Run(); })
+KeepAlive::KeepAlive(WorkerOutput& output, const std::atomic<std::uint64_t>* workDone)
+    : m_output(output), m_workDone(workDone), m_thread([this] { Run(); })
 {
 }
 
@@ -40,7 +42,10 @@ void KeepAlive::Run()
             if (m_wake.wait_for(lock, kKeepAliveEvery, [this] { return m_stop; }))
                 return;
         }
-        if (!m_output.Send(FrameKind::KeepAlive))
+        Writer payload;
+        if (m_workDone)
+            payload.U64(m_workDone->load(std::memory_order_relaxed));
+        if (!m_output.Send(FrameKind::KeepAlive, payload.Bytes()))
             return; // nobody listens any more
     }
 }

@@ -6,7 +6,9 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -22,10 +24,11 @@ private:
     std::mutex m_writing; // frames never interleave
 };
 
-// Sends keep-alive frames through the output while it lives.
+// Sends keep-alive frames through the output while it lives, each with the
+// count workDone holds then when one is given (a scan worker's files found).
 class KeepAlive {
 public:
-    explicit KeepAlive(WorkerOutput& output);
+    explicit KeepAlive(WorkerOutput& output, const std::atomic<std::uint64_t>* workDone = nullptr);
     ~KeepAlive();
     KeepAlive(const KeepAlive&) = delete;
     KeepAlive& operator=(const KeepAlive&) = delete;
@@ -34,6 +37,7 @@ private:
     void Run();
 
     WorkerOutput& m_output;
+    const std::atomic<std::uint64_t>* m_workDone;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     bool m_stop = false;

@@ -2,13 +2,27 @@
 
 #include "framework/window.h"
 
+namespace {
+
+HWND CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, const RECT& rect, int id,
+                 HFONT font)
+{
+    HWND hwnd = CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
+                                rect.right - rect.left, rect.bottom - rect.top, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), AppInstance(), nullptr);
+    if (hwnd && font)
+        SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    return hwnd;
+}
+
+} // namespace
+
 HWND CreateStatic(HWND parent, const StaticArgs& args)
 {
-    HWND hwnd = CreateWindowExA(0, "STATIC", args.text.c_str(), WS_CHILD | WS_VISIBLE | args.style, args.rect.left,
-                                args.rect.top, args.rect.right - args.rect.left, args.rect.bottom - args.rect.top,
-                                parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)), AppInstance(),
-                                nullptr);
-    if (hwnd && args.font)
-        SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), TRUE);
-    return hwnd;
+    return CreateChild(parent, "STATIC", args.text, args.style, args.rect, args.id, args.font);
+}
+
+HWND CreatePushButton(HWND parent, const ButtonArgs& args)
+{
+    return CreateChild(parent, "BUTTON", args.text, WS_TABSTOP | BS_PUSHBUTTON, args.rect, args.id, args.font);
 }

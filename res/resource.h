@@ -73,6 +73,7 @@
 #define IDD_PROGRESS                136
 #define IDC_PROGRESS_BAR            1040
 #define IDC_PROGRESS_TEXT           1041
+#define IDC_PROGRESS_STOP           1042
 
 /* Commands */
 #define IDM_ABOUTBOX                0x0010

@@ -13,6 +13,7 @@
 namespace {
 
 const char kNoBinReason[] = "ごみ箱のないドライブのため、古いファイルはごみ箱に移さずに置き換えました";
+const char kStoppedReason[] = "中止したため、コピーしませんでした";
 
 // Position in the whole list, rows needing no copy included; 100 only at the end.
 int PercentAt(std::size_t i, std::size_t n)
@@ -46,6 +47,7 @@ class Outcomes {
 public:
     Outcomes(std::size_t n, SyncHost& host) : m_rows(n), m_host(host) {}
 
+    bool Settled(std::size_t i) const { return m_rows[i].settled; }
     void Skipped(std::size_t i) { m_rows[i].settled = true; }
     void Failed(std::size_t i, Problem problem)
     {
@@ -111,6 +113,20 @@ void ChosenByUser(CopyTask& task, const Comparison::Sides& sides, bool down)
     task.listedTime = destination ? destination->TimeText() : "";
 }
 
+// After a stop, each marked row whose copy was never made is named by its
+// destination: those not reached and those still queued when the stop came.
+void NameNotHandedOut(std::span<const FileEntry> list, const ComparisonInputs& inputs, Outcomes& outcomes)
+{
+    SyncDirection direction = inputs.GetDirection();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        Transfer transfer = CopyOf(direction, list[i]);
+        if (outcomes.Settled(i) || transfer == Transfer::None)
+            continue;
+        std::string to = transfer == Transfer::Down ? inputs.TargetFolder() : inputs.BaseFolder();
+        outcomes.Failed(i, {WithTrailingBackslash(to) + list[i].relativePath, kStoppedReason});
+    }
+}
+
 } // namespace
 
 Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs, SyncHost& host, int workers,
@@ -128,13 +144,15 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
         for (const CopyDone& done : pool.TakeDone())
             outcomes.Finished(done.index, destinations[done.index], done.result);
     };
-    // After a close request nothing more is handed out; the copies in flight
-    // complete, and a failure among them is still named.
+    // After a close or stop request nothing more is handed out; the copies in
+    // flight complete, a failure among them is still named, and so is every
+    // file whose copy was never made.
     auto stop = [&] {
         pool.Cancel();
         while (!pool.Idle())
             host.WaitFor(pool.FinishedEvent());
         collect();
+        NameNotHandedOut(list, inputs, outcomes);
         return outcomes.NotCopied(noBin);
     };
 

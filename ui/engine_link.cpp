@@ -70,7 +70,7 @@ void WindowHost<Host>::PumpOneMessage()
 template <class Host>
 bool WindowHost<Host>::Cancelled() const
 {
-    return m_window.Cancelled();
+    return m_window.Cancelled() || m_window.Stopped();
 }
 
 template <class Host>
@@ -99,6 +99,7 @@ template class WindowHost<SyncHost>;
 
 void ListBuildHost::FillResultList() { m_window.FillResultList(); }
 void ListBuildHost::UpdateSummary() { m_window.UpdateSummary(); }
+void ListBuildHost::ShowFilesFound(std::uint64_t files) { m_window.ShowFilesFound(files); }
 void SyncRunHost::OpenSyncProgress()
 {
     std::printf("SyncStart");

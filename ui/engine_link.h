@@ -27,8 +27,8 @@ private:
     CMirvalenDlg& m_window;
 };
 
-// What both long commands need of the window: its pump, its close flag, its
-// one message and its progress popup.
+// What both long commands need of the window: its pump, its close and stop
+// flags (to the engine one cancel flag), its one message and its progress popup.
 template <class Host>
 class WindowHost : public Host {
 public:
@@ -48,6 +48,7 @@ public:
     using WindowHost::WindowHost;
     void FillResultList() override;
     void UpdateSummary() override;
+    void ShowFilesFound(std::uint64_t files) override;
 };
 
 class SyncRunHost : public WindowHost<SyncHost> {

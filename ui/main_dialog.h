@@ -32,7 +32,9 @@ public:
     // What the engine asks of the window through ui/engine_link.cpp (main_make_list.cpp).
     void PumpOneMessage();
     bool Cancelled() const { return m_cancel != 0; }
+    bool Stopped() const { return m_stop; }
     void SetProgress(int percent);
+    void ShowFilesFound(std::uint64_t files);
     void OpenSyncProgress();
     void CloseProgress();
     SyncDirection GetDirection() const;
@@ -100,6 +102,7 @@ private:
     void ShowSummary(const SummaryContents& contents);
     bool RefuseWhileBusy();
     void KeepFavoriteSelection();
+    void StopCommand();
 
     // Choices for rows of the result list (main_row_choices.cpp)
     std::vector<std::size_t> SelectedRows() const;
@@ -145,6 +148,7 @@ private:
     HWND Item(int id) const { return GetDlgItem(id); }
 
     int m_cancel = 0;
+    bool m_stop = false;  // 中止 or Escape during the running command; each command starts without it
     int m_syncing = 0;
     int m_busy = 0;
     std::unique_ptr<CProgressWnd> m_progress;

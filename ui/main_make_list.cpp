@@ -7,6 +7,7 @@
 #include "ui/problem_message.h"
 #include "ui/progress_window.h"
 #include "view/summary.h"
+#include "view/vocabulary.h"
 
 namespace {
 
@@ -59,6 +60,11 @@ void CMirvalenDlg::PumpOneMessage()
     if (msg.message == WM_QUIT) {
         SendMessage(WM_CLOSE);
         PostQuitMessage(static_cast<int>(msg.wParam));
+        return;
+    }
+    // Escape, whichever window is in front, does what the popup's 中止 does.
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && (m_busy || m_syncing)) {
+        StopCommand();
         return;
     }
     HWND dialog = DialogOf(msg);
@@ -133,6 +139,7 @@ bool CMirvalenDlg::RefuseNestedFolders()
 void CMirvalenDlg::MakeList(const Problems& notCopied, const Problems& noBin)
 {
     ClearResults();
+    m_stop = false;
     if (HasEmptyFolder() || RefuseNestedFolders()) {
         ShowProblems(m_hWnd, {}, notCopied);
         ShowNoBinNotice(m_hWnd, noBin);
@@ -144,18 +151,16 @@ void CMirvalenDlg::MakeList(const Problems& notCopied, const Problems& noBin)
     CWaitCursor wait;
     FoldersLocked folders(*this);
     OpenListProgress();
-    if (!RunListSteps(m_comparison, m_inputs, m_listHost)) {
-        CloseProgress();  // the window is closing: nothing more runs
-        return;
-    }
-    Sleep(m_listDonePauseMs);
-    if (m_cancel) {
-        CloseProgress();
-        return;
-    }
+    bool built = RunListSteps(m_comparison, m_inputs, m_listHost) && !m_stop;
+    if (built)
+        Sleep(m_listDonePauseMs);
     CloseProgress();
+    if (m_cancel)  // the window is closing: nothing more runs
+        return;
     m_busy = 0;
-    ShowProblems(m_hWnd, m_comparison.ReadProblems(), notCopied);
+    if (!built)  // stopped: no list, and no folder of it named as unread
+        ClearResults();
+    ShowProblems(m_hWnd, built ? m_comparison.ReadProblems() : Problems{}, notCopied);
     ShowNoBinNotice(m_hWnd, noBin);
 }
 
@@ -164,6 +169,7 @@ void CMirvalenDlg::OnRunSync()
     if (RefuseWhileBusy() || RefuseNestedFolders())
         return;
     m_syncing = 1;
+    m_stop = false;
     m_runDirection = GetDirection();
     KeepFavoriteSelection();
     Problems notCopied, noBin;
@@ -172,16 +178,23 @@ void CMirvalenDlg::OnRunSync()
         FoldersLocked folders(*this);
         notCopied = SyncFiles(m_comparison, m_inputs, m_syncHost, 0, &noBin);
     }
-    if (m_cancel)  // the window is closing: no list to show the state after the copy
-        CloseProgress();
-    else
+    CloseProgress();  // left open by a copy that was stopped or cut short by the closing window
+    if (!m_cancel)    // closing: no list to show the state after the copy
         MakeList(notCopied, noBin);
     m_syncing = 0;
 }
 
+// 中止, or Escape: the command stops at its next look at the cancel flag.
+void CMirvalenDlg::StopCommand()
+{
+    m_stop = true;
+    if (m_progress)
+        m_progress->ShowStopping();
+}
+
 void CMirvalenDlg::OpenProgress(const char* message)
 {
-    m_progress = std::make_unique<CProgressWnd>([this] { PumpOneMessage(); });
+    m_progress = std::make_unique<CProgressWnd>([this] { PumpOneMessage(); }, [this] { StopCommand(); });
     m_progress->m_message = message;
     m_progress->CreatePopup();
 }
@@ -200,6 +213,12 @@ void CMirvalenDlg::SetProgress(int percent)
 {
     if (m_progress)
         m_progress->SetPercent(percent);
+}
+
+void CMirvalenDlg::ShowFilesFound(std::uint64_t files)
+{
+    if (m_progress)
+        m_progress->SetMessage(FilesFoundLabel(files));
 }
 
 void CMirvalenDlg::CloseProgress()

@@ -5,17 +5,29 @@
 
 namespace {
 // Fixed client pixels at 96 DPI, not dialog units: the bar is 300 pixels wide
-// with a 10-pixel margin whatever the dialog font. The message's box starts
-// left of the client area: its centred text stands left of the bar's middle,
-// where the popup has always shown it.
-const RECT kMessageRect{-20, 10, 180, 40};
+// with a 10-pixel margin whatever the dialog font. The message is centred
+// over the bar, as wide as it: a count of a million files still fits.
+const RECT kMessageRect{10, 10, 310, 40};
 const RECT kBarRect{10, 40, 310, 80};
+const SIZE kStopSize{80, 24};
+const char kStopText[] = "中止";
 const COLORREF kTextColor = RGB(0, 0, 0); // over the part not yet filled
 const COLORREF kBarColor = RGB(120, 160, 255);
+
+// 中止, centred in the space below the bar, however high the dialog font
+// makes the popup.
+RECT StopRect(HWND popup, int dpi)
+{
+    RECT client;
+    GetClientRect(popup, &client);
+    int width = ScaleToDpi(kStopSize.cx, dpi), height = ScaleToDpi(kStopSize.cy, dpi);
+    int left = (client.right - width) / 2, top = (ScaleToDpi(kBarRect.bottom, dpi) + client.bottom - height) / 2;
+    return {left, top, left + width, top + height};
+}
 } // namespace
 
-CProgressWnd::CProgressWnd(std::function<void()> pumpOneMessage, HWND parent)
-    : CDialogImpl(IDD, parent), m_pumpOneMessage(std::move(pumpOneMessage))
+CProgressWnd::CProgressWnd(std::function<void()> pumpOneMessage, std::function<void()> stop, HWND parent)
+    : CDialogImpl(IDD, parent), m_pumpOneMessage(std::move(pumpOneMessage)), m_stop(std::move(stop))
 {
 }
 
@@ -25,9 +37,20 @@ CProgressWnd::~CProgressWnd()
     Close();
 }
 
+std::span<const MessageEntry<CNeverDefaultButton>> CNeverDefaultButton::MessageMap()
+{
+    static const MessageEntry<CNeverDefaultButton> map[] = {
+        OnMessage(BM_SETSTYLE, &CNeverDefaultButton::KeepStyle),
+    };
+    return map;
+}
+
 std::span<const MessageEntry<CProgressWnd>> CProgressWnd::MessageMap()
 {
-    return {};
+    static const MessageEntry<CProgressWnd> map[] = {
+        OnCommand(IDC_PROGRESS_STOP, BN_CLICKED, &CProgressWnd::OnStopClicked),
+    };
+    return map;
 }
 
 bool CProgressWnd::CreatePopup()
@@ -44,6 +67,9 @@ void CProgressWnd::LayoutControls()
     int dpi = WindowDpi(m_hWnd);
     m_bar.Create(m_hWnd, WS_CHILD | WS_VISIBLE | WS_BORDER | PBS_SMOOTH, ScaleToDpi(kBarRect, dpi), IDC_PROGRESS_BAR);
     CreateStatic(m_hWnd, {m_message, SS_CENTER, ScaleToDpi(kMessageRect, dpi), IDC_PROGRESS_TEXT});
+    HFONT dialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    m_stopButton.SubclassWindow(
+        CreatePushButton(m_hWnd, {kStopText, StopRect(m_hWnd, dpi), IDC_PROGRESS_STOP, dialogFont}));
     m_bar.SetRange(0, 100);
     m_bar.SetTextColor(kTextColor);
     m_bar.SetBarColor(kBarColor);
@@ -55,6 +81,22 @@ void CProgressWnd::SetPercent(int percent)
     m_bar.SetPos(percent);
     if (m_pumpOneMessage)
         m_pumpOneMessage();
+}
+
+void CProgressWnd::SetMessage(const std::string& message)
+{
+    SetDlgItemText(IDC_PROGRESS_TEXT, message);
+}
+
+void CProgressWnd::ShowStopping()
+{
+    EnableWindow(m_stopButton.m_hWnd, FALSE);
+}
+
+void CProgressWnd::OnStopClicked()
+{
+    if (m_stop)
+        m_stop();
 }
 
 void CProgressWnd::Close()

@@ -1,5 +1,7 @@
 #include "view/vocabulary.h"
 
+#include "view/format_thousands.h"
+
 const char* TransferMark(Transfer transfer)
 {
     switch (transfer) {
@@ -58,4 +60,9 @@ std::span<const char* const> CaptionsOf(PanelKind kind)
     if (kind == PanelKind::Transfer)
         return kTransferCaptions;
     return kFolderCaptions;
+}
+
+std::string FilesFoundLabel(std::uint64_t files)
+{
+    return "リスト作成中… " + FormatThousands(static_cast<std::int64_t>(files)) + " 件";
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
 
@@ -26,6 +27,8 @@ const char* DirectionMark(int direction);
 inline constexpr const char* kListProgressLabel = "リスト作成中です";
 inline constexpr const char* kSyncProgressLabel = "同期中です";
 inline constexpr const char* kConversionFailureText = "変換失敗";
+// The list build's label once its scan has counted files: "リスト作成中… 12,345 件".
+std::string FilesFoundLabel(std::uint64_t files);
 
 // The three summary panels, left to right on the window.
 enum class PanelKind { Transfer, Base, Target };

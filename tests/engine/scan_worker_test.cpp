@@ -11,8 +11,8 @@ namespace {
 
 class ScanWorkerFault : public EngineFixture, public ::testing::WithParamInterface<const char*> {};
 
-// A worker that dies, hangs, or answers cut short, garbled or outsized
-// leaves the target to this process: the tables are those of a scan without
+// A worker that dies, hangs, or answers cut short, garbled or outsized (or
+// says it is alive in a way no worker does) leaves the target to this process: the tables are those of a scan without
 // workers, and no worker is left running.
 TEST_P(ScanWorkerFault, TheTargetIsScannedHereInstead)
 {
@@ -31,7 +31,7 @@ TEST_P(ScanWorkerFault, TheTargetIsScannedHereInstead)
     EXPECT_TRUE(comparison.ReadProblems().empty());
 }
 INSTANTIATE_TEST_SUITE_P(Workers, ScanWorkerFault,
-                         ::testing::Values("dies", "truncated", "garbled", "oversized", "hang"));
+                         ::testing::Values("dies", "truncated", "garbled", "oversized", "odd-alive", "hang"));
 
 // A caller's inheritable handles (say, the standard handles of the script
 // that started the tool) stay with the caller: a worker holding the write end

@@ -26,7 +26,33 @@ void CALLBACK CloseDidNotEnd(HWND window, UINT, UINT_PTR, DWORD)
     EndDialog(window, -2);
 }
 
+const std::function<void(HWND)>* g_watching = nullptr;
+
+BOOL CALLBACK WatchIfPopup(HWND window, LPARAM)
+{
+    if (!IsWindowVisible(window) || !GetDlgItem(window, IDC_PROGRESS_BAR))
+        return TRUE;
+    (*g_watching)(window);
+    return FALSE;
+}
+
+void CALLBACK WatchPopup(HWND, UINT, UINT_PTR, DWORD)
+{
+    EnumThreadWindows(GetCurrentThreadId(), WatchIfPopup, 0);
+}
+
 } // namespace
+
+PopupWatch::PopupWatch(std::function<void(HWND)> each)
+    : m_each(std::move(each)), m_timer(SetTimer(nullptr, 0, 10, WatchPopup))
+{
+    g_watching = &m_each;
+}
+
+PopupWatch::~PopupWatch()
+{
+    KillTimer(nullptr, m_timer);
+}
 
 void MainWindowTest::SetUp()
 {
@@ -34,6 +60,13 @@ void MainWindowTest::SetUp()
     for (const std::string* folder : {&m_base, &m_target})
         m_tree.MakeDir(folder->substr(m_tree.Root().size()));
     WriteSetting("FAVPATH", m_tree.Path("favorites.bdt"));
+}
+
+// Wine takes seconds over the deep paths of a chain; the host removes it at once.
+void MainWindowTest::TearDown()
+{
+    for (const std::string& folder : m_chains)
+        m_tree.OnHost("rm -rf " + folder + "/d", [&] { return !m_tree.Exists(folder + "\\d"); });
 }
 
 INT_PTR MainWindowTest::Run(const std::function<void()>& steps)
@@ -72,6 +105,18 @@ std::string MainWindowTest::Setting(const char* key) const
 std::string MainWindowTest::Cell(int row, int column) const
 {
     return gui::ListCell(Item(IDC_RESULT_LIST), row, column);
+}
+
+void MainWindowTest::WriteFolderChain(const std::string& folder, int depth)
+{
+    m_chains.push_back(folder);
+    std::string chain, deepest = folder + "\\";
+    for (int i = 0; i < depth; ++i) {
+        chain += "d/";
+        deepest += "d\\";
+    }
+    ASSERT_TRUE(m_tree.OnHost("cd " + folder + " && mkdir -p " + chain + " && find . -type d | sed 's|$|/f|' | xargs touch",
+                              [&] { return m_tree.Exists(deepest + "f"); }));
 }
 
 void MainWindowTest::WriteFiveFiles() const

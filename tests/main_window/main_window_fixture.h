@@ -16,9 +16,24 @@
 #include <string>
 #include <vector>
 
+// While it lives, calls each(popup) every 10 ms while a progress popup is
+// open, from a timer that runs inside the running command's message pump.
+class PopupWatch {
+public:
+    explicit PopupWatch(std::function<void(HWND)> each);
+    ~PopupWatch();
+    PopupWatch(const PopupWatch&) = delete;
+    PopupWatch& operator=(const PopupWatch&) = delete;
+
+private:
+    std::function<void(HWND)> m_each;
+    UINT_PTR m_timer;
+};
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
+    void TearDown() override;
 
     // Writes the settings file (before Run, for the window to read at start).
     void WriteSetting(const char* key, const std::string& value) const
@@ -57,6 +72,11 @@ protected:
     int RowCount() const { return static_cast<int>(SendMessageA(Item(IDC_RESULT_LIST), LVM_GETITEMCOUNT, 0, 0)); }
     std::string Cell(int row, int column) const;
 
+    // A chain of depth folders d\d\... in a folder of the tree, with a file f in
+    // each and in the folder itself, made at once by the host: few files that
+    // take long to scan, each folder's path longer than the last.
+    void WriteFolderChain(const std::string& folder, int depth);
+
     // Standard files: a.txt newer in the base, b.txt newer in the target, c.txt
     // only in the base, d.txt only in the target, e.txt the same on both sides.
     void WriteFiveFiles() const;
@@ -68,4 +88,5 @@ protected:
 
 private:
     bool m_closedBySteps = false;
+    std::vector<std::string> m_chains;
 };

@@ -13,6 +13,7 @@
 #include "ui/help.h"
 #include "ui/main_dialog.h"
 #include "ui/option_dialog.h"
+#include "view/vocabulary.h"
 
 #include <commctrl.h>
 
@@ -92,7 +93,7 @@ int main(int argc, char** argv)
     CWinApp app;
     if (scene == "progress") {
         CProgressWnd progress([] {});
-        progress.m_message = "同期中です";
+        progress.m_message = FilesFoundLabel(123456);
         progress.CreatePopup();
         progress.SetPercent(50);
         RunUntilClosed(progress.m_hWnd);

@@ -6,6 +6,7 @@
 //   truncated  sends an answer cut short
 //   garbled    sends an answer whose end mark is wrong
 //   oversized  sends the head of an answer longer than any allowed
+//   odd-alive  sends a keep-alive whose payload is no count, then its answer
 // and ends as a worker that did its work does. Its answers claim the work
 // done with nothing found: taken for true, they would leave the target's
 // table empty or the copies unmade.
@@ -80,6 +81,8 @@ int main()
         answer.resize(answer.size() - 6); // the end mark and two bytes before it
     else if (how == "garbled")
         answer.back() ^= 0x20;
+    else if (how == "odd-alive")
+        answer = FrameBytes(FrameKind::KeepAlive, "odd") + answer;
     else if (how == "oversized") {
         // Begin mark, version and kind as they are; a length past the most allowed.
         Writer length;

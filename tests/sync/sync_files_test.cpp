@@ -212,7 +212,8 @@ TEST_F(SyncFilesTest, FolderTextsAreReadAtCopyTime)
     EXPECT_TRUE(current.Names().empty());
 }
 
-TEST_P(EitherWay, ACloseRequestHandsOutNothingMoreAndLeavesEveryFileWhole)
+// Every file not copied is named, as the command-line tool names them after Ctrl+C.
+TEST_P(EitherWay, ACloseRequestHandsOutNothingMoreAndLeavesEveryFileWholeAndTheRestNamed)
 {
     const std::string content(4096, 'c');
     for (int i = 0; i < 300; ++i)
@@ -227,6 +228,9 @@ TEST_P(EitherWay, ACloseRequestHandsOutNothingMoreAndLeavesEveryFileWhole)
     EXPECT_LT(names.size(), 300u);
     for (const std::string& name : names) // whole copies only, no temporary file
         EXPECT_EQ(content, target.Read(name)) << name;
+    EXPECT_EQ(300u, names.size() + notCopied.size());
+    for (const Problem& p : notCopied)
+        EXPECT_EQ("中止したため、コピーしませんでした", p.reason) << p.path;
     // The popup is left to the closing window.
     EXPECT_EQ(0, std::count(host.steps.begin(), host.steps.end(), "close"));
 }
