@@ -68,7 +68,13 @@ void ConsoleHost::SetProgress(int percent)
 
 void ConsoleHost::ShowFilesFound(std::uint64_t files)
 {
-    m_filesFound = files;
+    m_listLabel = FilesFoundLabel(files);
+    ShowProgressLine();
+}
+
+void ConsoleHost::ShowBytesCompared(std::uint64_t compared, std::uint64_t total)
+{
+    m_listLabel = BytesComparedLabel(compared, total);
     ShowProgressLine();
 }
 
@@ -99,7 +105,7 @@ void ConsoleHost::StartList()
 {
     m_steps.clear();
     m_syncing = false;
-    m_filesFound = 0;
+    m_listLabel = FilesFoundLabel(0);
     m_stepStarted = Now();
 }
 
@@ -112,7 +118,7 @@ void ConsoleHost::ShowProgressLine()
     m_lineShown = true;
     std::string percent = std::to_string(m_percent) + "%";
     std::string line = m_syncing ? std::string(kSyncProgressLabel) + " " + percent + " " + std::to_string(m_pumps) + " 件"
-                                 : FilesFoundLabel(m_filesFound) + " " + percent;
+                                 : m_listLabel + " " + percent;
     m_output.Write(stderr, "\r" + line + "   ");
 }
 

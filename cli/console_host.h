@@ -21,6 +21,7 @@ public:
     void ReportConversionFailure() override;
     void SetProgress(int percent) override;
     void ShowFilesFound(std::uint64_t files) override;
+    void ShowBytesCompared(std::uint64_t compared, std::uint64_t total) override;
     void FillResultList() override;
     void UpdateSummary() override;
     void OpenSyncProgress() override;
@@ -44,7 +45,7 @@ private:
     bool m_syncing = false;  // the copy runs (else a list is built)
     int m_percent = 0;
     unsigned m_pumps = 0;
-    std::uint64_t m_filesFound = 0; // by the list build's scan
+    std::string m_listLabel; // what the list build is at: files found, then bytes compared
     bool m_lineShown = false;
     bool m_stderrIsConsole = false;
     double m_started, m_lastLine, m_stepStarted; // seconds of the performance counter

@@ -46,6 +46,7 @@ void CompareContentsOfPairs(std::vector<FileEntry>& base, std::vector<FileEntry>
         total += p.size;
     ContentsProgress progress;
     std::atomic<std::size_t> next{0};
+    Interval showing(kShowFoundEveryMs);
     {
         Workers workers(std::min<int>(where.threads, static_cast<int>(pairs.size())), [&](int, EngineHost& own) {
             for (std::size_t k; !own.Cancelled() && (k = next++) < pairs.size();) {
@@ -57,12 +58,14 @@ void CompareContentsOfPairs(std::vector<FileEntry>& base, std::vector<FileEntry>
         });
         workers.Wait(host, [&] {
             progress.stop = host.Cancelled();
-            if (show)
+            if (show && showing.Due())
                 show(progress.compared, total);
         });
     }
     if (host.Cancelled())
         return;
+    if (show && total > 0)
+        show(progress.compared, total);
     for (const Pair& p : pairs) {
         FileEntry &b = base[p.base], &t = target[p.target];
         switch (p.check.result) {

@@ -100,6 +100,10 @@ template class WindowHost<SyncHost>;
 void ListBuildHost::FillResultList() { m_window.FillResultList(); }
 void ListBuildHost::UpdateSummary() { m_window.UpdateSummary(); }
 void ListBuildHost::ShowFilesFound(std::uint64_t files) { m_window.ShowFilesFound(files); }
+void ListBuildHost::ShowBytesCompared(std::uint64_t compared, std::uint64_t total)
+{
+    m_window.ShowBytesCompared(compared, total);
+}
 void SyncRunHost::OpenSyncProgress()
 {
     std::printf("SyncStart");

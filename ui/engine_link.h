@@ -49,6 +49,7 @@ public:
     void FillResultList() override;
     void UpdateSummary() override;
     void ShowFilesFound(std::uint64_t files) override;
+    void ShowBytesCompared(std::uint64_t compared, std::uint64_t total) override;
 };
 
 class SyncRunHost : public WindowHost<SyncHost> {

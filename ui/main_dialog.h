@@ -35,6 +35,7 @@ public:
     bool Stopped() const { return m_stop; }
     void SetProgress(int percent);
     void ShowFilesFound(std::uint64_t files);
+    void ShowBytesCompared(std::uint64_t compared, std::uint64_t total);
     void OpenSyncProgress();
     void CloseProgress();
     SyncDirection GetDirection() const;

@@ -221,6 +221,15 @@ void CMirvalenDlg::ShowFilesFound(std::uint64_t files)
         m_progress->SetMessage(FilesFoundLabel(files));
 }
 
+// The bar goes forward with the bytes compared.
+void CMirvalenDlg::ShowBytesCompared(std::uint64_t compared, std::uint64_t total)
+{
+    if (!m_progress)
+        return;
+    m_progress->SetMessage(BytesComparedLabel(compared, total));
+    m_progress->SetPercent(total ? static_cast<int>(compared * 100 / total) : 100);
+}
+
 void CMirvalenDlg::CloseProgress()
 {
     m_progress.reset();

@@ -66,3 +66,11 @@ std::string FilesFoundLabel(std::uint64_t files)
 {
     return "リスト作成中… " + FormatThousands(static_cast<std::int64_t>(files)) + " 件";
 }
+
+std::string BytesComparedLabel(std::uint64_t compared, std::uint64_t total)
+{
+    auto megabytes = [](std::uint64_t bytes) {
+        return FormatThousands(static_cast<std::int64_t>((bytes + (1 << 20) - 1) >> 20));
+    };
+    return "内容を比較中… " + megabytes(compared) + " / " + megabytes(total) + " MB";
+}

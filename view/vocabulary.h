@@ -29,6 +29,8 @@ inline constexpr const char* kSyncProgressLabel = "同期中です";
 inline constexpr const char* kConversionFailureText = "変換失敗";
 // The list build's label once its scan has counted files: "リスト作成中… 12,345 件".
 std::string FilesFoundLabel(std::uint64_t files);
+// The label while pairs are compared by content: "内容を比較中… 123 / 500 MB".
+std::string BytesComparedLabel(std::uint64_t compared, std::uint64_t total);
 
 // The three summary panels, left to right on the window.
 enum class PanelKind { Transfer, Base, Target };

@@ -42,6 +42,8 @@ TEST_F(EngineFixture, ComparedByContentEqualFilesAreSameWhateverTheirTimesAndOth
         EXPECT_EQ(direction == Up ? Transfer::None : Transfer::Down, transfer(direction, "first.bin")) << direction;
     }
     EXPECT_EQ(4, comparison.BothCount()); // one row for each pair
+    const std::uint64_t total = 2 * big.size() + 10 + 6;
+    EXPECT_EQ(std::make_pair(total, total), host.bytesShown); // the end of the comparison was shown
 
     // The sync names what is undecided and copies only what the times decide ...
     Problems notCopied = SyncFiles(comparison, inputs, host, 1);

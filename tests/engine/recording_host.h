@@ -17,9 +17,11 @@ public:
     void UpdateSummary() override { steps.push_back("summary"); }
     void OpenSyncProgress() override { steps.push_back("open"); }
     void CloseProgress() override { steps.push_back("close"); }
+    void ShowBytesCompared(std::uint64_t compared, std::uint64_t total) override { bytesShown = {compared, total}; }
 
     int conversionFailures = 0;
     int cancelAfterProgress = -1; // Cancelled() once this many progress reports were made
     std::vector<int> progress;
     std::vector<std::string> steps;
+    std::pair<std::uint64_t, std::uint64_t> bytesShown; // the last bytes compared, and in all
 };
