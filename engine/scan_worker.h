@@ -34,6 +34,7 @@ struct ScanRequest {
 // Scans both trees: the base here; the target in a worker process once the
 // base has taken long enough for one to pay (a small pair is done before a
 // process would have started), else here afterwards. The tables are those of
-// ScanFolders either way.
+// ScanFolders either way, and the host is shown the files found in both trees,
+// the worker's included.
 void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHost& host, ScanResult& base,
                ScanResult& targetResult);

@@ -115,6 +115,6 @@ void SyncRunHost::OpenSyncProgress()
 void SyncRunHost::CloseProgress()
 {
     constexpr DWORD kSyncDonePauseMs = 500;
-    Sleep(kSyncDonePauseMs);
+    m_window.HoldFinishedProgress(kSyncDonePauseMs);
     m_window.CloseProgress();
 }

@@ -37,6 +37,9 @@ public:
     void ShowFilesFound(std::uint64_t files);
     void ShowBytesCompared(std::uint64_t compared, std::uint64_t total);
     void OpenSyncProgress();
+    // Leaves the popup at 100% for a while, so that the end is seen; the
+    // window answers meanwhile, and 中止, Escape or a close request end the wait.
+    void HoldFinishedProgress(DWORD milliseconds);
     void CloseProgress();
     SyncDirection GetDirection() const;
     const Settings& Options() const { return m_optionDlg.m_settings; }

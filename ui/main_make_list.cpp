@@ -151,16 +151,15 @@ void CMirvalenDlg::MakeList(const Problems& notCopied, const Problems& noBin)
     CWaitCursor wait;
     FoldersLocked folders(*this);
     OpenListProgress();
-    bool built = RunListSteps(m_comparison, m_inputs, m_listHost) && !m_stop;
-    if (built)
-        Sleep(m_listDonePauseMs);
+    if (RunListSteps(m_comparison, m_inputs, m_listHost))
+        HoldFinishedProgress(m_listDonePauseMs);  // a stop meanwhile still discards the list
     CloseProgress();
     if (m_cancel)  // the window is closing: nothing more runs
         return;
     m_busy = 0;
-    if (!built)  // stopped: no list, and no folder of it named as unread
+    if (m_stop)  // stopped: no list, and no folder of it named as unread
         ClearResults();
-    ShowProblems(m_hWnd, built ? m_comparison.ReadProblems() : Problems{}, notCopied);
+    ShowProblems(m_hWnd, m_stop ? Problems{} : m_comparison.ReadProblems(), notCopied);
     ShowNoBinNotice(m_hWnd, noBin);
 }
 
@@ -228,6 +227,15 @@ void CMirvalenDlg::ShowBytesCompared(std::uint64_t compared, std::uint64_t total
         return;
     m_progress->SetMessage(BytesComparedLabel(compared, total));
     m_progress->SetPercent(total ? static_cast<int>(compared * 100 / total) : 100);
+}
+
+void CMirvalenDlg::HoldFinishedProgress(DWORD milliseconds)
+{
+    for (DWORD start = GetTickCount(), spent = 0; spent < milliseconds && !m_stop && !m_cancel;
+         spent = GetTickCount() - start) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds - spent, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        PumpOneMessage();
+    }
 }
 
 void CMirvalenDlg::CloseProgress()

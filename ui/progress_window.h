@@ -1,8 +1,9 @@
 // The popup shown while a list is made or files are copied: a one-line
 // message above a bar with its own percentage text, and the button 中止 that
-// asks the command to stop. It has no caption and no default button: Enter,
-// Escape and a close request (Alt+F4) do nothing to it, and nothing but the
-// commands themselves opens, steps and closes it.
+// asks the command to stop. It has no caption and no default button: Enter
+// and a close request (Alt+F4) do nothing to it, Escape is the window's (it
+// stops the command as 中止 does), and nothing but the commands themselves
+// opens, steps and closes it.
 #pragma once
 #include "framework/dialog.h"
 #include "res/resource.h"
@@ -45,7 +46,7 @@ public:
     void Close();
 
 protected:
-    // Enter (IDOK) and Escape or a close request (IDCANCEL).
+    // Enter (IDOK), and a close request or Escape (IDCANCEL), end nothing.
     void OnOK() override {}
     void OnCancel() override {}
 

@@ -49,7 +49,8 @@ TEST_F(WindowLayerTest, ARefusedClickAfterAnUpdateDuringABuildKeepsTheSelectionC
 
 // Escape during a build, whichever window has the focus, does what the
 // popup's 中止 does: the build stops with no list, the window stays, and the
-// next build runs to its end.
+// next build runs to its end. So it does while the finished list waits under
+// its popup at 100%.
 TEST_F(WindowLayerTest, EscapeDuringABuildStopsItAndTheWindowStays)
 {
     WriteALongBuild();
@@ -62,6 +63,13 @@ TEST_F(WindowLayerTest, EscapeDuringABuildStopsItAndTheWindowStays)
         EXPECT_FALSE(IsWindowEnabled(Item(IDC_RUN_SYNC)));
         MakeList();
         EXPECT_EQ(1000, RowCount());
+        m_dialog->SetListDonePause(10000);
+        PopupWatch watch([](HWND popup) {
+            if (gui::Text(popup, IDC_PROGRESS_BAR) == "100%")
+                PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+        });
+        MakeList();
+        EXPECT_EQ(0, RowCount());
     });
     EXPECT_FALSE(ClosedBySteps());
 }
