@@ -28,17 +28,17 @@ void CALLBACK CloseDidNotEnd(HWND window, UINT, UINT_PTR, DWORD)
 
 const std::function<void(HWND)>* g_watching = nullptr;
 
-BOOL CALLBACK WatchIfPopup(HWND window, LPARAM)
-{
-    if (!IsWindowVisible(window) || !GetDlgItem(window, IDC_PROGRESS_BAR))
-        return TRUE;
-    (*g_watching)(window);
-    return FALSE;
-}
-
 void CALLBACK WatchPopup(HWND, UINT, UINT_PTR, DWORD)
 {
-    EnumThreadWindows(GetCurrentThreadId(), WatchIfPopup, 0);
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM) -> BOOL {
+            if (!IsWindowVisible(window) || !GetDlgItem(window, IDC_PROGRESS_BAR))
+                return TRUE;
+            (*g_watching)(window);
+            return FALSE;
+        },
+        0);
 }
 
 } // namespace
@@ -47,11 +47,6 @@ PopupWatch::PopupWatch(std::function<void(HWND)> each)
     : m_each(std::move(each)), m_timer(SetTimer(nullptr, 0, 10, WatchPopup))
 {
     g_watching = &m_each;
-}
-
-PopupWatch::~PopupWatch()
-{
-    KillTimer(nullptr, m_timer);
 }
 
 void MainWindowTest::SetUp()

@@ -21,7 +21,7 @@
 class PopupWatch {
 public:
     explicit PopupWatch(std::function<void(HWND)> each);
-    ~PopupWatch();
+    ~PopupWatch() { KillTimer(nullptr, m_timer); }
     PopupWatch(const PopupWatch&) = delete;
     PopupWatch& operator=(const PopupWatch&) = delete;
 
