@@ -30,6 +30,8 @@ shoot() {  # scene, window title
     sleep 0.5
   done
   sleep 2
+  # Found again: a message box of the same caption may have come and gone meanwhile.
+  [ -n "$2" ] && window="$(DISPLAY=$display xdotool search --name "$2" 2>/dev/null | tail -1 || true)"
   if [ -z "$2" ]; then  # a window without a caption: the screen, trimmed to it
     DISPLAY=$display import -window root -trim +repage "$out/$1.png" && echo "$out/$1.png"
   elif [ -n "$window" ]; then
