@@ -142,6 +142,20 @@ TEST_F(Cli, ConflictSettlesUndecidedPairsOnlyWhenAsked)
     EXPECT_EQ("target's!", base.Read("a.txt"));
 }
 
+// Contents decide over times when asked; each copy read back when asked.
+TEST_F(Cli, CompareContentAndVerifyReadTheFiles)
+{
+    base.Write("restored.txt", "one content", later);
+    target.Write("restored.txt", "one content", t0);
+    base.Write("edited.txt", "edit A", t0);
+    target.Write("edited.txt", "edit B", t0);
+    CliRun byContent = Run("sync --compare-content --verify --conflict base BASE TARGET");
+    EXPECT_EQ(0u, byContent.exitCode) << byContent.err;
+    EXPECT_TRUE(Has(byContent.out, "1\t↓＊\t≠\t2010/03/05 14:07:09\t2010/03/05 14:07:09\t6\t6\tedited.txt"));
+    EXPECT_TRUE(Has(byContent.out, "2\t=\t\t2011/01/01 00:00:00\t2010/03/05 14:07:09"));
+    EXPECT_EQ("edit A", target.Read("edited.txt"));
+}
+
 TEST_F(Cli, FavoritesListsAFileAndSyncRunsAFavouriteByName)
 {
     base.Write("新しい.txt", "new", LocalFileTime(2020, 1, 2, 3, 4, 5));
