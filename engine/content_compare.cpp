@@ -54,6 +54,7 @@ void CompareContentsOfPairs(std::vector<FileEntry>& base, std::vector<FileEntry>
                 p.check = CompareContents(LongPath(where.baseFolder, base[p.base].relativePath),
                                           LongPath(where.targetFolder, target[p.target].relativePath),
                                           SecondRead::Cached, &progress);
+                progress.compared += p.size - std::min(p.size, p.check.compared); // the rest need not be read
             }
         });
         workers.Wait(host, [&] {

@@ -16,7 +16,8 @@ enum class SecondRead { Cached, FromDevice };
 
 struct ContentsCheck {
     Contents result = Contents::Unreadable;
-    DWORD error = 0; // why a file could not be read
+    DWORD error = 0;             // why a file could not be read
+    std::uint64_t compared = 0;  // the bytes found equal before the end or the first difference
 };
 
 // What a comparison reports as it reads: the bytes compared so far (of one
