@@ -10,13 +10,23 @@
 
 namespace {
 
+// The length of the character at a position: a pair of surrogates is one
+// character (an emoji, a rare kanji), as "?" must take it whole.
+std::size_t CharacterLength(std::wstring_view text, std::size_t at)
+{
+    return at + 1 < text.size() && IS_HIGH_SURROGATE(text[at]) && IS_LOW_SURROGATE(text[at + 1]) ? 2 : 1;
+}
+
 // Wildcard match of folded texts; a "*" that fails is retried one character
 // further along, which never backtracks more than one star at a time.
 bool Matches(std::wstring_view pattern, std::wstring_view name)
 {
     std::size_t p = 0, n = 0, starP = std::wstring_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == L'?' || pattern[p] == name[n])) {
+        if (p < pattern.size() && pattern[p] == L'?') {
+            ++p;
+            n += CharacterLength(name, n);
+        } else if (p < pattern.size() && pattern[p] == name[n]) {
             ++p;
             ++n;
         } else if (p < pattern.size() && pattern[p] == L'*') {
@@ -24,7 +34,7 @@ bool Matches(std::wstring_view pattern, std::wstring_view name)
             starN = n;
         } else if (starP != std::wstring_view::npos) {
             p = starP + 1;
-            n = ++starN;
+            n = starN += CharacterLength(name, starN);
         } else {
             return false;
         }
