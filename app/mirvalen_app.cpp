@@ -1,6 +1,6 @@
 #include "app/mirvalen_app.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "ui/main_dialog.h"
 
 BOOL CMirvalenApp::InitInstance()

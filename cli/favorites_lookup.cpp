@@ -1,6 +1,6 @@
 #include "cli/favorites_lookup.h"
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "engine/path_text.h"
 #include "favorites/favorites_file.h"
 

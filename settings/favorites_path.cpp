@@ -1,4 +1,4 @@
-#include "favorites/favorites_path.h"
+#include "settings/favorites_path.h"
 
 #include <windows.h>
 #include <shlwapi.h>

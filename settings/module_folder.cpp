@@ -1,4 +1,4 @@
-#include "app/module_folder.h"
+#include "settings/module_folder.h"
 
 #include "engine/path_text.h"
 #include "engine/stored_name.h"

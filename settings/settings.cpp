@@ -1,7 +1,7 @@
-#include "app/settings.h"
+#include "settings/settings.h"
 
-#include "app/module_folder.h"
-#include "favorites/favorites_path.h"
+#include "settings/module_folder.h"
+#include "settings/favorites_path.h"
 #include "engine/handle_io.h"
 #include "engine/path_text.h"
 #include "engine/stored_name.h"
@@ -69,10 +69,50 @@ int ReadInt(const std::string& bytes, const char* key, int fallback, int minimum
     return static_cast<int>(std::clamp<long long>(value, minimum, maximum));
 }
 
-// Any number other than 0 turns a switch on.
-int ReadFlag(const std::string& bytes, const char* key, int fallback)
+// Every stored value, once: its key as the file has it (the file is the
+// users', so the names never change), the field it fills and how it is read.
+// A field's default is the one the record is made with.
+struct Key {
+    enum Kind { Switch, Number, Text };
+    const char* name;
+    Kind kind;
+    int Settings::*number = nullptr;
+    std::string Settings::*text = nullptr;
+    int minimum = 0, maximum = 0;  // Number: the range a hand-edited value is brought into
+    bool writtenAtClose = true;    // else written on its own, when it changes
+};
+
+const Key kKeys[] = {
+    {"SUBFOLDER", Key::Switch, &Settings::SUBFOLDER},
+    {"ROOTFILE", Key::Switch, &Settings::ROOTFILE},
+    {"SAMEHIDE", Key::Switch, &Settings::SAMEHIDE},
+    {"DISPTIME", Key::Number, &Settings::DISPTIME, nullptr, kMinDispTime, kMaxDispTime},
+    {"ONESECSAME", Key::Switch, &Settings::ONESECSAME, nullptr, 0, 0, false},
+    {"RECYCLE", Key::Switch, &Settings::RECYCLE},
+    {"EXCLUDE", Key::Text, nullptr, &Settings::EXCLUDE},
+    {"VERIFY", Key::Switch, &Settings::VERIFY},
+    {"CONTENT", Key::Switch, &Settings::CONTENT},
+    {"FAVPATH", Key::Text, nullptr, &Settings::FAVPATH},
+};
+
+void ReadKey(const std::string& bytes, const Key& key, Settings& s)
 {
-    return ReadInt(bytes, key, fallback, INT_MIN, INT_MAX) != 0 ? 1 : 0;
+    switch (key.kind) {
+    case Key::Switch: // any number other than 0 turns it on
+        s.*key.number = ReadInt(bytes, key.name, s.*key.number, INT_MIN, INT_MAX) != 0 ? 1 : 0;
+        break;
+    case Key::Number:
+        s.*key.number = ReadInt(bytes, key.name, s.*key.number, key.minimum, key.maximum);
+        break;
+    case Key::Text:
+        s.*key.text = ReadString(bytes, key.name, s.*key.text);
+        break;
+    }
+}
+
+std::string ValueText(const Key& key, const Settings& s)
+{
+    return key.kind == Key::Text ? s.*key.text : std::to_string(s.*key.number);
 }
 
 // True when both names denote one file (a copy would then do nothing).
@@ -100,16 +140,8 @@ Settings SettingsFile::Read() const
 {
     const std::string bytes = FileBytes(m_path);
     Settings s;
-    s.SUBFOLDER = ReadFlag(bytes, "SUBFOLDER", 0);
-    s.ROOTFILE = ReadFlag(bytes, "ROOTFILE", 0);
-    s.SAMEHIDE = ReadFlag(bytes, "SAMEHIDE", 0);
-    s.DISPTIME = ReadInt(bytes, "DISPTIME", kDefaultDispTime, kMinDispTime, kMaxDispTime);
-    s.ONESECSAME = ReadFlag(bytes, "ONESECSAME", 0);
-    s.RECYCLE = ReadFlag(bytes, "RECYCLE", 1);
-    s.EXCLUDE = ReadString(bytes, "EXCLUDE", "");
-    s.VERIFY = ReadFlag(bytes, "VERIFY", 0);
-    s.CONTENT = ReadFlag(bytes, "CONTENT", 0);
-    s.FAVPATH = ReadString(bytes, "FAVPATH", "");
+    for (const Key& key : kKeys)
+        ReadKey(bytes, key, s);
     if (s.FAVPATH.empty())
         s.FAVPATH = GetModuleFolder() + FavoritesFileName;
     return s;
@@ -122,18 +154,14 @@ Failure SettingsFile::WriteValue(const char* key, const std::string& value) cons
     return Problem{m_path, "設定ファイルを保存できませんでした。" + SystemMessage(GetLastError())};
 }
 
-Failure SettingsFile::Write(Settings& s) const
+Failure SettingsFile::Write(const Settings& settings) const
 {
-    s.FAVPATH = StoredFavoritesPath(s.FAVPATH, GetModuleFolder());
-    const std::pair<const char*, std::string> values[] = {
-        {"SUBFOLDER", std::to_string(s.SUBFOLDER)}, {"ROOTFILE", std::to_string(s.ROOTFILE)},
-        {"SAMEHIDE", std::to_string(s.SAMEHIDE)},   {"DISPTIME", std::to_string(s.DISPTIME)},
-        {"RECYCLE", std::to_string(s.RECYCLE)},     {"EXCLUDE", s.EXCLUDE},
-        {"VERIFY", std::to_string(s.VERIFY)},       {"CONTENT", std::to_string(s.CONTENT)},
-        {"FAVPATH", s.FAVPATH},
-    };
-    for (const auto& [key, value] : values) {
-        if (Failure failure = WriteValue(key, value))
+    Settings stored = settings;
+    stored.FAVPATH = StoredFavoritesPath(settings.FAVPATH, GetModuleFolder());
+    for (const Key& key : kKeys) {
+        if (!key.writtenAtClose)
+            continue;
+        if (Failure failure = WriteValue(key.name, ValueText(key, stored)))
             return failure;
     }
     return std::nullopt;

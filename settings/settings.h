@@ -1,5 +1,7 @@
 // The options of the program and the settings file that keeps them, for the
-// window and the command-line tool alike. The options dialog exchanges the
+// window and the command-line tool alike. The fields bear the names of their
+// keys in the file; each key is declared once, in settings.cpp, with the
+// field it fills and the range it is read into. The options dialog exchanges the
 // fields directly; the comparison, the list and the favourites read them in place.
 #pragma once
 #include "engine/problem.h"
@@ -47,9 +49,9 @@ public:
     // it, any number but 0 turns a switch on; FAVPATH's default is the program
     // folder's file.
     Settings Read() const;
-    // Writes every stored value; FAVPATH is kept relative (".\") when it lies in
-    // the program folder.
-    Failure Write(Settings& settings) const;
+    // Writes every stored value but the two-second toggle's; FAVPATH is
+    // stored relative (".\") when it lies on the program's drive.
+    Failure Write(const Settings& settings) const;
     // The two-second toggle is stored as soon as it is clicked.
     Failure WriteTwoSecondSame(int on) const;
     // A copy of the file beside the favourites file, so that the favourites

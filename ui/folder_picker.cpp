@@ -1,6 +1,6 @@
 #include "ui/folder_picker.h"
 
-#include "app/module_folder.h"
+#include "settings/module_folder.h"
 #include "engine/path_text.h"
 #include "engine/stored_name.h"
 #include "framework/app.h"

@@ -2,7 +2,7 @@
 // the comparison list below. It owns all of the program's state: the options,
 // the favourites, the comparison tables and every control, brush and font.
 #pragma once
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "engine/comparison.h"
 #include "engine/row_choice.h"
 #include "favorites/favorites_table.h"

@@ -24,7 +24,7 @@ void CMirvalenDlg::LoadSettings()
 // folder (never the current folder).
 Failure CMirvalenDlg::SaveSettings()
 {
-    Settings& s = m_optionDlg.m_settings;
+    const Settings& s = m_optionDlg.m_settings;
     SettingsFile file = ProgramSettings();
     if (Failure failure = file.Write(s))
         return failure;

@@ -3,7 +3,7 @@
 // written at the usual moments). Browsing for another favourites file sets
 // favFileChanged, which the Options command acts on.
 #pragma once
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
 #include "res/resource.h"

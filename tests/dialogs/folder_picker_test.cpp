@@ -1,7 +1,7 @@
 // The browse buttons' work with the real shell folder browser: the folder it
 // opens on, the trailing "\", cancelling, and items without a path; and the
 // options dialog's browse for the favourites file, which asks for a reload.
-#include "app/module_folder.h"
+#include "settings/module_folder.h"
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
 #include "ui/folder_picker.h"

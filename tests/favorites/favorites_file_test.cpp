@@ -1,7 +1,7 @@
 // The favourites file: its layout, read back byte for byte, damaged files,
 // writes that fail, and the path the settings keep it at.
 #include "favorites/favorites_file.h"
-#include "favorites/favorites_path.h"
+#include "settings/favorites_path.h"
 #include "tests/support/temp_tree.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // whichever window is in front, which is why these tests run alone.
 #include "main_window_fixture.h"
 
-#include "app/settings.h"
-#include "app/module_folder.h"
+#include "settings/settings.h"
+#include "settings/module_folder.h"
 #include "ui/help.h"
 
 TEST_F(MainWindowTest, OpensWithBothDirectionsAndThreeReadyPanelsThatTheDirectionsRearrange)

@@ -1,5 +1,5 @@
-#include "app/module_folder.h"
-#include "app/settings.h"
+#include "settings/module_folder.h"
+#include "settings/settings.h"
 #include "tests/support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -42,10 +42,12 @@ TEST(SettingsFile, WhatIsWrittenIsReadBackAndAFailedWriteIsReported)
     written.DISPTIME = 1500;
     written.RECYCLE = 0;
     written.CONTENT = 1;
-    written.EXCLUDE = std::string(5000, 'x');  // longer than any fixed buffer
+    // Longer than any fixed buffer, with what an INI line could take for syntax.
+    written.EXCLUDE = std::string(5000, 'x') + "|a=b|;c|[表]*|ソ\\";
     written.FAVPATH = GetModuleFolder() + "data\\お気に入り.bdt";
+    const Settings before = written;
     ASSERT_FALSE(file.Write(written));
-    EXPECT_EQ(".\\data\\お気に入り.bdt", written.FAVPATH) << "kept relative to the program folder";
+    EXPECT_EQ(before.FAVPATH, written.FAVPATH) << "writing changes nothing of what it writes";
     ASSERT_FALSE(file.WriteTwoSecondSame(1));
     Settings read = file.Read();
     EXPECT_EQ(1, read.SUBFOLDER);
@@ -55,7 +57,7 @@ TEST(SettingsFile, WhatIsWrittenIsReadBackAndAFailedWriteIsReported)
     EXPECT_EQ(0, read.VERIFY);
     EXPECT_EQ(1, read.ONESECSAME);
     EXPECT_EQ(written.EXCLUDE, read.EXCLUDE);
-    EXPECT_EQ(written.FAVPATH, read.FAVPATH);
+    EXPECT_EQ(".\\data\\お気に入り.bdt", read.FAVPATH) << "stored relative to the program folder";
 
     // A copy beside the favourites file; none where that folder is missing.
     tree.MakeDir("other");
