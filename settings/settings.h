@@ -30,6 +30,12 @@ struct Settings {
     int CONTENT = 0;         // 1: pairs of one size are compared by their contents
 };
 
+// SUBFOLDER is 1 when subfolders are NOT searched: said the right way round.
+inline bool SearchesSubfolders(const Settings& s)
+{
+    return s.SUBFOLDER == 0;
+}
+
 // The favourites file FAVPATH names, a ".\" path taken from the program folder.
 std::string FavoritesFile(const Settings& s);
 

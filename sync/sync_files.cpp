@@ -60,13 +60,13 @@ public:
             m_rows[i].problem = Problem{std::move(destination), ReasonText(result)};
         else if (result.noBin)
             m_rows[i].noBin = Problem{std::move(destination), kNoBinReason};
-        m_rows[i].settled = m_rows[i].copied = true;
+        m_rows[i].settled = m_rows[i].copyEnded = true;
         Advance();
     }
     void Advance()
     {
         for (; m_settled < m_rows.size() && m_rows[m_settled].settled; ++m_settled)
-            if (m_rows[m_settled].copied)
+            if (m_rows[m_settled].copyEnded)
                 m_host.SetProgress(PercentAt(m_settled, m_rows.size()));
     }
     Problems NotCopied(Problems* noBin) const
@@ -83,7 +83,8 @@ public:
 
 private:
     struct Row {
-        bool settled = false, copied = false;
+        bool settled = false;   // nothing more will become of it
+        bool copyEnded = false; // a copy was made of it, successful or not: the popup moves
         std::optional<Problem> problem, noBin;
     };
     std::vector<Row> m_rows;

@@ -127,7 +127,7 @@ void CMirvalenDlg::OnMakeList()
 // itself at every sync: such a pair is refused before anything is scanned.
 bool CMirvalenDlg::RefuseNestedFolders()
 {
-    if (Options().SUBFOLDER)
+    if (!SearchesSubfolders(Options()))
         return false;
     Nesting nesting = NestingOf(m_inputs.BaseFolder(), m_inputs.TargetFolder());
     if (nesting == Nesting::None)
