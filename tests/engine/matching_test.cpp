@@ -4,12 +4,9 @@
 #include "engine/folder_scanner.h"
 #include "engine/make_list.h"
 #include "engine/matching.h"
-#include "engine/pair_decision.h"
 #include "engine/scan_worker.h"
 #include "engine/stored_name.h"
 #include "tests/engine/engine_fixture.h"
-
-#include <cstring>
 
 namespace {
 
@@ -76,78 +73,6 @@ TEST_F(Matching, EachPairIsDecidedByItsTimesSizesTheTwoSecondRuleAndTheDirection
                 << c.twoSecondSame;
     }
     EXPECT_EQ(0, host.conversionFailures);
-}
-
-// Tables built in memory, for the rules that need many names.
-FileEntry Entry(const std::string& path, std::uint64_t size = 1, const char* time = "2010/03/05 14:07:09")
-{
-    FileEntry e;
-    e.relativePath = path;
-    e.size = size;
-    std::memcpy(e.timeText.data(), time, kTimeTextLength);
-    return e;
-}
-
-// The forward cursors as first written: right wherever both sides spell names alike.
-void CursorPasses(std::vector<FileEntry>& base, std::vector<FileEntry>& target, RecordingHost& host)
-{
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < base.size(); ++i) {
-        for (std::size_t j = start; j < target.size(); ++j) {
-            if (target[j].status == Unchecked && target[j].relativePath == base[i].relativePath) {
-                DecidePair(base[i], static_cast<int>(i), target[j], static_cast<int>(j), 0, true, host);
-                start = j + 1;
-                break;
-            }
-        }
-        if (base[i].status == Unchecked)
-            base[i].status = BaseOnly;
-    }
-    start = 0;
-    for (std::size_t k = 0; k < target.size(); ++k) {
-        if (target[k].status != Unchecked)
-            continue;
-        for (std::size_t m = start; m < base.size(); ++m) {
-            if (base[m].relativePath == target[k].relativePath) {
-                DecidePair(base[m], static_cast<int>(m), target[k], static_cast<int>(k), 0, false, host);
-                start = m + 1;
-                break;
-            }
-        }
-        if (target[k].status == Unchecked)
-            target[k].status = TargetOnly;
-    }
-}
-
-TEST(MatchingRules, GivesTheSimpleCursorsResultsWhereNamesAreSpelledAlike)
-{
-    // Sorted tables with shared, one-sided, newer and undecided names.
-    std::vector<FileEntry> base, target;
-    for (int i = 0; i < 200; ++i) {
-        std::string name = "f" + std::to_string(1000 + i);
-        if (i % 11 != 0)
-            base.push_back(Entry(name, 10));
-        if (i % 13 != 0)
-            target.push_back(Entry(name, (i % 17 == 0) ? 11 : 10, i % 7 ? "2010/03/05 14:07:09" : "2011/03/05 14:07:09"));
-    }
-    // Paths that differ only past 300 bytes; ア (83 41) and ヂ (83 61), which
-    // folding the second byte would pair.
-    std::string stem(300, 'x');
-    base.insert(base.end(), {Entry(stem + "a"), Entry("\x83\x41.txt")});
-    target.insert(target.end(), {Entry(stem + "b"), Entry("\x83\x61.txt")});
-    std::vector<FileEntry> cursorBase = base, cursorTarget = target;
-    RecordingHost host;
-    MatchBase(base, target, 0, host);
-    MatchTarget(base, target, 0, host);
-    CursorPasses(cursorBase, cursorTarget, host);
-    for (int side = 0; side < 2; ++side) {
-        const auto& index = side ? target : base;
-        const auto& cursor = side ? cursorTarget : cursorBase;
-        for (std::size_t i = 0; i < index.size(); ++i) {
-            EXPECT_EQ(cursor[i].status, index[i].status) << index[i].relativePath;
-            EXPECT_EQ(cursor[i].counterpart, index[i].counterpart) << index[i].relativePath;
-        }
-    }
 }
 
 TEST_F(Matching, TheTwoWayListTakesEachPairOnceAndFollowsTheLayoutOptions)
