@@ -2,9 +2,9 @@
 
 #include "app/module_folder.h"
 #include "favorites/favorites_path.h"
-#include "engine/handle_io.h"
-#include "engine/path_text.h"
-#include "engine/stored_name.h"
+#include "system/handle_io.h"
+#include "system/path_text.h"
+#include "system/stored_name.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #include "cli/run_log.h"
 
 #include "cli/report.h"
-#include "engine/handle_io.h"
-#include "engine/stored_name.h"
+#include "system/handle_io.h"
+#include "system/stored_name.h"
 #include "engine/time_text.h"
 
 #include <array>

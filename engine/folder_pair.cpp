@@ -1,6 +1,6 @@
 #include "engine/folder_pair.h"
 
-#include "engine/long_path.h"
+#include "system/long_path.h"
 
 #include <windows.h>
 

@@ -1,12 +1,12 @@
 #include "engine/folder_scanner.h"
 
-#include "engine/long_path.h"
-#include "engine/path_text.h"
-#include "engine/stored_name.h"
 #include "engine/temporary_files.h"
 #include "engine/time_text.h"
 #include "engine/windows_names.h"
 #include "engine/worker.h"
+#include "system/long_path.h"
+#include "system/path_text.h"
+#include "system/stored_name.h"
 
 #include <windows.h>
 

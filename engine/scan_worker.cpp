@@ -1,9 +1,9 @@
 #include "engine/scan_worker.h"
 
-#include "engine/child_process.h"
-#include "engine/wire.h"
 #include "engine/worker.h"
-#include "engine/worker_output.h"
+#include "system/child_process.h"
+#include "system/wire.h"
+#include "system/worker_output.h"
 
 #include <atomic>
 #include <optional>

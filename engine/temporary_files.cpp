@@ -1,6 +1,6 @@
 #include "engine/temporary_files.h"
 
-#include "engine/process_start.h"
+#include "system/process_start.h"
 
 #include <cwchar>
 #include <string>

@@ -1,6 +1,6 @@
 #include "engine/worker.h"
 
-#include "engine/handle_io.h"
+#include "system/handle_io.h"
 
 Workers::Workers(int count, std::function<void(int, EngineHost&)> work)
     : m_work(std::move(work)), m_running(count), m_done(NewEvent(true, count == 0))

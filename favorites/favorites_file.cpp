@@ -1,7 +1,7 @@
 #include "favorites/favorites_file.h"
 
-#include "engine/handle_io.h"
-#include "engine/stored_name.h"
+#include "system/handle_io.h"
+#include "system/stored_name.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
 #include "sync/copy_pool.h"
 
-#include "engine/handle_io.h"
-#include "engine/long_path.h"
+#include "system/handle_io.h"
+#include "system/long_path.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 #include "ui/problem_message.h"
 
-#include "engine/handle_io.h"
-#include "engine/stored_name.h"
+#include "system/handle_io.h"
+#include "system/stored_name.h"
 #include "framework/app.h"
 #include "view/problem_report.h"
 

@@ -1,7 +1,7 @@
 // The window program under a code page other than 932: it says why it does not
 // start, in both languages, and ends having written nothing.
-#include "engine/long_path.h"
-#include "engine/stored_name.h"
+#include "system/long_path.h"
+#include "system/stored_name.h"
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
 

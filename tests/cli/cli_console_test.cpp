@@ -1,6 +1,6 @@
 // mirvalen-cli writing to a console rather than to a file: alone in its
 // executable, since the test process takes a console of its own.
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "tests/support/cli_worker.h"
 #include "tests/support/temp_tree.h"
 

@@ -1,7 +1,7 @@
 // Runs mirvalen-cli.exe as a child process, as a script would, on two
 // temporary trees.
 #pragma once
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "tests/support/cli_worker.h"
 #include "tests/support/temp_tree.h"
 

@@ -1,7 +1,7 @@
 // A sync killed in the middle of its copies (a killed task, a crash, a power
 // cut), then run again the other way: both trees end as a clean run leaves
 // them, every file whole, nothing of the program's own on either side.
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "tests/support/cli_worker.h"
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"

@@ -4,7 +4,7 @@
 #include "sync/sync_files.h"
 #include "tests/engine/engine_fixture.h"
 
-#include "engine/child_process.h"
+#include "system/child_process.h"
 
 #include <windows.h>
 #include <tlhelp32.h>

@@ -4,7 +4,7 @@
 // for the file system, while a second process works side by side with the
 // first.
 #pragma once
-#include "engine/frame.h"
+#include "system/frame.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
-#include "engine/child_process.h"
+#include "system/child_process.h"
 
-#include "engine/handle_io.h"
-#include "engine/process_start.h"
-#include "engine/wire.h"
+#include "system/handle_io.h"
+#include "system/process_start.h"
+#include "system/wire.h"
 
 #include <shellapi.h>
 #include <tlhelp32.h>

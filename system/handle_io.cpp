@@ -1,4 +1,4 @@
-#include "engine/handle_io.h"
+#include "system/handle_io.h"
 
 #include <algorithm>
 #include <system_error>

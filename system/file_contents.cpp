@@ -1,4 +1,4 @@
-#include "engine/file_contents.h"
+#include "system/file_contents.h"
 
 #include <algorithm>
 #include <cstdint>
