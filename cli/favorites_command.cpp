@@ -2,7 +2,7 @@
 #include "cli/commands.h"
 #include "cli/favorites_lookup.h"
 #include "cli/output.h"
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "favorites/favorites_file.h"
 #include "view/vocabulary.h"
 

@@ -1,7 +1,7 @@
 #include "cli/favorites_lookup.h"
 
 #include "settings/settings.h"
-#include "engine/path_text.h"
+#include "system/path_text.h"
 #include "favorites/favorites_file.h"
 
 

@@ -4,7 +4,7 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "sync/worker_entry.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "cli/output.h"
 
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 
 #include <windows.h>
 

@@ -1,22 +1,16 @@
 #include "cli/run_log.h"
 
 #include "cli/report.h"
-#include "engine/handle_io.h"
-#include "engine/stored_name.h"
+#include "system/handle_io.h"
+#include "system/stored_name.h"
 #include "engine/time_text.h"
 
 #include <array>
 
-RunLog::~RunLog()
-{
-    if (IsOpen())
-        CloseHandle(m_file);
-}
-
 bool RunLog::Open(const std::string& path, std::string& error)
 {
-    m_file = CreateFileW(WideFromStored(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_file.reset(CreateFileW(WideFromStored(path).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!IsOpen()) {
         error = SystemMessage(GetLastError());
         return false;
@@ -29,10 +23,9 @@ bool RunLog::Open(const std::string& path, std::string& error)
     // The time is plain ASCII, the same in UTF-8.
     std::string start = std::string("== ") + stamp.data() + "\n";
     std::string command = Utf8FromWide(GetCommandLineW()) + "\n";
-    if (!WriteAll(m_file, start + command)) {
+    if (!WriteAll(m_file.get(), start + command)) {
         error = SystemMessage(GetLastError());
-        CloseHandle(m_file);
-        m_file = INVALID_HANDLE_VALUE;
+        m_file.reset();
         return false;
     }
     return true;
@@ -58,6 +51,6 @@ void RunLog::Write(const std::string& shiftJisText)
 {
     if (!IsOpen() || !m_writeFailure.empty())
         return;
-    if (!WriteAll(m_file, Utf8FromWide(WideFromStored(shiftJisText))))
+    if (!WriteAll(m_file.get(), Utf8FromWide(WideFromStored(shiftJisText))))
         m_writeFailure = SystemMessage(GetLastError());
 }

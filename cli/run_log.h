@@ -3,6 +3,7 @@
 // of the last list and every problem line, then how it ended.
 #pragma once
 #include "engine/problem.h"
+#include "system/unique_handle.h"
 #include "view/summary.h"
 
 #include <windows.h>
@@ -11,15 +12,10 @@
 
 class RunLog {
 public:
-    RunLog() = default;
-    ~RunLog();
-    RunLog(const RunLog&) = delete;
-    RunLog& operator=(const RunLog&) = delete;
-
     // Opens FILE for appending and writes the start of the run; false (with the
     // system's reason) when it cannot be written, before anything is copied.
     bool Open(const std::string& path, std::string& error);
-    bool IsOpen() const { return m_file != INVALID_HANDLE_VALUE; }
+    bool IsOpen() const { return static_cast<bool>(m_file); }
 
     void Problems(const ::Problems& problems);
     void Summary(const SummaryContents& summary);
@@ -31,6 +27,6 @@ public:
 
 private:
     void Write(const std::string& shiftJisText); // stored names and program texts
-    HANDLE m_file = INVALID_HANDLE_VALUE;
+    UniqueHandle m_file;
     std::string m_writeFailure;
 };

@@ -1,8 +1,8 @@
 #include "engine/case_twins.h"
 
-#include "engine/long_path.h"
-#include "engine/path_text.h"
-#include "engine/stored_name.h"
+#include "system/long_path.h"
+#include "system/path_text.h"
+#include "system/stored_name.h"
 
 #include <algorithm>
 #include <cstdint>

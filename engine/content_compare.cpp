@@ -1,8 +1,8 @@
 #include "engine/content_compare.h"
 
-#include "engine/long_path.h"
-#include "engine/path_text.h"
 #include "engine/worker.h"
+#include "system/long_path.h"
+#include "system/path_text.h"
 
 #include <algorithm>
 #include <atomic>

@@ -5,9 +5,9 @@
 // undecided. Other contents with other times keep what the times decided.
 #pragma once
 #include "engine/engine_host.h"
-#include "engine/file_contents.h"
 #include "engine/file_entry.h"
 #include "engine/problem.h"
+#include "system/file_contents.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,8 +1,8 @@
 #include "engine/exclusion_filter.h"
 
-#include "engine/long_path.h"
-#include "engine/path_text.h"
-#include "engine/stored_name.h"
+#include "system/long_path.h"
+#include "system/path_text.h"
+#include "system/stored_name.h"
 
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 #include "engine/folder_pair.h"
 
-#include "engine/long_path.h"
+#include "system/long_path.h"
+#include "system/unique_handle.h"
 
 #include <windows.h>
 
@@ -11,17 +12,16 @@ namespace {
 std::wstring ResolvedFolder(const std::string& folderText)
 {
     std::wstring path = LongPath(folderText);
-    HANDLE handle = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle != INVALID_HANDLE_VALUE) {
-        DWORD length = GetFinalPathNameByHandleW(handle, nullptr, 0, FILE_NAME_NORMALIZED);
+    UniqueHandle handle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (handle) {
+        DWORD length = GetFinalPathNameByHandleW(handle.get(), nullptr, 0, FILE_NAME_NORMALIZED);
         std::wstring final(length, L'\0');
-        length = length ? GetFinalPathNameByHandleW(handle, final.data(), length, FILE_NAME_NORMALIZED) : 0;
+        length = length ? GetFinalPathNameByHandleW(handle.get(), final.data(), length, FILE_NAME_NORMALIZED) : 0;
         if (length > 0 && length < final.size()) {
             final.resize(length);
             path = final;
         }
-        CloseHandle(handle);
     }
     if (path.back() != L'\\')
         path += L'\\';

@@ -1,12 +1,13 @@
 #include "engine/folder_scanner.h"
 
-#include "engine/long_path.h"
-#include "engine/path_text.h"
-#include "engine/stored_name.h"
 #include "engine/temporary_files.h"
 #include "engine/time_text.h"
 #include "engine/windows_names.h"
 #include "engine/worker.h"
+#include "system/long_path.h"
+#include "system/path_text.h"
+#include "system/stored_name.h"
+#include "system/unique_handle.h"
 
 #include <windows.h>
 
@@ -36,14 +37,10 @@ std::optional<FolderIdentity> IdentityOf(std::wstring path)
 {
     if (path.back() == L':')
         path += L'\\'; // a drive's root
-    HANDLE handle = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return std::nullopt;
+    UniqueHandle handle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
-    BOOL ok = GetFileInformationByHandle(handle, &info);
-    CloseHandle(handle);
-    if (!ok)
+    if (!handle || !GetFileInformationByHandle(handle.get(), &info))
         return std::nullopt;
     return FolderIdentity{info.dwVolumeSerialNumber,
                           (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
@@ -161,14 +158,12 @@ private:
 
     static bool LinkTargetExists(const std::wstring& link)
     {
-        HANDLE target = CreateFileW(link.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        if (target == INVALID_HANDLE_VALUE) {
-            DWORD error = GetLastError();
-            return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
-        }
-        CloseHandle(target);
-        return true;
+        UniqueHandle target(CreateFileW(link.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        if (target)
+            return true;
+        DWORD error = GetLastError();
+        return error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
     }
 
     void ReportUnreadable(const std::string& relative, DWORD error, Found& found) const

@@ -1,6 +1,6 @@
 #include "engine/path_index.h"
 
-#include "engine/path_text.h"
+#include "system/path_text.h"
 
 void PathIndex::Reserve(std::size_t count)
 {

@@ -1,6 +1,6 @@
 #include "engine/problem.h"
 
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 
 #include <cstdio>
 

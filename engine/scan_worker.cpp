@@ -1,9 +1,10 @@
 #include "engine/scan_worker.h"
 
-#include "engine/child_process.h"
-#include "engine/wire.h"
 #include "engine/worker.h"
-#include "engine/worker_output.h"
+#include "system/child_process.h"
+#include "system/unique_handle.h"
+#include "system/wire.h"
+#include "system/worker_output.h"
 
 #include <atomic>
 #include <optional>
@@ -101,7 +102,7 @@ private:
     void Stop();
 
     ChildProcess m_child;
-    HANDLE m_readDone = nullptr; // set once the answer has come, or none will
+    UniqueHandle m_readDone; // set once the answer has come, or none will
     std::thread m_reader;
     std::optional<std::string> m_table;
 };
@@ -195,7 +196,7 @@ void ScanTrees(const std::string& baseText, const ScanRequest& target, EngineHos
 bool ScanWorkerProcess::Start(const ScanRequest& request)
 {
     // Without the event the wait for the answer could not end: no worker.
-    m_readDone = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_readDone.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!m_readDone || !m_child.Start(kScanWorkerSwitch))
         return false;
     bool sent = m_child.Send(FrameKind::ScanRequest, RequestBytes(request));
@@ -206,7 +207,7 @@ bool ScanWorkerProcess::Start(const ScanRequest& request)
                 Frame answer;
                 if (m_child.Receive(answer) && answer.kind == FrameKind::ScanTable)
                     m_table = std::move(answer.payload);
-                SetEvent(m_readDone);
+                SetEvent(m_readDone.get());
             });
     } catch (const std::system_error&) {
         sent = false;
@@ -221,12 +222,12 @@ bool ScanWorkerProcess::Finish(EngineHost& host, std::uint64_t foundHere, ScanRe
     if (!m_child.Running())
         return false;
     Interval showing(kShowFoundEveryMs);
-    while (WaitForSingleObject(m_readDone, 0) != WAIT_OBJECT_0) {
+    while (WaitForSingleObject(m_readDone.get(), 0) != WAIT_OBJECT_0) {
         if (host.Cancelled()) {
             Stop();
             return false;
         }
-        host.WaitFor(m_readDone);
+        host.WaitFor(m_readDone.get());
         if (showing.Due())
             host.ShowFilesFound(foundHere + FilesFound());
     }
@@ -247,9 +248,7 @@ void ScanWorkerProcess::Stop()
     if (m_reader.joinable())
         m_reader.join();
     m_child.Stop();
-    if (m_readDone)
-        CloseHandle(m_readDone);
-    m_readDone = nullptr;
+    m_readDone.reset();
 }
 
 ScanWorkerProcess::~ScanWorkerProcess()

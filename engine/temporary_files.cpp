@@ -1,6 +1,7 @@
 #include "engine/temporary_files.h"
 
-#include "engine/process_start.h"
+#include "system/process_start.h"
+#include "system/unique_handle.h"
 
 #include <cwchar>
 #include <string>
@@ -42,10 +43,9 @@ bool IsOldInnerName(std::wstring_view name)
 // written (by a program on another computer, sharing the folder) stays.
 bool RemoveFile(const std::wstring& path)
 {
-    HANDLE only = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (only == INVALID_HANDLE_VALUE)
+    // Opened sharing nothing, which fails while anyone has it open, and closed at once.
+    if (!UniqueHandle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)))
         return false;
-    CloseHandle(only);
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL); // the copy took its source's attributes
     return DeleteFileW(path.c_str()) != 0;
 }
@@ -113,14 +113,12 @@ std::optional<TemporaryOwner> OwnerOfTemporary(std::wstring_view name)
 
 bool RunIsOver(const TemporaryOwner& owner)
 {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, owner.processId);
+    UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, owner.processId));
     if (!process)
         return GetLastError() == ERROR_INVALID_PARAMETER; // no process has that id; else it cannot be told
     DWORD exitCode = 0;
-    bool over = (GetExitCodeProcess(process, &exitCode) && exitCode != STILL_ACTIVE)
-        || (owner.started && ProcessStart(process) != *owner.started); // the id was given to another process
-    CloseHandle(process);
-    return over;
+    return (GetExitCodeProcess(process.get(), &exitCode) && exitCode != STILL_ACTIVE)
+        || (owner.started && ProcessStart(process.get()) != *owner.started); // the id was given to another process
 }
 
 void RemoveTemporaryFolder(const std::wstring& path)

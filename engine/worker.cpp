@@ -1,6 +1,6 @@
 #include "engine/worker.h"
 
-#include "engine/handle_io.h"
+#include "system/handle_io.h"
 
 Workers::Workers(int count, std::function<void(int, EngineHost&)> work)
     : m_work(std::move(work)), m_running(count), m_done(NewEvent(true, count == 0))
@@ -9,7 +9,7 @@ Workers::Workers(int count, std::function<void(int, EngineHost&)> work)
         m_threads.emplace_back([this, i] {
             m_work(i, m_host);
             if (--m_running == 0)
-                SetEvent(m_done);
+                SetEvent(m_done.get());
         });
 }
 
@@ -17,15 +17,14 @@ Workers::~Workers()
 {
     m_host.Stop();
     JoinAll();
-    CloseHandle(m_done);
 }
 
 void Workers::Wait(EngineHost& host, const std::function<void()>& meanwhile)
 {
-    while (WaitForSingleObject(m_done, 0) != WAIT_OBJECT_0) {
+    while (WaitForSingleObject(m_done.get(), 0) != WAIT_OBJECT_0) {
         if (host.Cancelled())
             m_host.Stop();
-        host.WaitFor(m_done);
+        host.WaitFor(m_done.get());
         if (meanwhile)
             meanwhile();
     }

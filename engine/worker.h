@@ -3,6 +3,7 @@
 // window stays alive and a close request is seen) until the workers are done.
 #pragma once
 #include "engine/engine_host.h"
+#include "system/unique_handle.h"
 
 #include <windows.h>
 
@@ -65,6 +66,6 @@ private:
     WorkerHost m_host;
     std::function<void(int, EngineHost&)> m_work;
     std::atomic<int> m_running;
-    HANDLE m_done; // set when the last thread ends
+    UniqueHandle m_done; // set when the last thread ends
     std::vector<std::thread> m_threads;
 };

@@ -1,7 +1,8 @@
 #include "favorites/favorites_file.h"
 
-#include "engine/handle_io.h"
-#include "engine/stored_name.h"
+#include "system/handle_io.h"
+#include "system/stored_name.h"
+#include "system/unique_handle.h"
 
 #include <windows.h>
 
@@ -32,25 +33,6 @@ static_assert(sizeof(FileHeader) == 24);
 static_assert(sizeof(FavoriteRecord) == 1572);
 static_assert(offsetof(FavoriteRecord, name) == 4 && offsetof(FavoriteRecord, baseFolder) == 528
               && offsetof(FavoriteRecord, targetFolder) == 1048 && offsetof(FavoriteRecord, direction) == 1568);
-
-// Closes the handle when the scope ends, whatever path leaves it.
-struct FileHandle {
-    HANDLE handle;
-    explicit FileHandle(HANDLE h) : handle(h) {}
-    ~FileHandle()
-    {
-        if (handle != INVALID_HANDLE_VALUE)
-            CloseHandle(handle);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    bool Close()
-    {
-        bool closed = CloseHandle(handle) != FALSE;
-        handle = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-};
 
 // Reads up to `size` bytes; fewer only at the end of the file.
 DWORD ReadUpTo(HANDLE file, void* buffer, DWORD size)
@@ -122,12 +104,12 @@ std::string FileImage(const FavoritesTable& table)
 
 bool WriteNewFile(const std::wstring& path, const std::string& image)
 {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr));
-    if (file.handle == INVALID_HANDLE_VALUE)
+    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                  nullptr));
+    if (!file)
         return false;
-    bool written = WriteAll(file.handle, image) && FlushFileBuffers(file.handle);
-    return file.Close() && written;
+    bool written = WriteAll(file.get(), image) && FlushFileBuffers(file.get());
+    return file.close() && written;
 }
 
 } // namespace
@@ -138,9 +120,9 @@ FavoritesReadResult ReadFavoritesFile(const std::string& path)
     result.table.filePath = path;
     // The name is Shift-JIS whatever the system's code page (the command-line
     // tool reads the file under any): the file system is asked in UTF-16.
-    FileHandle file(CreateFileW(WideFromStored(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.handle == INVALID_HANDLE_VALUE) {
+    UniqueHandle file(CreateFileW(WideFromStored(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         // No file yet is the normal first start; a file that is there but
         // cannot be opened must not pass for an empty one.
         DWORD error = GetLastError();
@@ -150,7 +132,7 @@ FavoritesReadResult ReadFavoritesFile(const std::string& path)
     }
 
     FileHeader header{};
-    if (ReadUpTo(file.handle, &header, sizeof header) < sizeof header || header.count < 0) {
+    if (ReadUpTo(file.get(), &header, sizeof header) < sizeof header || header.count < 0) {
         result.damaged = true;
         return result;
     }
@@ -159,13 +141,13 @@ FavoritesReadResult ReadFavoritesFile(const std::string& path)
     // The count is only a claim: the records are taken as the file delivers
     // them, and the room reserved never exceeds what the file can hold.
     LARGE_INTEGER size{};
-    GetFileSizeEx(file.handle, &size);
+    GetFileSizeEx(file.get(), &size);
     const long long recordSize = sizeof(FavoriteRecord);
     long long held = (size.QuadPart - static_cast<long long>(sizeof header) + recordSize - 1) / recordSize;
     result.table.items.reserve(static_cast<std::size_t>(std::clamp<long long>(held, 0, header.count)));
     for (int i = 0; i < header.count; ++i) {
         FavoriteRecord record{};
-        DWORD got = ReadUpTo(file.handle, &record, sizeof record);
+        DWORD got = ReadUpTo(file.get(), &record, sizeof record);
         if (got > 0)
             result.table.items.push_back(FromRecord(record));
         if (got < sizeof record) {

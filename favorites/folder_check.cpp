@@ -1,7 +1,7 @@
 #include "favorites/folder_check.h"
 
-#include "engine/long_path.h"
-#include "engine/stored_name.h"
+#include "system/long_path.h"
+#include "system/stored_name.h"
 
 bool FolderExists(const std::string& path)
 {

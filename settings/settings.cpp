@@ -1,10 +1,11 @@
 #include "settings/settings.h"
 
-#include "settings/module_folder.h"
 #include "settings/favorites_path.h"
-#include "engine/handle_io.h"
-#include "engine/path_text.h"
-#include "engine/stored_name.h"
+#include "settings/module_folder.h"
+#include "system/handle_io.h"
+#include "system/path_text.h"
+#include "system/stored_name.h"
+#include "system/unique_handle.h"
 
 #include <windows.h>
 
@@ -20,13 +21,11 @@ const char* const kSection = "Mirvalen";
 // The file's bytes, or nothing when it cannot be read (a missing file gives every default).
 std::string FileBytes(const std::string& path)
 {
-    HANDLE file = CreateFileW(WideFromStored(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    UniqueHandle file(CreateFileW(WideFromStored(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file)
         return {};
-    std::string bytes = ReadToEnd(file);
-    CloseHandle(file);
-    return bytes;
+    return ReadToEnd(file.get());
 }
 
 // The file is Shift-JIS whatever the system's code page, and the command-line

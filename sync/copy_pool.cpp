@@ -1,7 +1,7 @@
 #include "sync/copy_pool.h"
 
-#include "engine/handle_io.h"
-#include "engine/long_path.h"
+#include "system/handle_io.h"
+#include "system/long_path.h"
 
 #include <algorithm>
 #include <utility>
@@ -37,7 +37,6 @@ CopyPool::~CopyPool()
     Cancel();
     for (std::thread& worker : m_workers)
         worker.join();
-    CloseHandle(m_finished);
 }
 
 bool CopyPool::TryAdd(CopyTask& task)
@@ -105,7 +104,7 @@ void CopyPool::Finish(const Queued& copy, const CopyResult& result)
         m_inFlight.erase(copy.key);
         m_done.push_back({copy.task.index, result});
     }
-    SetEvent(m_finished);
+    SetEvent(m_finished.get());
     m_wake.notify_all(); // a copy to the same destination may wait for this one
 }
 

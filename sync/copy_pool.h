@@ -7,6 +7,7 @@
 #pragma once
 #include "sync/copy_worker.h"
 #include "sync/safe_copy.h"
+#include "system/unique_handle.h"
 
 #include <windows.h>
 
@@ -44,7 +45,7 @@ public:
     std::vector<CopyDone> TakeDone();
     bool Idle();
     // Signalled whenever a copy finishes.
-    HANDLE FinishedEvent() const { return m_finished; }
+    HANDLE FinishedEvent() const { return m_finished.get(); }
     // Hands out nothing more; the copies in flight complete (Idle() then).
     void Cancel();
 
@@ -64,7 +65,7 @@ private:
     std::set<std::wstring> m_inFlight;
     std::vector<CopyDone> m_done;
     bool m_closing = false;
-    HANDLE m_finished;
+    UniqueHandle m_finished; // closed after the workers, which set it, have been joined
     DWORD m_start;
     TemporaryFolders m_temporaries; // of the copies made in this process
     std::vector<std::thread> m_workers;

@@ -1,9 +1,9 @@
 #include "sync/copy_worker.h"
 
-#include "engine/long_path.h"
 #include "engine/temporary_files.h"
-#include "engine/wire.h"
-#include "engine/worker_output.h"
+#include "system/long_path.h"
+#include "system/wire.h"
+#include "system/worker_output.h"
 
 #include <cstdint>
 

@@ -8,7 +8,7 @@
 #pragma once
 #include "sync/safe_copy.h"
 
-#include "engine/child_process.h"
+#include "system/child_process.h"
 
 #include <cstddef>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "sync/folder_chain.h"
 
-#include "engine/long_path.h"
+#include "system/long_path.h"
 
 #include <vector>
 

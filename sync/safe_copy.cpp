@@ -1,12 +1,12 @@
 #include "sync/safe_copy.h"
 
-#include "engine/file_contents.h"
-#include "engine/long_path.h"
 #include "engine/problem.h"
 #include "engine/temporary_files.h"
 #include "engine/time_text.h"
-#include "engine/wine_check.h"
 #include "sync/recycle_bin.h"
+#include "system/file_contents.h"
+#include "system/long_path.h"
+#include "system/wine_check.h"
 
 #include <cstdint>
 

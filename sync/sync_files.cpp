@@ -1,10 +1,10 @@
 #include "sync/sync_files.h"
 
-#include "engine/long_path.h"
-#include "engine/path_text.h"
 #include "engine/transfer.h"
 #include "sync/copy_pool.h"
 #include "sync/folder_chain.h"
+#include "system/long_path.h"
+#include "system/path_text.h"
 
 #include <windows.h>
 

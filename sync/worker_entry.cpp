@@ -1,9 +1,9 @@
 #include "sync/worker_entry.h"
 
-#include "engine/child_process.h"
 #include "engine/scan_worker.h"
-#include "engine/wine_check.h"
 #include "sync/copy_worker.h"
+#include "system/child_process.h"
+#include "system/wine_check.h"
 
 bool RunWorkerIfAsked(int& exitCode)
 {

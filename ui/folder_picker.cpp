@@ -1,8 +1,8 @@
 #include "ui/folder_picker.h"
 
 #include "settings/module_folder.h"
-#include "engine/path_text.h"
-#include "engine/stored_name.h"
+#include "system/path_text.h"
+#include "system/stored_name.h"
 #include "framework/app.h"
 
 

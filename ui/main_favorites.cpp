@@ -1,7 +1,7 @@
 // The favourites list and its commands.
 #include "ui/main_dialog.h"
 
-#include "engine/path_text.h"
+#include "system/path_text.h"
 #include "favorites/favorites_file.h"
 #include "favorites/folder_check.h"
 #include "framework/app.h"

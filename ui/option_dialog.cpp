@@ -1,6 +1,6 @@
 #include "ui/option_dialog.h"
 
-#include "engine/path_text.h"
+#include "system/path_text.h"
 #include "ui/folder_picker.h"
 
 COptionDlg::COptionDlg()

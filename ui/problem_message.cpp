@@ -1,7 +1,8 @@
 #include "ui/problem_message.h"
 
-#include "engine/handle_io.h"
-#include "engine/stored_name.h"
+#include "system/handle_io.h"
+#include "system/stored_name.h"
+#include "system/unique_handle.h"
 #include "framework/app.h"
 #include "view/problem_report.h"
 
@@ -18,11 +19,11 @@ std::wstring WriteReportFile(const std::string& report)
         return {};
     std::wstring path = std::wstring(folder) + L"Mirvalen-report.txt";
     std::wstring text = L"\xFEFF" + WideFromStored(report);
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    UniqueHandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return {};
-    bool ok = WriteAll(file, text.data(), text.size() * sizeof(wchar_t));
-    CloseHandle(file);
+    bool ok = WriteAll(file.get(), text.data(), text.size() * sizeof(wchar_t));
     return ok ? path : std::wstring();
 }
 

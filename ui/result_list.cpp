@@ -1,6 +1,6 @@
 #include "ui/result_list.h"
 
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "framework/dpi.h"
 #include "ui/colors.h"
 

@@ -1,7 +1,8 @@
 // The window program under a code page other than 932: it says why it does not
 // start, in both languages, and ends having written nothing.
-#include "engine/long_path.h"
-#include "engine/stored_name.h"
+#include "system/long_path.h"
+#include "system/stored_name.h"
+#include "system/unique_handle.h"
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
 
@@ -46,6 +47,7 @@ TEST(WindowProgram, UnderAnotherCodePageSaysWhyAndEndsHavingWrittenNothing)
     std::wstring command = L"\"" + program + L"\"";
     ASSERT_TRUE(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                &startup, &process));
+    UniqueHandle started(process.hProcess), mainThread(process.hThread);
     HWND box = nullptr;
     EXPECT_TRUE(gui::WaitFor([&] { return (box = DialogOfProcess(process.dwProcessId)) != nullptr; }, 60000));
     if (box) {
@@ -57,13 +59,11 @@ TEST(WindowProgram, UnderAnotherCodePageSaysWhyAndEndsHavingWrittenNothing)
             EXPECT_NE(std::wstring::npos, message.find(piece)) << StoredFromWide(piece);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     }
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 30000));
+    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(started.get(), 30000));
     DWORD exitCode = 0;
-    GetExitCodeProcess(process.hProcess, &exitCode);
+    GetExitCodeProcess(started.get(), &exitCode);
     EXPECT_EQ(1u, exitCode);
-    TerminateProcess(process.hProcess, 1);  // only if the box was never answered
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    TerminateProcess(started.get(), 1);  // only if the box was never answered
     EXPECT_EQ((Names{"mirvalen.exe"}), folder.Names());
 }
 

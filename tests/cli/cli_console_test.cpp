@@ -1,6 +1,7 @@
 // mirvalen-cli writing to a console rather than to a file: alone in its
 // executable, since the test process takes a console of its own.
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
+#include "system/unique_handle.h"
 #include "tests/support/cli_worker.h"
 #include "tests/support/temp_tree.h"
 
@@ -36,11 +37,10 @@ TEST(CliConsole, ShowsEveryCharacterOfTheList)
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                                &process));
-    WaitForSingleObject(process.hProcess, INFINITE);
+    UniqueHandle tool(process.hProcess), mainThread(process.hThread);
+    WaitForSingleObject(tool.get(), INFINITE);
     DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    GetExitCodeProcess(tool.get(), &exitCode);
     EXPECT_EQ(0u, exitCode);
     const std::wstring screen = ScreenText();
     EXPECT_NE(std::wstring::npos, screen.find(cafe)) << Utf8FromWide(screen);

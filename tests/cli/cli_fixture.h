@@ -1,7 +1,8 @@
 // Runs mirvalen-cli.exe as a child process, as a script would, on two
 // temporary trees.
 #pragma once
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
+#include "system/unique_handle.h"
 #include "tests/support/cli_worker.h"
 #include "tests/support/temp_tree.h"
 
@@ -39,22 +40,25 @@ protected:
         std::wstring command = L"\"" + CliWorker() + L"\" " + WideFromStored(arguments);
         // Standard output and error go to files: both are read once the tool has ended.
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-        HANDLE out = CreateFileA(io.Path("out").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-        HANDLE err = CreateFileA(io.Path("err").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
+        UniqueHandle out(
+            CreateFileA(io.Path("out").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr));
+        UniqueHandle err(
+            CreateFileA(io.Path("err").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr));
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = out;
-        startup.hStdError = err;
+        startup.hStdOutput = out.get();
+        startup.hStdError = err.get();
         startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
         PROCESS_INFORMATION process{};
         CliRun run;
         EXPECT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                                    &process));
-        WaitForSingleObject(process.hProcess, INFINITE);
-        GetExitCodeProcess(process.hProcess, &run.exitCode);
-        for (HANDLE handle : {process.hProcess, process.hThread, out, err})
-            CloseHandle(handle);
+        UniqueHandle tool(process.hProcess), mainThread(process.hThread);
+        WaitForSingleObject(tool.get(), INFINITE);
+        GetExitCodeProcess(tool.get(), &run.exitCode);
+        out.reset(); // closed before they are read
+        err.reset();
         run.out = io.Read("out");
         run.err = io.Read("err");
         return run;

@@ -1,5 +1,5 @@
 // Runs mirvalen-cli.exe as a child process, as a script would.
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "favorites/favorites_file.h"
 #include "tests/cli/cli_fixture.h"
 

@@ -1,7 +1,8 @@
 // A sync killed in the middle of its copies (a killed task, a crash, a power
 // cut), then run again the other way: both trees end as a clean run leaves
 // them, every file whole, nothing of the program's own on either side.
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
+#include "system/unique_handle.h"
 #include "tests/support/cli_worker.h"
 #include "tests/support/gui_harness.h"
 #include "tests/support/temp_tree.h"
@@ -31,21 +32,18 @@ int Temporaries(const TempTree& tree)
 int WorkersOf(DWORD parent, bool end = false, bool runningOnly = false)
 {
     int workers = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    for (bool more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry)) {
         if (entry.th32ParentProcessID != parent || _wcsicmp(entry.szExeFile, L"mirvalen-cli.exe") != 0
             || (runningOnly && entry.cntThreads < 2))
             continue;
         ++workers;
-        HANDLE worker = end ? OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID) : nullptr;
-        if (worker && TerminateProcess(worker, 1))
-            WaitForSingleObject(worker, INFINITE);
-        if (worker)
-            CloseHandle(worker);
+        UniqueHandle worker(end ? OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID) : nullptr);
+        if (worker && TerminateProcess(worker.get(), 1))
+            WaitForSingleObject(worker.get(), INFINITE);
     }
-    CloseHandle(snapshot);
     return workers;
 }
 
@@ -58,18 +56,17 @@ protected:
                                                                        + target.Root() + "\\\"");
         // Its output goes nowhere: nothing of the test's own is held by a killed tool.
         SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-        HANDLE nowhere = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                                     OPEN_EXISTING, 0, nullptr);
+        UniqueHandle nowhere(CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                         &inherit, OPEN_EXISTING, 0, nullptr));
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = startup.hStdOutput = startup.hStdError = nowhere;
+        startup.hStdInput = startup.hStdOutput = startup.hStdError = nowhere.get();
         PROCESS_INFORMATION process{};
         bool started = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-        CloseHandle(nowhere);
         if (!started)
             throw std::runtime_error("cannot start the command-line tool");
-        CloseHandle(process.hThread);
+        UniqueHandle mainThread(process.hThread);
         return process;
     }
 

@@ -6,13 +6,13 @@ namespace {
 // Writes to a new file until the disk takes no more.
 void FillDisk(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(file);
     const std::string block(4096, 'f');
     DWORD wrote = 0;
-    while (WriteFile(file, block.data(), static_cast<DWORD>(block.size()), &wrote, nullptr) && wrote == block.size())
+    while (WriteFile(file.get(), block.data(), static_cast<DWORD>(block.size()), &wrote, nullptr)
+           && wrote == block.size())
         continue;
-    CloseHandle(file);
 }
 
 // A log that cannot be written to its end: the run goes on to its last copy,

@@ -3,7 +3,7 @@
 #pragma once
 #include "engine/comparison.h"
 #include "engine/comparison_inputs.h"
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "tests/engine/recording_host.h"
 #include "tests/support/cli_worker.h"
 #include "tests/support/temp_tree.h"

@@ -1,11 +1,11 @@
 // Pairing the two tables and deciding each pair, on real files; the two-way
 // list; the make-list command's scans, threaded and stopped by a close request.
-#include "engine/child_process.h"
+#include "system/child_process.h"
 #include "engine/folder_scanner.h"
 #include "engine/make_list.h"
 #include "engine/matching.h"
 #include "engine/scan_worker.h"
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {

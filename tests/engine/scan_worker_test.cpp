@@ -1,6 +1,6 @@
 // The target tree's scan worker when it fails, hangs or answers badly, and
 // what every worker process may hold and how long it may live.
-#include "engine/child_process.h"
+#include "system/child_process.h"
 #include "engine/scan_worker.h"
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/faulty_worker.h"

@@ -2,7 +2,7 @@
 // entries, the folder texts (a double-byte character whose second byte is 0x5C,
 // like 表, is never taken for a separator) and the exclusion patterns.
 #include "engine/folder_scanner.h"
-#include "engine/path_text.h"
+#include "system/path_text.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {

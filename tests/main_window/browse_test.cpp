@@ -2,7 +2,7 @@
 // folder browser.
 #include "main_window_fixture.h"
 
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "favorites/favorites_file.h"
 
 TEST_F(MainWindowTest, BrowseGivesTheChosenFolderAndCancelKeepsTheFieldButClearsTheList)

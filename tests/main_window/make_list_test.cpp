@@ -1,8 +1,8 @@
 // Making the list and syncing from the window, on real folders.
 #include "main_window_fixture.h"
 
-#include "engine/child_process.h"
-#include "engine/stored_name.h"
+#include "system/child_process.h"
+#include "system/stored_name.h"
 #include "tests/support/cli_worker.h"
 
 TEST_F(MainWindowTest, MakeListFillsColouredRowsAndThePanelsInEveryDirectionAndEveryChangeDiscardsThem)

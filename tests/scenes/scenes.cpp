@@ -2,7 +2,7 @@
 //   scenes.exe SCENE    with SCENE one of main, list-both, list-down, list-up,
 //                       progress, options, exclude, about, help, browser, units
 // The window stays open until it is closed; scripts/screenshots.sh captures it.
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "framework/app.h"
 #include "ui/progress_window.h"
 #include "tests/support/gui_harness.h"

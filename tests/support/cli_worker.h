@@ -1,8 +1,8 @@
 // The command-line tool of the build, which serves as a scan and copy worker
 // as the window's program does (MIRVALEN_CLI_EXE, set by the test's target).
 #pragma once
-#include "engine/child_process.h"
-#include "engine/stored_name.h"
+#include "system/child_process.h"
+#include "system/stored_name.h"
 
 #include <algorithm>
 #include <string>

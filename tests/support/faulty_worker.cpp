@@ -12,11 +12,11 @@
 // table empty or the copies unmade.
 // Started with --parent it starts one scan worker (itself, MIRVALEN_WORKER_FAULT
 // saying hang), prints that worker's process id and waits to be ended.
-#include "engine/child_process.h"
-#include "engine/frame.h"
-#include "engine/handle_io.h"
+#include "system/child_process.h"
+#include "system/frame.h"
+#include "system/handle_io.h"
 #include "engine/scan_worker.h"
-#include "engine/wire.h"
+#include "system/wire.h"
 #include "sync/copy_worker.h"
 
 #include <windows.h>

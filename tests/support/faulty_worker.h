@@ -1,6 +1,7 @@
 // Worker processes that misbehave (tests/support/faulty_worker.cpp; its file
 // is FAULTY_WORKER_EXE, set by the test's target).
 #pragma once
+#include "system/unique_handle.h"
 #include "tests/support/cli_worker.h"
 
 #include <windows.h>
@@ -30,15 +31,14 @@ private:
 // The faulty workers of this process still running.
 inline int FaultyWorkersRunning()
 {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
+    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot)
         return -1;
     int running = 0;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    for (bool more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry))
         running += entry.th32ParentProcessID == GetCurrentProcessId()
             && _wcsicmp(entry.szExeFile, L"faulty-worker.exe") == 0;
-    CloseHandle(snapshot);
     return running;
 }

@@ -1,6 +1,6 @@
 #include "gui_harness.h"
 
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 
 #include <commctrl.h>
 #include <shlobj.h>

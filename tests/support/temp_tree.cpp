@@ -1,8 +1,9 @@
 #include "temp_tree.h"
 
-#include "engine/long_path.h"
-#include "engine/path_text.h"
-#include "engine/stored_name.h"
+#include "system/long_path.h"
+#include "system/path_text.h"
+#include "system/stored_name.h"
+#include "system/unique_handle.h"
 #include "sync/folder_chain.h"
 
 #include <algorithm>
@@ -86,15 +87,14 @@ void TempTree::Write(const std::string& relative, const std::string& content, co
     std::size_t lastSeparator = LastBackslash(relative);
     if (lastSeparator != std::string::npos)
         MakeDir(relative.substr(0, lastSeparator));
-    HANDLE file = CreateFileW(WidePath(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    UniqueHandle file(CreateFileW(WidePath(relative).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         throw std::runtime_error("cannot write " + relative);
     DWORD written = 0;
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+    WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
     if (lastWrite)
-        SetFileTime(file, nullptr, nullptr, lastWrite);
-    CloseHandle(file);
+        SetFileTime(file.get(), nullptr, nullptr, lastWrite);
 }
 
 void TempTree::SetAttributes(const std::string& relative, DWORD attributes) const
@@ -114,13 +114,12 @@ bool TempTree::Exists(const std::string& relative) const
 
 std::string TempTree::Read(const std::string& relative) const
 {
-    HANDLE file = CreateFileW(WidePath(relative).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
+    UniqueHandle file(CreateFileW(WidePath(relative).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  0, nullptr));
     std::string content;
     char buffer[65536];
-    for (DWORD got = 0; file != INVALID_HANDLE_VALUE && ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got;)
+    for (DWORD got = 0; file && ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got;)
         content.append(buffer, got);
-    CloseHandle(file);
     return content;
 }
 
@@ -159,8 +158,7 @@ bool RunOnHost(const std::string& commandLine, const std::function<bool()>& done
     PROCESS_INFORMATION process;
     if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    UniqueHandle started(process.hProcess), mainThread(process.hThread); // never waited on
     for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(5))
         if (done())
             return true;

@@ -3,6 +3,7 @@
 // names Windows cannot hold and case twins named and never copied.
 #include "engine/temporary_files.h"
 #include "sync/sync_files.h"
+#include "system/unique_handle.h"
 #include "tests/engine/engine_fixture.h"
 #include "view/result_rows.h"
 #include "view/summary.h"
@@ -50,15 +51,14 @@ struct EndedProcess {
         if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
                             &startup, &started))
             throw std::runtime_error("cannot start the command-line tool");
-        CloseHandle(started.hThread);
-        process = started.hProcess;
-        WaitForSingleObject(process, INFINITE);
+        UniqueHandle mainThread(started.hThread);
+        process.reset(started.hProcess);
+        WaitForSingleObject(process.get(), INFINITE);
         id = started.dwProcessId;
         FILETIME created, exited, kernel, user;
-        GetProcessTimes(process, &created, &exited, &kernel, &user);
+        GetProcessTimes(process.get(), &created, &exited, &kernel, &user);
         start = (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
     }
-    ~EndedProcess() { CloseHandle(process); }
     std::string Name(const char* serial = nullptr) const
     {
         char name[64];
@@ -71,7 +71,7 @@ struct EndedProcess {
         std::snprintf(name, sizeof name, serial ? "~mrv%lx-%s.tmp" : "~mrv%lx.tmp", id, serial);
         return name;
     }
-    HANDLE process;
+    UniqueHandle process;
     DWORD id;
     ULONGLONG start;
 };

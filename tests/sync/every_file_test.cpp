@@ -1,7 +1,7 @@
 // Every file a tree holds is listed and copied under its own name: names in
 // any script, any depth, folder links that lead back up, and a full disk.
 #include "engine/folder_scanner.h"
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 #include "sync/sync_files.h"
 #include "tests/engine/engine_fixture.h"
 

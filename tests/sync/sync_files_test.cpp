@@ -4,7 +4,8 @@
 #include "sync/sync_files.h"
 #include "tests/engine/engine_fixture.h"
 
-#include "engine/child_process.h"
+#include "system/child_process.h"
+#include "system/unique_handle.h"
 
 #include <windows.h>
 #include <tlhelp32.h>
@@ -45,19 +46,17 @@ public:
         RecordingHost::SetProgress(percent);
         if (ended)
             return;
-        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
         PROCESSENTRY32W entry{};
         entry.dwSize = sizeof entry;
-        for (bool more = Process32FirstW(snapshot, &entry); more && !ended; more = Process32NextW(snapshot, &entry)) {
+        for (bool more = Process32FirstW(snapshot.get(), &entry); more && !ended;
+             more = Process32NextW(snapshot.get(), &entry)) {
             // Only the workers: Wine's own services may count this process as their parent.
             if (entry.th32ParentProcessID != GetCurrentProcessId() || _wcsicmp(entry.szExeFile, L"mirvalen-cli.exe") != 0)
                 continue;
-            if (HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
-                ended += TerminateProcess(process, 1) ? 1 : 0;
-                CloseHandle(process);
-            }
+            if (UniqueHandle process{OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)})
+                ended += TerminateProcess(process.get(), 1) ? 1 : 0;
         }
-        CloseHandle(snapshot);
     }
     int ended = 0;
 };
@@ -160,10 +159,9 @@ void SpoilCopy(const std::wstring& temporary)
 {
     if (g_copiesToSpoil-- <= 0)
         return;
-    HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    UniqueHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     DWORD written = 0;
-    WriteFile(file, "?", 1, &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.get(), "?", 1, &written, nullptr);
 }
 
 TEST_F(SyncFilesTest, WithVerifyACopyThatDoesNotReadBackEqualIsMadeOnceMoreAndElseReplacesNothing)

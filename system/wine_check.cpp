@@ -1,4 +1,4 @@
-#include "engine/wine_check.h"
+#include "system/wine_check.h"
 
 #include <windows.h>
 

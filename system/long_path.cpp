@@ -1,7 +1,7 @@
-#include "engine/long_path.h"
+#include "system/long_path.h"
 
-#include "engine/path_text.h"
-#include "engine/stored_name.h"
+#include "system/path_text.h"
+#include "system/stored_name.h"
 
 #include <windows.h>
 

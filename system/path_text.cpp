@@ -1,4 +1,4 @@
-#include "engine/path_text.h"
+#include "system/path_text.h"
 
 #include <windows.h>
 

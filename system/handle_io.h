@@ -1,6 +1,8 @@
 // Whole reads and writes on a file or pipe handle, which may each take several calls,
 // and the events the program's waits are made on.
 #pragma once
+#include "system/unique_handle.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -14,4 +16,4 @@ std::string ReadToEnd(HANDLE handle);
 
 // A new event. Throws std::system_error when the system has none to give: a
 // wait on no event would never end.
-HANDLE NewEvent(bool manualReset, bool signalled);
+UniqueHandle NewEvent(bool manualReset, bool signalled);

@@ -1,8 +1,9 @@
-#include "engine/child_process.h"
+#include "system/child_process.h"
 
-#include "engine/handle_io.h"
-#include "engine/process_start.h"
-#include "engine/wire.h"
+#include "system/handle_io.h"
+#include "system/process_start.h"
+#include "system/unique_handle.h"
+#include "system/wire.h"
 
 #include <shellapi.h>
 #include <tlhelp32.h>
@@ -16,25 +17,18 @@ std::wstring g_program;
 DWORD g_startAfterMs = kWorkerDelayMs;
 DWORD g_silenceLimitMs = kWorkerSilenceLimitMs;
 
-void Close(HANDLE& handle)
-{
-    if (handle)
-        CloseHandle(handle);
-    handle = nullptr;
-}
-
 // The one job of every worker of this process. Its handle is never closed:
 // when this process ends, however it ends, the system closes it, and the job
 // ends every worker still in it. Null when the system made none.
 HANDLE WorkersJob()
 {
     static const HANDLE job = [] {
-        HANDLE made = CreateJobObjectW(nullptr, nullptr);
+        UniqueHandle made(CreateJobObjectW(nullptr, nullptr));
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-        if (made && !SetInformationJobObject(made, JobObjectExtendedLimitInformation, &limits, sizeof limits))
-            Close(made);
-        return made;
+        if (made && !SetInformationJobObject(made.get(), JobObjectExtendedLimitInformation, &limits, sizeof limits))
+            made.reset();
+        return made.release();
     }();
     return job;
 }
@@ -72,6 +66,17 @@ private:
     std::vector<char> m_storage;
     LPPROC_THREAD_ATTRIBUTE_LIST m_list = nullptr;
 };
+
+// A pipe whose two ends the owners hold; false when the system made none.
+bool MakePipe(UniqueHandle& read, UniqueHandle& write, DWORD size)
+{
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, nullptr, size))
+        return false;
+    read.reset(readEnd);
+    write.reset(writeEnd);
+    return true;
+}
 
 // Starts the worker program, with the two ends as its standard input
 // and output and no other handle of this process: a worker holding a
@@ -143,25 +148,30 @@ std::wstring OnlyArgument()
 
 namespace {
 
-// The process that started this one, while it runs; null when it has ended
-// (its id may then name a later process, which started after this one).
-HANDLE OpenParent()
+// The id of the process that started this one; 0 when it cannot be told.
+DWORD ParentId()
 {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
-        return nullptr;
+    UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot)
+        return 0;
     DWORD parentId = 0;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (bool more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    for (bool more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry))
         if (entry.th32ProcessID == GetCurrentProcessId())
             parentId = entry.th32ParentProcessID;
-    CloseHandle(snapshot);
-    HANDLE parent = parentId ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, parentId) : nullptr;
-    if (parent && ProcessStart(parent) > ProcessStart(GetCurrentProcess())) {
-        CloseHandle(parent);
-        return nullptr;
-    }
+    return parentId;
+}
+
+// The process that started this one, while it runs; none when it has ended
+// (its id may then name a later process, which started after this one).
+UniqueHandle OpenParent()
+{
+    DWORD parentId = ParentId();
+    UniqueHandle parent(parentId ? OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, parentId)
+                                 : nullptr);
+    if (parent && ProcessStart(parent.get()) > ProcessStart(GetCurrentProcess()))
+        parent.reset();
     return parent;
 }
 
@@ -176,13 +186,13 @@ DWORD WINAPI EndWhenSignalled(void* parent)
 
 bool EndWithParent()
 {
-    HANDLE parent = OpenParent();
+    UniqueHandle parent = OpenParent();
     if (!parent)
         return false;
-    HANDLE watcher = CreateThread(nullptr, 0, EndWhenSignalled, parent, 0, nullptr);
+    UniqueHandle watcher(CreateThread(nullptr, 0, EndWhenSignalled, parent.get(), 0, nullptr));
     if (!watcher)
         return false;
-    CloseHandle(watcher);
+    parent.release(); // the watching thread waits on it for as long as this process lives
     return true;
 }
 
@@ -192,31 +202,30 @@ bool ChildProcess::Start(const wchar_t* workerSwitch)
     HANDLE job = WorkersJob();
     if (g_program.empty() || !job)
         return false;
-    HANDLE inputRead = nullptr, outputWrite = nullptr;
-    if (!CreatePipe(&inputRead, &m_input, nullptr, 0))
+    UniqueHandle inputRead, outputWrite;
+    if (!MakePipe(inputRead, m_input, 0))
         return false;
-    if (!CreatePipe(&m_output, &outputWrite, nullptr, 1 << 16)) {
-        Close(inputRead);
-        Close(m_input);
+    if (!MakePipe(m_output, outputWrite, 1 << 16)) {
+        m_input.reset();
         return false;
     }
     PROCESS_INFORMATION started{};
-    bool ok = StartWorker(workerSwitch, inputRead, outputWrite, started);
-    Close(inputRead);
-    Close(outputWrite);
+    bool ok = StartWorker(workerSwitch, inputRead.get(), outputWrite.get(), started);
+    inputRead.reset();
+    outputWrite.reset();
     if (!ok) {
-        Close(m_input);
-        Close(m_output);
+        m_input.reset();
+        m_output.reset();
         return false;
     }
-    m_process = started.hProcess;
+    m_process.reset(started.hProcess);
+    UniqueHandle mainThread(started.hThread); // never used
     m_id = started.dwProcessId;
-    m_answers = FrameReader(m_output);
+    m_answers = FrameReader(m_output.get());
     // Not started suspended: a worker whose start this process did not live
     // to finish would stay suspended, outside the job, for ever. Until it is in
     // the job, the worker's own watch on this process ends it (EndWithParent).
-    ok = AssignProcessToJobObject(job, m_process);
-    CloseHandle(started.hThread);
+    ok = AssignProcessToJobObject(job, m_process.get());
     try {
         if (ok)
             m_watchdog = std::thread([this] { Watch(); });
@@ -233,12 +242,12 @@ bool ChildProcess::Send(FrameKind kind, const std::string& payload)
     // A worker that hangs before it reads would block this write for ever
     // once the pipe is full.
     Awaited awaited(*this);
-    return m_input && WriteAll(m_input, FrameBytes(kind, payload));
+    return m_input && WriteAll(m_input.get(), FrameBytes(kind, payload));
 }
 
 void ChildProcess::CloseInput()
 {
-    Close(m_input);
+    m_input.reset();
 }
 
 bool ChildProcess::Receive(Frame& frame)
@@ -268,10 +277,10 @@ void ChildProcess::Watch()
         DWORD heard = m_heard;
         DWORD silent = awaiting ? GetTickCount() - heard : 0;
         if (silent >= g_silenceLimitMs) {
-            TerminateProcess(m_process, 1); // its output ends, and the wait for it
+            TerminateProcess(m_process.get(), 1); // its output ends, and the wait for it
             return;
         }
-        if (WaitForSingleObject(m_process, g_silenceLimitMs - silent) != WAIT_TIMEOUT)
+        if (WaitForSingleObject(m_process.get(), g_silenceLimitMs - silent) != WAIT_TIMEOUT)
             return; // it ended
     }
 }
@@ -279,17 +288,17 @@ void ChildProcess::Watch()
 bool ChildProcess::EndedWell(DWORD ms)
 {
     DWORD exitCode = 1;
-    return m_process && WaitForSingleObject(m_process, ms) == WAIT_OBJECT_0 && GetExitCodeProcess(m_process, &exitCode)
-        && exitCode == 0;
+    return m_process && WaitForSingleObject(m_process.get(), ms) == WAIT_OBJECT_0
+        && GetExitCodeProcess(m_process.get(), &exitCode) && exitCode == 0;
 }
 
 void ChildProcess::Terminate()
 {
     // Ended, not ending: the files it had open are closed once this returns.
     // (The call fails only for a worker already ending, the watchdog's doing.)
-    if (m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(m_process, 1);
-        WaitForSingleObject(m_process, INFINITE);
+    if (m_process && WaitForSingleObject(m_process.get(), 0) == WAIT_TIMEOUT) {
+        TerminateProcess(m_process.get(), 1);
+        WaitForSingleObject(m_process.get(), INFINITE);
     }
 }
 
@@ -298,7 +307,7 @@ void ChildProcess::Stop()
     Terminate();
     if (m_watchdog.joinable())
         m_watchdog.join();
-    Close(m_process);
-    Close(m_input);
-    Close(m_output);
+    m_process.reset();
+    m_input.reset();
+    m_output.reset();
 }

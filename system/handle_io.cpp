@@ -1,4 +1,4 @@
-#include "engine/handle_io.h"
+#include "system/handle_io.h"
 
 #include <algorithm>
 #include <system_error>
@@ -26,9 +26,9 @@ std::string ReadToEnd(HANDLE handle)
     return data;
 }
 
-HANDLE NewEvent(bool manualReset, bool signalled)
+UniqueHandle NewEvent(bool manualReset, bool signalled)
 {
-    HANDLE event = CreateEventW(nullptr, manualReset, signalled, nullptr);
+    UniqueHandle event(CreateEventW(nullptr, manualReset, signalled, nullptr));
     if (!event)
         throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "CreateEventW");
     return event;

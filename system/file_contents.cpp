@@ -1,4 +1,6 @@
-#include "engine/file_contents.h"
+#include "system/file_contents.h"
+
+#include "system/unique_handle.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -38,20 +40,13 @@ public:
     {
         const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
         if (pastTheCache) // some file systems (network shares) refuse it: then as usual
-            m_handle = CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                                   FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-        if (m_handle == INVALID_HANDLE_VALUE)
-            m_handle = CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
-                                   FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-        m_error = m_handle == INVALID_HANDLE_VALUE ? GetLastError() : 0;
+            m_handle.reset(CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (!m_handle)
+            m_handle.reset(CreateFileW(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        m_error = m_handle ? 0 : GetLastError();
     }
-    ~ReadingFile()
-    {
-        if (m_handle != INVALID_HANDLE_VALUE)
-            CloseHandle(m_handle);
-    }
-    ReadingFile(const ReadingFile&) = delete;
-    ReadingFile& operator=(const ReadingFile&) = delete;
 
     DWORD Error() const { return m_error; }
 
@@ -59,7 +54,7 @@ public:
     DWORD ReadSize() const
     {
         LARGE_INTEGER size{};
-        GetFileSizeEx(m_handle, &size);
+        GetFileSizeEx(m_handle.get(), &size);
         std::uint64_t whole = (static_cast<std::uint64_t>(size.QuadPart) / kSector + 1) * kSector;
         return static_cast<DWORD>(std::min<std::uint64_t>(whole, kChunk));
     }
@@ -70,7 +65,7 @@ public:
         got = 0;
         while (got < buffer.Size()) {
             DWORD now = 0;
-            if (!ReadFile(m_handle, buffer.Data() + got, buffer.Size() - got, &now, nullptr)) {
+            if (!ReadFile(m_handle.get(), buffer.Data() + got, buffer.Size() - got, &now, nullptr)) {
                 m_error = GetLastError();
                 return false;
             }
@@ -84,7 +79,7 @@ public:
     }
 
 private:
-    HANDLE m_handle = INVALID_HANDLE_VALUE;
+    UniqueHandle m_handle;
     DWORD m_error = 0;
 };
 

@@ -1,7 +1,7 @@
-#include "engine/worker_output.h"
+#include "system/worker_output.h"
 
-#include "engine/handle_io.h"
-#include "engine/wire.h"
+#include "system/handle_io.h"
+#include "system/wire.h"
 
 namespace {
 

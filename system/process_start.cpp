@@ -1,4 +1,4 @@
-#include "engine/process_start.h"
+#include "system/process_start.h"
 
 ULONGLONG ProcessStart(HANDLE process)
 {

@@ -1,6 +1,6 @@
-#include "engine/stored_name.h"
+#include "system/stored_name.h"
 
-#include "engine/path_text.h"
+#include "system/path_text.h"
 
 #include <windows.h>
 

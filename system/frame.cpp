@@ -1,6 +1,6 @@
-#include "engine/frame.h"
+#include "system/frame.h"
 
-#include "engine/wire.h"
+#include "system/wire.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,7 +4,8 @@
 // for the file system, while a second process works side by side with the
 // first.
 #pragma once
-#include "engine/frame.h"
+#include "system/frame.h"
+#include "system/unique_handle.h"
 
 #include <windows.h>
 
@@ -69,7 +70,7 @@ public:
     // this one ends. False when no worker program is set or none could be
     // started.
     bool Start(const wchar_t* workerSwitch);
-    bool Running() const { return m_process != nullptr; }
+    bool Running() const { return static_cast<bool>(m_process); }
     DWORD Id() const { return m_id; }
     // One frame onto the worker's standard input; false when the worker
     // ended or took nothing for longer than the limit (it hangs, and is ended).
@@ -113,9 +114,9 @@ private:
     // Ends the worker once it has been awaited in silence too long.
     void Watch();
 
-    HANDLE m_process = nullptr;
-    HANDLE m_input = nullptr;  // this end of the worker's standard input
-    HANDLE m_output = nullptr; // this end of its standard output
+    UniqueHandle m_process;
+    UniqueHandle m_input;  // this end of the worker's standard input
+    UniqueHandle m_output; // this end of its standard output
     DWORD m_id = 0;
     std::atomic<bool> m_awaiting{false};
     std::atomic<DWORD> m_heard{0}; // when the worker was last heard from, while awaited

@@ -2,7 +2,7 @@
 // while it works a keep-alive frame every half second, so that the program
 // tells a worker that is busy from one that hangs.
 #pragma once
-#include "engine/frame.h"
+#include "system/frame.h"
 
 #include <windows.h>
 
