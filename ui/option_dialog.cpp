@@ -1,6 +1,8 @@
 #include "ui/option_dialog.h"
 
 #include "engine/path_text.h"
+#include "framework/button.h"
+#include "framework/edit.h"
 #include "ui/folder_picker.h"
 
 COptionDlg::COptionDlg()
@@ -22,8 +24,7 @@ std::span<const MessageEntry<COptionDlg>> COptionDlg::MessageMap()
 BOOL COptionDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_browseButton = GetDlgItem(IDC_OPT_BROWSE);
-    ::SendMessageA(m_browseButton, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_folderBitmap.Get()));
+    CButton(GetDlgItem(IDC_OPT_BROWSE)).SetBitmap(m_folderBitmap);
     return TRUE;
 }
 
@@ -36,16 +37,14 @@ void COptionDlg::DoDataExchange(DataExchange& dx)
     DdxTextMax(dx, IDC_OPT_FAVPATH, m_settings.FAVPATH, kMaxFavPathLength);
 }
 
-// Posted, not sent: the edit would otherwise lose the selection again while it
-// finishes taking the focus (a click places the caret after this runs).
 void COptionDlg::OnDispTimeSetFocus()
 {
-    PostMessageA(GetDlgItem(IDC_OPT_DISPTIME), EM_SETSEL, 0, -1);
+    CEdit(GetDlgItem(IDC_OPT_DISPTIME)).SelectAllLater();
 }
 
 void COptionDlg::OnFavPathSetFocus()
 {
-    PostMessageA(GetDlgItem(IDC_OPT_FAVPATH), EM_SETSEL, 0, -1);
+    CEdit(GetDlgItem(IDC_OPT_FAVPATH)).SelectAllLater();
 }
 
 // The favourites file always bears the same name; only its folder is chosen.

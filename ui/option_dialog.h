@@ -27,5 +27,4 @@ private:
     void OnFavPathSetFocus();
 
     Bitmap m_folderBitmap;
-    HWND m_browseButton = nullptr;
 };
