@@ -1,8 +1,6 @@
 #include "ui/option_dialog.h"
 
 #include "engine/path_text.h"
-#include "framework/button.h"
-#include "framework/edit.h"
 #include "ui/folder_picker.h"
 
 COptionDlg::COptionDlg()
@@ -23,8 +21,11 @@ std::span<const MessageEntry<COptionDlg>> COptionDlg::MessageMap()
 
 BOOL COptionDlg::OnInitDialog()
 {
+    m_browseButton.Attach(GetDlgItem(IDC_OPT_BROWSE));
+    m_dispTime.Attach(GetDlgItem(IDC_OPT_DISPTIME));
+    m_favPath.Attach(GetDlgItem(IDC_OPT_FAVPATH));
     CDialog::OnInitDialog();
-    CButton(GetDlgItem(IDC_OPT_BROWSE)).SetBitmap(m_folderBitmap);
+    m_browseButton.SetBitmap(m_folderBitmap);
     return TRUE;
 }
 
@@ -39,12 +40,12 @@ void COptionDlg::DoDataExchange(DataExchange& dx)
 
 void COptionDlg::OnDispTimeSetFocus()
 {
-    CEdit(GetDlgItem(IDC_OPT_DISPTIME)).SelectAllLater();
+    m_dispTime.SelectAllLater();
 }
 
 void COptionDlg::OnFavPathSetFocus()
 {
-    CEdit(GetDlgItem(IDC_OPT_FAVPATH)).SelectAllLater();
+    m_favPath.SelectAllLater();
 }
 
 // The favourites file always bears the same name; only its folder is chosen.

@@ -5,6 +5,7 @@
 #pragma once
 #include "app/settings.h"
 #include "framework/dialog.h"
+#include "framework/edit.h"
 #include "framework/gdi.h"
 #include "res/resource.h"
 
@@ -27,4 +28,6 @@ private:
     void OnFavPathSetFocus();
 
     Bitmap m_folderBitmap;
+    CButton m_browseButton;
+    CEdit m_dispTime, m_favPath;
 };
