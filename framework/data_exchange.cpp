@@ -1,6 +1,8 @@
 #include "framework/data_exchange.h"
 
 #include "framework/app.h"
+#include "framework/button.h"
+#include "framework/edit.h"
 #include "framework/string_ids.h"
 #include "framework/window.h"
 
@@ -13,17 +15,18 @@ void DataExchange::Fail(int controlId, const std::string& message)
     AppMessageBox(message, MB_OK | MB_ICONEXCLAMATION, dialog);
     HWND control = GetDlgItem(dialog, controlId);
     SetFocus(control);
-    SendMessageA(control, EM_SETSEL, 0, -1);
+    CEdit(control).SelectAll();
 }
 
 void DdxCheck(DataExchange& dx, int id, int& value)
 {
     if (dx.failed)
         return;
+    CButton box(GetDlgItem(dx.dialog, id));
     if (dx.saving)
-        value = SendDlgItemMessageA(dx.dialog, id, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+        value = box.IsChecked() ? 1 : 0;
     else
-        SendDlgItemMessageA(dx.dialog, id, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+        box.SetCheck(value != 0);
 }
 
 void DdxIntRange(DataExchange& dx, int id, int& value, int minimum, int maximum)
@@ -58,9 +61,9 @@ void DdxTextMax(DataExchange& dx, int id, std::string& value, int maxChars)
 {
     if (dx.failed)
         return;
-    HWND edit = GetDlgItem(dx.dialog, id);
+    CEdit edit(GetDlgItem(dx.dialog, id));
     if (!dx.saving) {
-        SendMessageA(edit, EM_LIMITTEXT, maxChars, 0);
+        edit.LimitText(maxChars);
         SetWindowTextA(edit, value.c_str());
         return;
     }

@@ -3,6 +3,8 @@
 // handler for Windows: RouteMessage shows the program's message for it and
 // answers the message as unwanted.
 #pragma once
+#include "framework/button.h"
+
 #include <windows.h>
 #include <string>
 
@@ -25,8 +27,8 @@ public:
     {
         return ::SendDlgItemMessageA(m_hWnd, id, msg, wp, lp);
     }
-    bool IsChecked(int id) const { return SendDlgItemMessage(id, BM_GETCHECK) == BST_CHECKED; }
-    void SetCheck(int id, int state) const { SendDlgItemMessage(id, BM_SETCHECK, state); }
+    bool IsChecked(int id) const { return CButton(GetDlgItem(id)).IsChecked(); }
+    void SetCheck(int id, bool checked) const { CButton(GetDlgItem(id)).SetCheck(checked); }
     void CenterWindow(HWND alternateOwner = nullptr) const;
 
     // The member names above are also Win32 function names (the A macros map both),

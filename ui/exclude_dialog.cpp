@@ -1,6 +1,7 @@
 #include "ui/exclude_dialog.h"
 
 #include "engine/exclusion_filter.h"
+#include "framework/edit.h"
 
 namespace {
 
@@ -60,10 +61,10 @@ std::string CExcludeDlg::ListFromLines(const std::string& lines)
 BOOL CExcludeDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    HWND patterns = GetDlgItem(IDC_EXC_PATTERNS);
+    CEdit patterns(GetDlgItem(IDC_EXC_PATTERNS));
     SetFocus(patterns);
     int end = GetWindowTextLengthA(patterns);
-    ::SendMessageA(patterns, EM_SETSEL, end, end);
+    patterns.SetSel(end, end);
     return FALSE; // the focus is set
 }
 

@@ -1,8 +1,10 @@
 #include "ui/main_dialog.h"
 
 #include "framework/app.h"
+#include "framework/button.h"
 #include "framework/controls.h"
 #include "framework/dpi.h"
+#include "framework/edit.h"
 #include "ui/about_dialog.h"
 #include "ui/colors.h"
 #include "ui/fonts.h"
@@ -95,6 +97,7 @@ BOOL CMirvalenDlg::OnInitDialog()
 void CMirvalenDlg::InitMembers()
 {
     m_resultList.Attach(Item(IDC_RESULT_LIST));
+    m_favoritesList.Attach(Item(IDC_FAV_LIST));
     m_grayBrush.Reset(CreateSolidBrush(kGray));
     m_lightOrangeBrush.Reset(CreateSolidBrush(kLightOrange));
     m_lightBlueBrush.Reset(CreateSolidBrush(kLightBlue));
@@ -108,8 +111,8 @@ void CMirvalenDlg::InitMembers()
 void CMirvalenDlg::InitDecorations()
 {
     m_folderBitmap.Reset(LoadBitmapA(AppInstance(), MAKEINTRESOURCEA(IDB_FOLDER)));
-    SendDlgItemMessage(IDC_BROWSE_BASE, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_folderBitmap.Get()));
-    SendDlgItemMessage(IDC_BROWSE_TARGET, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_folderBitmap.Get()));
+    CButton(Item(IDC_BROWSE_BASE)).SetBitmap(m_folderBitmap);
+    CButton(Item(IDC_BROWSE_TARGET)).SetBitmap(m_folderBitmap);
 
     BaseUnits units = BaseUnits::Of(m_hWnd);
     m_favListLabel = CreateStatic(m_hWnd, {"お気に入りリスト", SS_CENTER, units.Rect(551, 18, 803, 30), IDC_FAV_LABEL});
@@ -235,9 +238,7 @@ LRESULT CMirvalenDlg::OnCtlColor(WPARAM wp, LPARAM lp)
 
 void CMirvalenDlg::OnEditSetFocus()
 {
-    // Posted, so that the whole text is selected once the click that gave the
-    // focus has placed its caret.
-    PostMessageA(reinterpret_cast<HWND>(CurrentLParam()), EM_SETSEL, 0, -1);
+    CEdit(reinterpret_cast<HWND>(CurrentLParam())).SelectAllLater();
 }
 
 LRESULT CMirvalenDlg::OnSetCursor(WPARAM, LPARAM)

@@ -8,6 +8,7 @@
 #include "favorites/favorites_table.h"
 #include "framework/dialog.h"
 #include "framework/gdi.h"
+#include "framework/list_box.h"
 #include "res/resource.h"
 #include "ui/engine_link.h"
 #include "ui/notice_dialog.h"
@@ -178,6 +179,7 @@ private:
     Brush m_grayBrush, m_blackBrush, m_lightOrangeBrush, m_lightBlueBrush, m_lightRedBrush;
     Font m_normalFont, m_boldFont;
     HWND m_favListLabel = nullptr;
+    CListBox m_favoritesList;
     SummaryPanel m_transferPanel, m_basePanel, m_targetPanel;
 
     FavoritesTable m_favorites;

@@ -4,9 +4,9 @@
 
 void CMirvalenDlg::SetDirectionChecks(SyncDirection direction)
 {
-    SetCheck(IDC_DIR_DOWN, direction == Down ? BST_CHECKED : BST_UNCHECKED);
-    SetCheck(IDC_DIR_UP, direction == Up ? BST_CHECKED : BST_UNCHECKED);
-    SetCheck(IDC_DIR_BOTH, direction == Both ? BST_CHECKED : BST_UNCHECKED);
+    SetCheck(IDC_DIR_DOWN, direction == Down);
+    SetCheck(IDC_DIR_UP, direction == Up);
+    SetCheck(IDC_DIR_BOTH, direction == Both);
 }
 
 void CMirvalenDlg::OnDirectionDown()

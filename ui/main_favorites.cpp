@@ -49,7 +49,7 @@ Failure CMirvalenDlg::SaveFavorites()
 void CMirvalenDlg::FillFavoritesList()
 {
     for (const Favorite& favorite : m_favorites.items)
-        SendDlgItemMessage(IDC_FAV_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(favorite.name.c_str()));
+        m_favoritesList.AddString(favorite.name);
 }
 
 void CMirvalenDlg::OnNewFavorite()
@@ -59,14 +59,14 @@ void CMirvalenDlg::OnNewFavorite()
     SetDlgItemText(IDC_FAV_NAME, "");
     SetDlgItemText(IDC_BASE_FOLDER, "");
     SetDlgItemText(IDC_TARGET_FOLDER, "");
-    if (SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL) != LB_ERR)
-        SendDlgItemMessage(IDC_FAV_LIST, LB_SETCURSEL, static_cast<WPARAM>(-1));
+    if (m_favoritesList.GetCurSel() >= 0)
+        m_favoritesList.SetCurSel(-1);
     SetDirectionChecks(Both);
 }
 
 void CMirvalenDlg::OnRegisterFavorite()
 {
-    int selection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
+    int selection = m_favoritesList.GetCurSel();
     std::string name = GetDlgItemText(IDC_FAV_NAME);
     std::string base = GetDlgItemText(IDC_BASE_FOLDER);
     std::string target = GetDlgItemText(IDC_TARGET_FOLDER);
@@ -76,16 +76,16 @@ void CMirvalenDlg::OnRegisterFavorite()
         AppMessageBox(refusal, MB_OK | MB_ICONWARNING);
         return;
     }
-    if (selection == LB_ERR) {
+    if (selection < 0) {
         m_favorites.Append(name, base, target, GetDirection());
         const std::string& stored = m_favorites.items.back().name;
         SetDlgItemText(IDC_FAV_NAME, stored);
-        SendDlgItemMessage(IDC_FAV_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(stored.c_str()));
+        m_favoritesList.AddString(stored);
     } else {
         m_favorites.Overwrite(selection, name, base, target, GetDirection());
         std::string shown = GetDlgItemText(IDC_FAV_NAME);
-        SendDlgItemMessage(IDC_FAV_LIST, LB_DELETESTRING, selection);
-        SendDlgItemMessage(IDC_FAV_LIST, LB_INSERTSTRING, selection, reinterpret_cast<LPARAM>(shown.c_str()));
+        m_favoritesList.DeleteString(selection);
+        m_favoritesList.InsertString(selection, shown);
     }
     KeepFavoriteSelection();  // an update clears the selection, also while a list is built
     Problems failed = SaveSettingsAndFavorites();
@@ -97,8 +97,8 @@ void CMirvalenDlg::OnSelectFavorite()
 {
     if (RefuseWhileBusy())
         return;
-    int s = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
-    if (s == LB_ERR || s >= m_favorites.count())
+    int s = m_favoritesList.GetCurSel();
+    if (s < 0 || s >= m_favorites.count())
         return;
     ClearResults();
     const Favorite& favorite = m_favorites.items[s];
@@ -169,45 +169,43 @@ void CMirvalenDlg::OnFavoriteDown()
 {
     if (RefuseWhileBusy())  // the list's indexes must stay as a refused command left them
         return;
-    HWND list = Item(IDC_FAV_LIST);
-    int s = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
-    int n = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
-    if (s == LB_ERR || s + 1 >= n || !m_favorites.MoveDown(s))
+    const CListBox& list = m_favoritesList;
+    int s = list.GetCurSel();
+    if (s < 0 || s + 1 >= list.GetCount() || !m_favorites.MoveDown(s))
         return;
-    int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    int top = list.GetTopIndex();
     if (s == top + kVisibleFavoriteRows - 1)  // the entry is in the last visible row: keep it in view
-        ::SendMessageA(list, LB_SETTOPINDEX, top + 1, 0);
-    ::SendMessageA(list, LB_DELETESTRING, s, 0);
-    ::SendMessageA(list, LB_INSERTSTRING, s + 1, reinterpret_cast<LPARAM>(m_favorites.items[s + 1].name.c_str()));
-    ::SendMessageA(list, LB_SETCURSEL, s + 1, 0);
+        list.SetTopIndex(top + 1);
+    list.DeleteString(s);
+    list.InsertString(s + 1, m_favorites.items[s + 1].name);
+    list.SetCurSel(s + 1);
 }
 
 void CMirvalenDlg::OnFavoriteUp()
 {
     if (RefuseWhileBusy())  // the list's indexes must stay as a refused command left them
         return;
-    HWND list = Item(IDC_FAV_LIST);
-    int s = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
+    const CListBox& list = m_favoritesList;
+    int s = list.GetCurSel();
     if (s <= 0 || !m_favorites.MoveUp(s))
         return;
-    int top = static_cast<int>(::SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    int top = list.GetTopIndex();
     if (s == top)
-        ::SendMessageA(list, LB_SETTOPINDEX, top - 1, 0);
-    ::SendMessageA(list, LB_DELETESTRING, s, 0);
-    ::SendMessageA(list, LB_INSERTSTRING, s - 1, reinterpret_cast<LPARAM>(m_favorites.items[s - 1].name.c_str()));
-    ::SendMessageA(list, LB_SETCURSEL, s - 1, 0);
+        list.SetTopIndex(top - 1);
+    list.DeleteString(s);
+    list.InsertString(s - 1, m_favorites.items[s - 1].name);
+    list.SetCurSel(s - 1);
 }
 
 void CMirvalenDlg::OnDeleteFavorite()
 {
     if (RefuseWhileBusy())  // the list's indexes must stay as a refused command left them
         return;
-    HWND list = Item(IDC_FAV_LIST);
-    int s = static_cast<int>(::SendMessageA(list, LB_GETCURSEL, 0, 0));
-    if (s == LB_ERR || s >= m_favorites.count())
+    int s = m_favoritesList.GetCurSel();
+    if (s < 0 || s >= m_favorites.count())
         return;
     if (AppMessageBox(DeleteConfirmationText(m_favorites.items[s].name), MB_OKCANCEL) == IDCANCEL)
         return;
     m_favorites.Delete(s);
-    ::SendMessageA(list, LB_DELETESTRING, s, 0);
+    m_favoritesList.DeleteString(s);
 }

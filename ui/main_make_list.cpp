@@ -3,6 +3,7 @@
 
 #include "engine/folder_pair.h"
 #include "framework/app.h"
+#include "framework/edit.h"
 #include "framework/wait_cursor.h"
 #include "ui/problem_message.h"
 #include "ui/progress_window.h"
@@ -15,18 +16,20 @@ namespace {
 // the copy reads them for every file, and a half-typed path is no folder.
 class FoldersLocked {
 public:
-    explicit FoldersLocked(const CWnd& window) : m_window(window) { Lock(TRUE); }
-    ~FoldersLocked() { Lock(FALSE); }
-    FoldersLocked(const FoldersLocked&) = delete;
-    FoldersLocked& operator=(const FoldersLocked&) = delete;
+    explicit FoldersLocked(const CWnd& window)
+        : m_base(window.GetDlgItem(IDC_BASE_FOLDER)), m_target(window.GetDlgItem(IDC_TARGET_FOLDER))
+    {
+        Lock(true);
+    }
+    ~FoldersLocked() { Lock(false); }
 
 private:
-    void Lock(BOOL locked) const
+    void Lock(bool locked) const
     {
-        m_window.SendDlgItemMessage(IDC_BASE_FOLDER, EM_SETREADONLY, locked);
-        m_window.SendDlgItemMessage(IDC_TARGET_FOLDER, EM_SETREADONLY, locked);
+        m_base.SetReadOnly(locked);
+        m_target.SetReadOnly(locked);
     }
-    const CWnd& m_window;
+    CEdit m_base, m_target;
 };
 
 // Looking at an empty queue costs a round trip to the window server, so after
@@ -76,9 +79,9 @@ void CMirvalenDlg::PumpOneMessage()
 
 SyncDirection CMirvalenDlg::GetDirection() const
 {
-    if (SendDlgItemMessage(IDC_DIR_DOWN, BM_GETCHECK) == BST_CHECKED)
+    if (IsChecked(IDC_DIR_DOWN))
         return Down;
-    if (SendDlgItemMessage(IDC_DIR_UP, BM_GETCHECK) == BST_CHECKED)
+    if (IsChecked(IDC_DIR_UP))
         return Up;
     return Both;
 }
@@ -97,8 +100,8 @@ bool CMirvalenDlg::RefuseWhileBusy()
     if (!m_busy && !m_syncing)
         return false;
     SetDirectionChecks(m_runDirection);
-    SetCheck(IDC_TWO_SECOND, Options().ONESECSAME ? BST_CHECKED : BST_UNCHECKED);
-    SendDlgItemMessage(IDC_FAV_LIST, LB_SETCURSEL, m_keptFavoriteSelection);
+    SetCheck(IDC_TWO_SECOND, Options().ONESECSAME != 0);
+    m_favoritesList.SetCurSel(m_keptFavoriteSelection);
     MessageBeep(MB_OK);
     return true;
 }
@@ -106,7 +109,7 @@ bool CMirvalenDlg::RefuseWhileBusy()
 // Remembers the favourites selection that a refused command puts back.
 void CMirvalenDlg::KeepFavoriteSelection()
 {
-    m_keptFavoriteSelection = static_cast<int>(SendDlgItemMessage(IDC_FAV_LIST, LB_GETCURSEL));
+    m_keptFavoriteSelection = m_favoritesList.GetCurSel();
 }
 
 void CMirvalenDlg::ClearResults()

@@ -13,7 +13,7 @@ void CMirvalenDlg::OnOptions()
         return;
     // Another favourites file was picked: the list is loaded from it afresh,
     // without writing the old one first.
-    SendDlgItemMessage(IDC_FAV_LIST, LB_RESETCONTENT);
+    m_favoritesList.ResetContent();
     ClearResults();
     OnNewFavorite();
     m_favorites.items.clear();

@@ -4,6 +4,8 @@
 // two-second toggle discards it with the results.
 #include "ui/main_dialog.h"
 
+#include "framework/list_view.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -27,8 +29,8 @@ const ChoiceItem kChoiceItems[] = {
 std::vector<std::size_t> CMirvalenDlg::SelectedRows() const
 {
     std::vector<std::size_t> rows;
-    HWND list = Item(IDC_RESULT_LIST);
-    for (int row = -1; (row = static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, row, LVNI_SELECTED))) >= 0;)
+    CListView list(Item(IDC_RESULT_LIST));
+    for (int row = -1; (row = list.GetNextItem(row, LVNI_SELECTED)) >= 0;)
         if (static_cast<std::size_t>(row) < m_resultList.Rows().ShownCount())
             rows.push_back(static_cast<std::size_t>(row));
     return rows;
@@ -74,7 +76,7 @@ LRESULT CMirvalenDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
 // menu opens at the focused row.
 LRESULT CMirvalenDlg::OnContextMenu(WPARAM wp, LPARAM lp)
 {
-    HWND list = Item(IDC_RESULT_LIST);
+    CListView list(Item(IDC_RESULT_LIST));
     if (reinterpret_cast<HWND>(wp) != list) {
         SetMsgHandled(false);
         return 0;
@@ -82,9 +84,8 @@ LRESULT CMirvalenDlg::OnContextMenu(WPARAM wp, LPARAM lp)
     POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
     if (lp == -1) {
         RECT place{};
-        int focused = static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
-        place.left = LVIR_LABEL;
-        if (focused < 0 || !::SendMessageA(list, LVM_GETITEMRECT, focused, reinterpret_cast<LPARAM>(&place)))
+        int focused = list.GetNextItem(-1, LVNI_FOCUSED);
+        if (focused < 0 || !list.GetItemRect(focused, LVIR_LABEL, place))
             GetClientRect(list, &place);
         at = {place.left, place.bottom};
         ClientToScreen(list, &at);

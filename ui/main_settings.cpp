@@ -15,7 +15,7 @@ SettingsFile ProgramSettings()
 void CMirvalenDlg::LoadSettings()
 {
     m_optionDlg.m_settings = ProgramSettings().Read();
-    SetCheck(IDC_TWO_SECOND, Options().ONESECSAME ? BST_CHECKED : BST_UNCHECKED);
+    SetCheck(IDC_TWO_SECOND, Options().ONESECSAME != 0);
 }
 
 // Writes the options and copies the settings file beside the favourites file,

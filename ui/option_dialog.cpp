@@ -21,9 +21,11 @@ std::span<const MessageEntry<COptionDlg>> COptionDlg::MessageMap()
 
 BOOL COptionDlg::OnInitDialog()
 {
+    m_browseButton.Attach(GetDlgItem(IDC_OPT_BROWSE));
+    m_dispTime.Attach(GetDlgItem(IDC_OPT_DISPTIME));
+    m_favPath.Attach(GetDlgItem(IDC_OPT_FAVPATH));
     CDialog::OnInitDialog();
-    m_browseButton = GetDlgItem(IDC_OPT_BROWSE);
-    ::SendMessageA(m_browseButton, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_folderBitmap.Get()));
+    m_browseButton.SetBitmap(m_folderBitmap);
     return TRUE;
 }
 
@@ -36,16 +38,14 @@ void COptionDlg::DoDataExchange(DataExchange& dx)
     DdxTextMax(dx, IDC_OPT_FAVPATH, m_settings.FAVPATH, kMaxFavPathLength);
 }
 
-// Posted, not sent: the edit would otherwise lose the selection again while it
-// finishes taking the focus (a click places the caret after this runs).
 void COptionDlg::OnDispTimeSetFocus()
 {
-    PostMessageA(GetDlgItem(IDC_OPT_DISPTIME), EM_SETSEL, 0, -1);
+    m_dispTime.SelectAllLater();
 }
 
 void COptionDlg::OnFavPathSetFocus()
 {
-    PostMessageA(GetDlgItem(IDC_OPT_FAVPATH), EM_SETSEL, 0, -1);
+    m_favPath.SelectAllLater();
 }
 
 // The favourites file always bears the same name; only its folder is chosen.

@@ -5,6 +5,7 @@
 #pragma once
 #include "settings/settings.h"
 #include "framework/dialog.h"
+#include "framework/edit.h"
 #include "framework/gdi.h"
 #include "res/resource.h"
 
@@ -27,5 +28,6 @@ private:
     void OnFavPathSetFocus();
 
     Bitmap m_folderBitmap;
-    HWND m_browseButton = nullptr;
+    CButton m_browseButton;
+    CEdit m_dispTime, m_favPath;
 };

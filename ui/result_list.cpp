@@ -9,20 +9,20 @@
 #include <cwchar>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
-struct Column {
-    const char* title;
+// A column's width at 96 DPI and its alignment, in the order of ResultColumn.
+struct ColumnLayout {
     int width;
     int format;
 };
 
-const Column kColumns[] = {
-    {"番号", 60, LVCFMT_LEFT},       {"転送", 48, LVCFMT_CENTER},     {"状態", 40, LVCFMT_CENTER},
-    {"基本日時", 120, LVCFMT_CENTER}, {"対象日時", 120, LVCFMT_CENTER}, {"基本サイズ", 80, LVCFMT_RIGHT},
-    {"対象サイズ", 80, LVCFMT_RIGHT}, {"パス", 230, LVCFMT_LEFT},
-};
+const std::array<ColumnLayout, kColumnCount> kColumnLayouts = {{
+    {60, LVCFMT_LEFT}, {48, LVCFMT_CENTER}, {40, LVCFMT_CENTER}, {120, LVCFMT_CENTER}, {120, LVCFMT_CENTER},
+    {80, LVCFMT_RIGHT}, {80, LVCFMT_RIGHT}, {230, LVCFMT_LEFT},
+}};
 
 } // namespace
 
@@ -30,30 +30,23 @@ void ResultList::InitColumns()
 {
     // The list asks for its texts in Unicode, so that a file name with characters
     // Shift-JIS cannot write is shown as it is.
-    SendMessageA(m_list, CCM_SETUNICODEFORMAT, TRUE, 0);
+    m_list.SetUnicodeFormat(true);
     // A click anywhere in a row selects it, for the choices of the 編集 menu.
-    SendMessageA(m_list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    SendMessageA(m_list, LVM_SETBKCOLOR, 0, Colors::kListBackground);
-    SendMessageA(m_list, LVM_SETTEXTCOLOR, 0, Colors::kBlack);
-    SendMessageA(m_list, LVM_SETTEXTBKCOLOR, 0, Colors::kListBackground);
+    m_list.SetExtendedStyle(LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    m_list.SetBkColor(Colors::kListBackground);
+    m_list.SetTextColor(Colors::kBlack);
+    m_list.SetTextBkColor(Colors::kListBackground);
     // A time column is at least as wide as a time in the list's font, so that
     // no time is cut off when the dialog font is wider than the one designed for.
-    int timeWidth = static_cast<int>(
-        SendMessageA(m_list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("0000/00/00 00:00:00")));
+    int timeWidth = m_list.GetStringWidth("0000/00/00 00:00:00");
     int dpi = WindowDpi(m_list);  // the widths were chosen at 96 DPI
     const int kCellMargins = 14;  // a cell's text margins on both sides, at 96 DPI
-    int index = 0;
-    for (const Column& c : kColumns) {
-        LVCOLUMNA column{};
-        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        column.fmt = c.format;
+    for (int index = 0; index < kColumnCount; ++index) {
         bool timeColumn = index == kBaseTimeColumn || index == kTargetTimeColumn;
-        int width = ScaleToDpi(c.width, dpi);
-        column.cx = timeColumn ? std::max(width, timeWidth + ScaleToDpi(kCellMargins, dpi)) : width;
-        column.pszText = const_cast<char*>(c.title);
-        column.iSubItem = index;
-        SendMessageA(m_list, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
-        ++index;
+        int width = ScaleToDpi(kColumnLayouts[index].width, dpi);
+        if (timeColumn)
+            width = std::max(width, timeWidth + ScaleToDpi(kCellMargins, dpi));
+        m_list.InsertColumn(index, kColumnTitles[index], width, kColumnLayouts[index].format);
     }
 }
 
@@ -65,14 +58,14 @@ void ResultList::Refresh(ResultRows rows)
 
 void ResultList::Clear()
 {
-    SendMessageA(m_list, LVM_DELETEALLITEMS, 0, 0);
+    m_list.DeleteAllItems();
     m_rows = ResultRows();
 }
 
 void ResultList::Show(ResultRows rows)
 {
     m_rows = std::move(rows);
-    SendMessageA(m_list, LVM_SETITEMCOUNT, m_rows.ShownCount(), 0);
+    m_list.SetItemCount(m_rows.ShownCount());
 }
 
 LRESULT ResultList::OnGetDispInfo(NMHDR* header) const

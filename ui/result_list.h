@@ -3,13 +3,14 @@
 // Rows copied down are drawn on light blue, rows copied up on light red, rows
 // of an undecided pair on amber.
 #pragma once
+#include "framework/list_view.h"
 #include "view/result_rows.h"
 
 #include <windows.h>
 
 class ResultList {
 public:
-    void Attach(HWND listView) { m_list = listView; }
+    void Attach(HWND listView) { m_list.Attach(listView); }
 
     // Colours and the eight columns.
     void InitColumns();
@@ -25,6 +26,6 @@ public:
     LRESULT OnCustomDraw(NMHDR* header) const;
 
 private:
-    HWND m_list = nullptr;
+    CListView m_list;
     ResultRows m_rows;
 };

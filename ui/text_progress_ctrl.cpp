@@ -26,6 +26,7 @@ bool CTextProgressCtrl::Create(HWND parent, DWORD style, const RECT& rect, int i
     HWND hwnd = CreateWindowExA(0, PROGRESS_CLASSA, "", style, rect.left, rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 AppInstance(), nullptr);
+    m_bar.Attach(hwnd);
     return hwnd && SubclassWindow(hwnd);
 }
 
@@ -66,9 +67,8 @@ LRESULT CTextProgressCtrl::OnSetText(WPARAM wp, LPARAM lp)
 void CTextProgressCtrl::PaintContent(HDC dc)
 {
     std::string text = GetWindowText();
-    PBRANGE range{};
-    SendMessage(PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
-    int pos = static_cast<int>(SendMessage(PBM_GETPOS));
+    PBRANGE range = m_bar.GetRange();
+    int pos = m_bar.GetPos();
 
     RECT client;
     GetClientRect(m_hWnd, &client);

@@ -3,6 +3,7 @@
 // so that the text stays readable wherever the edge of the bar runs through it.
 #pragma once
 #include "framework/message_map.h"
+#include "framework/progress_bar.h"
 #include "framework/window.h"
 
 #include <commctrl.h>
@@ -18,8 +19,8 @@ public:
     void SetBarColor(COLORREF color) { m_barColor = color; }
     void SetTextColor(COLORREF color) { m_textColor = color; }
 
-    void SetRange(int lower, int upper) const { SendMessage(PBM_SETRANGE, 0, MAKELPARAM(lower, upper)); }
-    void SetPos(int pos) const { SendMessage(PBM_SETPOS, pos); }
+    void SetRange(int lower, int upper) const { m_bar.SetRange(lower, upper); }
+    void SetPos(int pos) const { m_bar.SetPos(pos); }
 
 private:
     LRESULT OnPaint(WPARAM, LPARAM);
@@ -29,6 +30,7 @@ private:
 
     void PaintContent(HDC dc);
 
+    CProgressBar m_bar;  // the same window, for the messages of a progress bar
     COLORREF m_barColor = GetSysColor(COLOR_HIGHLIGHT);
     const COLORREF m_bkColor = GetSysColor(COLOR_BTNFACE);
     COLORREF m_textColor = GetSysColor(COLOR_WINDOWTEXT);

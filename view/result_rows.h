@@ -6,15 +6,11 @@
 #include "engine/sync_direction.h"
 #include "engine/transfer.h"
 #include "view/row_counters.h"
+#include "view/vocabulary.h"
 
 #include <cstddef>
 #include <string>
 #include <vector>
-
-enum ResultColumn {
-    kNumberColumn = 0, kTransferColumn, kStateColumn, kBaseTimeColumn, kTargetTimeColumn,
-    kBaseSizeColumn, kTargetSizeColumn, kPathColumn, kColumnCount
-};
 
 class ResultRows {
 public:
@@ -26,7 +22,7 @@ public:
     std::size_t ShownCount() const { return m_shown.size(); }
     const RowCounters& Counters() const { return m_counters; }
 
-    // The text of a cell of a shown row, as the list shows it.
+    // The text of a cell of a shown row, as the list shows it (column: a ResultColumn).
     std::string CellText(std::size_t shownRow, int column) const;
     Transfer Mark(std::size_t shownRow) const;
     // Whether the user chose what happens to the row.

@@ -12,6 +12,14 @@
 #include <span>
 #include <string>
 
+// The result list's columns, in order, and their titles.
+enum ResultColumn {
+    kNumberColumn = 0, kTransferColumn, kStateColumn, kBaseTimeColumn, kTargetTimeColumn,
+    kBaseSizeColumn, kTargetSizeColumn, kPathColumn, kColumnCount
+};
+inline constexpr std::array<const char*, kColumnCount> kColumnTitles = {
+    "番号", "転送", "状態", "基本日時", "対象日時", "基本サイズ", "対象サイズ", "パス"};
+
 // "↓", "↑", "=", "！" (held back) or "？" (undecided) in the transfer column.
 const char* TransferMark(Transfer transfer);
 // The mark of a row the user chose for: "↓＊", "↑＊" or "=＊".
