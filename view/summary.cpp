@@ -8,7 +8,7 @@ namespace {
 template <std::size_t N>
 void SetStatus(PanelContents<N>& panel)
 {
-    static_assert(kTransferTotal == kFolderTotal && kTransferSum == kFolderSum);
+    static_assert(int{kTransferTotal} == int{kFolderTotal} && int{kTransferSum} == int{kFolderSum});
     panel.status = panel.values[kFolderTotal] == panel.values[kFolderSum] ? PanelStatus::Ok : PanelStatus::Error;
 }
 

@@ -53,9 +53,10 @@ TEST_F(EngineFixture, ComparedByContentEqualFilesAreSameWhateverTheirTimesAndOth
     EXPECT_EQ(big, target.Read("first.bin"));
     // ... and what the user chose.
     Compare(Both);
-    for (std::size_t row = 0; row < 4; ++row)
+    for (std::size_t row = 0; row < 4; ++row) {
         if (comparison.List(Both)[row].relativePath == "silent.txt")
             EXPECT_TRUE(comparison.SetChoice(Both, row, RowChoice::Up));
+    }
     EXPECT_EQ(1u, SyncFiles(comparison, inputs, host, 1).size()); // last.bin, still undecided
     EXPECT_EQ("edit B", base.Read("silent.txt"));
 }
