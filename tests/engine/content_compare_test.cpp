@@ -54,8 +54,9 @@ TEST_F(EngineFixture, ComparedByContentEqualFilesAreSameWhateverTheirTimesAndOth
     // ... and what the user chose.
     Compare(Both);
     for (std::size_t row = 0; row < 4; ++row) {
-        if (comparison.List(Both)[row].relativePath == "silent.txt")
+        if (comparison.List(Both)[row].relativePath == "silent.txt") {
             EXPECT_TRUE(comparison.SetChoice(Both, row, RowChoice::Up));
+        }
     }
     EXPECT_EQ(1u, SyncFiles(comparison, inputs, host, 1).size()); // last.bin, still undecided
     EXPECT_EQ("edit B", base.Read("silent.txt"));
