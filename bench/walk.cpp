@@ -3,6 +3,8 @@
 // file count and the seconds taken. "copy SOURCE DEST N [FIRST]" instead copies
 // N files of SOURCE's top folder, from the FIRST on, with a plain CopyFileA loop;
 // "read DIR ..." reads every byte of each tree once, in reads of 1 MiB.
+#include "system/unique_handle.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -69,15 +71,12 @@ int CopyLoop(const std::string& source, const std::string& destination, long lon
 
 long long ReadAll(const std::string& path, std::string& buffer)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return 0;
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     long long total = 0;
     DWORD got = 0;
-    while (ReadFile(file, buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got > 0)
+    while (file && ReadFile(file.get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) && got > 0)
         total += got;
-    CloseHandle(file);
     return total;
 }
 
