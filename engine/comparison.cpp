@@ -76,7 +76,7 @@ Comparison::Sides Comparison::SidesOf(SyncDirection direction, const FileEntry& 
 {
     bool fromBase = RowFromBase(direction, row.status);
     const FileEntry* other = nullptr;
-    bool paired = row.status == Same || row.status == BaseNewer || row.status == TargetNewer || row.undecided;
+    bool paired = Paired(row.status) || row.undecided;
     const std::vector<FileEntry>& otherTable = fromBase ? m_target.entries : m_base.entries;
     if (paired && row.counterpart >= 0 && static_cast<std::size_t>(row.counterpart) < otherTable.size())
         other = &otherTable[row.counterpart];

@@ -15,11 +15,6 @@ struct Pair {
     ContentsCheck check;
 };
 
-bool Paired(EntryStatus status)
-{
-    return status == Same || status == BaseNewer || status == TargetNewer;
-}
-
 // The pairs of one size, largest first, so that a large file does not start last.
 std::vector<Pair> PairsOfOneSize(const std::vector<FileEntry>& base, const std::vector<FileEntry>& target)
 {

@@ -21,6 +21,12 @@ enum class RowChoice : std::int8_t {
     NoCopy,        // copied neither way
 };
 
+// Whether matching paired the entry with one on the other side.
+inline bool Paired(EntryStatus status)
+{
+    return status == Same || status == BaseNewer || status == TargetNewer;
+}
+
 // "%d/%02d/%02d %02d:%02d:%02d": 19 characters for years 1000-9999.
 constexpr std::size_t kTimeTextLength = 19;
 

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 #include <climits>
 #include <cstdlib>
 #include <utility>
@@ -114,6 +115,13 @@ std::string ValueText(const Key& key, const Settings& s)
     return key.kind == Key::Text ? s.*key.text : std::to_string(s.*key.number);
 }
 
+// The two-second toggle's entry, the one written on its own.
+const Key& TwoSecondKey()
+{
+    return *std::find_if(std::begin(kKeys), std::end(kKeys),
+                         [](const Key& key) { return key.number == &Settings::ONESECSAME; });
+}
+
 // True when both names denote one file (a copy would then do nothing).
 bool SameFile(const std::string& a, const std::string& b)
 {
@@ -168,7 +176,9 @@ Failure SettingsFile::Write(const Settings& settings) const
 
 Failure SettingsFile::WriteTwoSecondSame(int on) const
 {
-    return WriteValue("ONESECSAME", on ? "1" : "0");
+    Settings s;
+    s.ONESECSAME = on ? 1 : 0;
+    return WriteValue(TwoSecondKey().name, ValueText(TwoSecondKey(), s));
 }
 
 Failure SettingsFile::CopyBeside(const std::string& favoritesPath) const

@@ -111,7 +111,7 @@ private:
 
     // Choices for rows of the result list (main_row_choices.cpp)
     std::vector<std::size_t> SelectedRows() const;
-    bool ChoiceOffered(RowChoice choice) const;
+    bool ChoiceOffered(RowChoice choice, const std::vector<std::size_t>& rows) const;
     HMENU ChoiceMenu() const;
     LRESULT OnInitMenuPopup(WPARAM, LPARAM);
     LRESULT OnContextMenu(WPARAM, LPARAM);

@@ -38,13 +38,13 @@ std::vector<std::size_t> CMirvalenDlg::SelectedRows() const
 
 // An item is offered when at least one selected row allows it; nothing is
 // offered while a list is built or files are copied.
-bool CMirvalenDlg::ChoiceOffered(RowChoice choice) const
+bool CMirvalenDlg::ChoiceOffered(RowChoice choice, const std::vector<std::size_t>& rows) const
 {
     if (m_busy || m_syncing)
         return false;
     SyncDirection direction = GetDirection();
     std::span<const FileEntry> list = m_comparison.List(direction);
-    for (std::size_t row : SelectedRows())
+    for (std::size_t row : rows)
         if (ChoiceAllowed(direction, list[m_resultList.Rows().ListIndexOf(row)], choice))
             return true;
     return false;
@@ -67,8 +67,9 @@ LRESULT CMirvalenDlg::OnInitMenuPopup(WPARAM wp, LPARAM)
         SetMsgHandled(false);
         return 0;
     }
+    std::vector<std::size_t> rows = SelectedRows();
     for (const ChoiceItem& item : kChoiceItems)
-        EnableMenuItem(menu, item.command, MF_BYCOMMAND | (ChoiceOffered(item.choice) ? MF_ENABLED : MF_GRAYED));
+        EnableMenuItem(menu, item.command, MF_BYCOMMAND | (ChoiceOffered(item.choice, rows) ? MF_ENABLED : MF_GRAYED));
     return 0;
 }
 

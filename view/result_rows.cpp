@@ -5,11 +5,6 @@
 
 namespace {
 
-bool Paired(EntryStatus status)
-{
-    return status == Same || status == BaseNewer || status == TargetNewer;
-}
-
 void Count(RowCounters& counters, SyncDirection direction, const FileEntry& entry)
 {
     // The folder panels count every file by its state; the transfer panel
