@@ -184,8 +184,8 @@ Problems SyncFiles(const Comparison& comparison, const ComparisonInputs& inputs,
             continue;
         }
         CopyTask task{i, LongPath(from, entry.relativePath), LongPath(to, entry.relativePath),
-                      // Two-way runs never overwrite a file of the same time: an undecided
-                      // pair (same time, different sizes) would otherwise be copied both ways.
+                      // Two-way runs never overwrite a file of the same time: a pair that
+                      // became one since the list was made would otherwise be copied both ways.
                       direction == Both ? ReplaceRule::EarlierOnly : ReplaceRule::NotLater,
                       entry.status == BaseOnly || entry.status == TargetOnly, old, entry.size, {},
                       inputs.Verify() != 0};
